@@ -1,0 +1,58 @@
+#include "platform/Device.h"
+
+namespace platform {
+
+void RecordingNotifications::schedule(const LocalNotification& n) {
+    scheduled.push_back(n);
+    history.push_back(n);
+    if (onSchedule)
+        onSchedule(n);
+}
+
+void RecordingNotifications::cancelAll() {
+    scheduled.clear();
+    ++cancelCount;
+    if (onCancelAll)
+        onCancelAll();
+}
+
+void RecordingNotifications::setBadge(int value) {
+    badge = value;
+    if (onBadge)
+        onBadge(value);
+}
+
+void RecordingNotifications::requestAuthorization(std::function<void(bool, std::string)> done) {
+    if (done)
+        done(grant && authorizationError.empty(), authorizationError);
+}
+
+void RecordingPush::registerForRemote(std::function<void(std::string)> registered,
+                                      std::function<void(std::string)> failed) {
+    ++requests;
+    if (token) {
+        if (registered)
+            registered(*token);
+    } else if (failed) {
+        failed(error);
+    }
+}
+
+void RecordingBrowser::openUrl(const std::string& url) {
+    opened.push_back(url);
+    if (onOpen)
+        onOpen(url);
+}
+
+void RecordingVibration::vibrate() {
+    ++pulses;
+    if (onVibrate)
+        onVibrate();
+}
+
+void InjectedCamera::capture(std::function<void(std::optional<std::vector<unsigned char>>)> done) {
+    if (done)
+        done(present ? picture : std::nullopt);
+}
+
+} // namespace platform

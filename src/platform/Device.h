@@ -1,0 +1,116 @@
+#pragma once
+// The phone's outward services that a desktop lacks or does differently: local
+// notifications and badge, push registration, the browser, vibration and the camera.
+// Each has a recording implementation used by tests and the headless driver.
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+struct LocalNotification {
+    std::string body;
+    std::string action;
+    int badge = 0;
+    double fireInSeconds = 0;
+    std::string sound; ///< "default" for the platform's default sound
+    std::map<std::string, std::string> userInfo;
+};
+
+class Notifications {
+public:
+    virtual ~Notifications() = default;
+    virtual void schedule(const LocalNotification& n) = 0;
+    virtual void cancelAll() = 0;
+    virtual void setBadge(int value) = 0;
+    /// Asks for alert, sound and badge permission; `done(granted, error)`; error empty on success.
+    virtual void requestAuthorization(std::function<void(bool, std::string)> done) = 0;
+};
+
+class PushRegistration {
+public:
+    virtual ~PushRegistration() = default;
+    /// Registers for remote notifications; exactly one of the callbacks runs, on the loop.
+    /// The token comes as the platform describes it ("<abcd 1234 ...>").
+    virtual void registerForRemote(std::function<void(std::string tokenDescription)> registered,
+                                   std::function<void(std::string error)> failed) = 0;
+};
+
+class Browser {
+public:
+    virtual ~Browser() = default;
+    virtual void openUrl(const std::string& url) = 0;
+};
+
+class Vibration {
+public:
+    virtual ~Vibration() = default;
+    virtual void vibrate() = 0;
+};
+
+class Camera {
+public:
+    virtual ~Camera() = default;
+    virtual bool available() const = 0;
+    /// Takes a picture; `done` receives its encoded bytes (JPEG or PNG), or nothing when cancelled.
+    virtual void capture(std::function<void(std::optional<std::vector<unsigned char>>)> done) = 0;
+};
+
+// ---- recording implementations -------------------------------------------------
+
+class RecordingNotifications final : public Notifications {
+public:
+    void schedule(const LocalNotification& n) override;
+    void cancelAll() override;
+    void setBadge(int value) override;
+    void requestAuthorization(std::function<void(bool, std::string)> done) override;
+
+    std::vector<LocalNotification> scheduled; ///< pending (cleared by cancelAll)
+    std::vector<LocalNotification> history;   ///< every one ever scheduled
+    int badge = 0;
+    int cancelCount = 0;
+    bool grant = true;
+    std::string authorizationError;
+
+    std::function<void(const LocalNotification&)> onSchedule;
+    std::function<void()> onCancelAll;
+    std::function<void(int)> onBadge;
+};
+
+/// Without a push service: reports the configured token, or fails with `error`.
+class RecordingPush final : public PushRegistration {
+public:
+    void registerForRemote(std::function<void(std::string)> registered,
+                           std::function<void(std::string)> failed) override;
+    std::optional<std::string> token;
+    std::string error = "remote notifications are not supported on this device";
+    int requests = 0;
+};
+
+class RecordingBrowser final : public Browser {
+public:
+    void openUrl(const std::string& url) override;
+    std::vector<std::string> opened;
+    std::function<void(const std::string&)> onOpen;
+};
+
+class RecordingVibration final : public Vibration {
+public:
+    void vibrate() override;
+    int pulses = 0;
+    std::function<void()> onVibrate;
+};
+
+/// A camera that returns a prepared picture (or none when `available` is false).
+class InjectedCamera final : public Camera {
+public:
+    bool available() const override { return present; }
+    void capture(std::function<void(std::optional<std::vector<unsigned char>>)> done) override;
+    bool present = false;
+    std::optional<std::vector<unsigned char>> picture;
+};
+
+} // namespace platform

@@ -1,0 +1,47 @@
+#pragma once
+// The one main loop everything runs on: posted tasks, delayed tasks and timers.
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+
+namespace platform {
+
+using Duration = std::chrono::milliseconds;
+using Task = std::function<void()>;
+using TimerId = std::uint64_t;
+
+/// Seconds (possibly fractional) as a loop duration, rounded to the millisecond.
+constexpr Duration seconds(double s) {
+    return Duration(static_cast<std::int64_t>(s * 1000.0 + 0.5));
+}
+
+class MainLoop {
+public:
+    virtual ~MainLoop() = default;
+
+    /// Runs `task` on a later turn of the loop.
+    void post(Task task) { schedule(Duration::zero(), Duration::zero(), std::move(task)); }
+    /// Runs `task` once, `delay` from now.
+    TimerId postDelayed(Duration delay, Task task) {
+        return schedule(delay, Duration::zero(), std::move(task));
+    }
+    /// Runs `task` every `interval` (first run one interval from now) until cancelled.
+    TimerId startRepeating(Duration interval, Task task) {
+        return schedule(interval, interval, std::move(task));
+    }
+    /// Cancels a delayed task or timer; unknown or finished ids are ignored.
+    virtual void cancel(TimerId id) = 0;
+
+    /// Marks work running outside the loop (an HTTP request on a worker thread) that will
+    /// hand its result back through `finishExternal`. The loop is not idle while any is open.
+    virtual void beginExternal() = 0;
+    /// Thread-safe: posts `task` to the loop and closes one piece of external work.
+    virtual void finishExternal(Task task) = 0;
+
+protected:
+    /// `repeat` of zero means one-shot.
+    virtual TimerId schedule(Duration delay, Duration repeat, Task task) = 0;
+};
+
+} // namespace platform
