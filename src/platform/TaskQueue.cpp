@@ -173,6 +173,13 @@ bool VirtualMainLoop::idle() const {
     return queue_.externalCount() == 0 && !(due && *due <= now_);
 }
 
+std::optional<Duration> VirtualMainLoop::nextDueIn() const {
+    auto due = queue_.nextDue();
+    if (!due)
+        return std::nullopt;
+    return *due > now_ ? *due - now_ : Duration::zero();
+}
+
 void VirtualMainLoop::advance(Duration by) {
     const auto target = now_ + by;
     runUntilIdle();

@@ -86,6 +86,9 @@ public:
     /// after each.
     void advance(Duration by);
     bool idle() const;
+    /// Time until the earliest timer is due (zero when one is due), if any.
+    std::optional<Duration> nextDueIn() const;
+    bool externalWorkPending() const { return queue_.externalCount() > 0; }
 
 protected:
     TimerId schedule(Duration delay, Duration repeat, Task task) override;

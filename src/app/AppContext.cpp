@@ -1,0 +1,21 @@
+#include "app/AppContext.h"
+
+#include "platform/Log.h"
+#include "storage/DBClass.h"
+
+namespace app {
+
+std::shared_ptr<ui::Screen> AppContext::makeScreen(const std::string& name) {
+    auto it = screens.find(name);
+    if (it == screens.end()) {
+        platform::logLine("screen " + name + " is not available in this build");
+        return nullptr;
+    }
+    return it->second(*this);
+}
+
+std::string AppContext::databaseFile() const {
+    return storage::DBClass::databasePath(platform.paths.documents);
+}
+
+} // namespace app

@@ -1,0 +1,49 @@
+#pragma once
+// What the app's objects share: the platform, the config, the window, the registry of
+// screens, and the hooks that later subsystems fill in.
+
+#include "app/Config.h"
+#include "platform/Platform.h"
+#include "ui/Screen.h"
+#include "ui/Window.h"
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+namespace app {
+
+class ViewController;
+struct AppContext;
+
+using ScreenFactory = std::function<std::shared_ptr<ui::Screen>(AppContext&)>;
+
+struct AppContext {
+    AppContext(platform::Platform& p, Config c) : platform(p), config(std::move(c)) {}
+
+    platform::Platform& platform;
+    Config config;
+    ui::Window window;
+
+    /// Screens by class name; subsystems register theirs at start-up.
+    std::map<std::string, ScreenFactory> screens;
+    /// Makes a registered screen, or nothing (with a log line) when none is registered.
+    std::shared_ptr<ui::Screen> makeScreen(const std::string& name);
+
+    /// Refresh of the shown flight after the card was drawn (flight tracking).
+    std::function<void(ViewController&)> refreshFlight;
+    /// Modification check of the nation and city tables, run after start-up.
+    std::function<void()> referenceCheck;
+    /// Opens the arrival-card guide for the nation of an airport code.
+    std::function<void(ViewController&, const std::string& airportCode)> openCardGuide;
+
+    /// Size of the phone screen in points.
+    double screenWidth = 375, screenHeight = 667;
+    /// The screen does not dim while true (main screen on display).
+    bool idleTimerDisabled = false;
+
+    std::string databaseFile() const;
+};
+
+} // namespace app

@@ -1,0 +1,69 @@
+#pragma once
+// The application delegate: launch, home-screen shortcuts, push registration and the
+// application's move to the background.
+
+#include "app/AppContext.h"
+#include "platform/Device.h"
+
+#include <map>
+#include <optional>
+#include <string>
+
+namespace app {
+
+class ViewController;
+
+class AppDelegate {
+public:
+    static constexpr int kInvalidBackgroundTask = 0;
+    static constexpr const char* kFlightSearchShortcut = "kr.vorneth.UIAirportSchedule";
+    static constexpr const char* kBackgroundWarning =
+        "프로그램을 종료하시면 캐리어 검색이 안됩니다.";
+
+    explicit AppDelegate(AppContext& context);
+
+    std::string strDeviceToken;
+    bool isState = false;
+    int bgTask = kInvalidBackgroundTask;
+
+    /// Home-screen shortcut types and the screens they open.
+    std::map<std::string, std::string> shortcuts{{kFlightSearchShortcut, "UIAirportSchedule"}};
+
+    /// Launch: background task, shortcut, push registration, then the main screen loads.
+    bool didFinishLaunching(const std::optional<std::string>& shortcutType);
+    /// A shortcut arriving while the app runs. False when its screen is not available.
+    bool performActionForShortcutItem(const std::string& type);
+
+    void applicationDidEnterBackground();
+    void applicationWillEnterForeground() {}
+    /// Ends the background task as its expiry handler does (on the main loop).
+    void expireBackgroundTask();
+
+    // ---- notifications
+    void registerForRemoteNotifications();
+    /// Main screen: settings for badge, sound and alert, then push registration.
+    void registerUserNotificationSettings();
+    void didRegisterForRemoteNotificationsWithDeviceToken(const std::string& description);
+    void didFailToRegisterForRemoteNotificationsWithError(const std::string& error);
+    void didReceiveRemoteNotification(const std::string& payload);
+    void willPresentNotification(const std::string& userInfo);
+    void didReceiveNotificationResponse(const std::string& userInfo);
+
+    /// Schedules the app's one shape of local alert with `message`.
+    void scheduleLocalAlert(const std::string& message);
+    static platform::LocalNotification localAlert(const std::string& message);
+    /// The token's description without "<", ">" at the ends and without spaces.
+    static std::string formatDeviceToken(std::string_view description);
+
+    ViewController* mainScreen() const;
+    AppContext& context() { return context_; }
+
+private:
+    void showRoot();
+    void platformRegisterForRemote();
+
+    AppContext& context_;
+    int nextTaskId_ = 1;
+};
+
+} // namespace app

@@ -1,0 +1,410 @@
+#include "app/ViewController.h"
+
+#include "app/AppDelegate.h"
+#include "app/CardText.h"
+#include "platform/Log.h"
+#include "storage/SqlFormat.h"
+
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+namespace app {
+namespace {
+
+constexpr const char* kNextFlightQuery =
+    "SELECT airline, flightId, scheduleDate, scheduleDate_Departure, scheduleTime_Departure, "
+    "scheduleDate_Arrival, scheduleTime_Arrival, estimatedDate_Departure, "
+    "estimatedTime_Departure, estimatedDate_Arrival, estimatedTime_Arrival, airport, "
+    "airport_departure, airport_arrival, airportcode_departure, airportcode_arrival, "
+    "gatenumber, carousel, exitnumber, remark, chkinrange, io FROM aFlightInfo WHERE remark <> "
+    "'착륙' AND remark <> '도착' AND (scheduleDate >= '%@' OR scheduleDate_Arrival >= %@) ORDER "
+    "BY scheduleDate, scheduleTime_Departure limit 1";
+
+constexpr const char* kPassportNew = "IMG_Tamberlinove_Passport.jpg";
+constexpr const char* kPassportInUse = "IMG_Tamberlinove_Passport1.jpg";
+const ui::Color kWhite{1.0, 1.0, 1.0, 1.0};
+
+void setStruck(ui::Label& label, std::string text) {
+    const int n = ui::characterCount(text);
+    label.setAttributedText(std::move(text), {ui::TextRun{0, n, true, std::nullopt}});
+}
+
+void setWhite(ui::Label& label, std::string text) {
+    const int n = ui::characterCount(text);
+    label.setAttributedText(std::move(text), {ui::TextRun{0, n, false, kWhite}});
+}
+
+bool writeAtomically(const std::string& path, const std::vector<unsigned char>& bytes) {
+    const std::string temp = path + ".tmp";
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(bytes.data()),
+                  static_cast<std::streamsize>(bytes.size()));
+        if (!out.flush())
+            return false;
+    }
+    std::error_code ec;
+    std::filesystem::rename(temp, path, ec);
+    if (!ec)
+        return true;
+    std::filesystem::remove(temp, ec);
+    return false;
+}
+
+} // namespace
+
+ViewController::ViewController(AppContext& context, AppDelegate& delegate)
+    : ui::Screen("ViewController"), context_(context), delegate_(delegate),
+      environment_(context.platform.paths.documents, context.platform.paths.resources) {
+    for (auto [name, label] : {std::pair{"lbl_Date", &lbl_Date},
+                               {"lbl_FlightId", &lbl_FlightId},
+                               {"lbl_Departure_Code", &lbl_Departure_Code},
+                               {"lbl_Departure_Name", &lbl_Departure_Name},
+                               {"lbl_Arrival_Code", &lbl_Arrival_Code},
+                               {"lbl_Arrival_Name", &lbl_Arrival_Name},
+                               {"lbl_Schedule_DepartureTime", &lbl_Schedule_DepartureTime},
+                               {"lbl_Change_DepartureTime", &lbl_Change_DepartureTime},
+                               {"lbl_Schedule_ArrivalTime", &lbl_Schedule_ArrivalTime},
+                               {"lbl_Change_ArrivalTime", &lbl_Change_ArrivalTime},
+                               {"lbl_Status", &lbl_Status},
+                               {"lbl_GateNumber", &lbl_GateNumber},
+                               {"lbl_CheckInRange", &lbl_CheckInRange},
+                               {"lbl_Carousel", &lbl_Carousel},
+                               {"lbl_ExitNumber", &lbl_ExitNumber}})
+        addOutlet(name, *label);
+    for (auto [name, view] : {std::pair{"v_AirportView", &v_AirportView},
+                              {"v_Departure_Flight", &v_Departure_Flight},
+                              {"v_Arrival_Flight", &v_Arrival_Flight},
+                              {"v_BeAirSchedule", &v_BeAirSchedule},
+                              {"v_NoAirSchedule", &v_NoAirSchedule},
+                              {"View_Help", &View_Help}})
+        addOutlet(name, *view);
+    addOutlet("Img_BottomBackgroud", Img_BottomBackgroud);
+    addOutlet("Img_Passport1", Img_Passport1);
+    for (auto [name, button] : {std::pair{"btn_Menu1", &btn_Menu1},
+                                {"btn_Menu2", &btn_Menu2},
+                                {"btn_Menu3", &btn_Menu3},
+                                {"btn_Menu4", &btn_Menu4},
+                                {"btn_Alarm", &btn_Alarm},
+                                {"btn_Help_Check", &btn_Help_Check},
+                                {"btn_Help_Close", &btn_Help_Close}})
+        addOutlet(name, *button);
+    btn_Menu1.setTitle("캐리어 등록");
+    btn_Menu2.setTitle("캐리어 목록");
+    btn_Menu3.setTitle("항공권 검색");
+    btn_Menu4.setTitle("호텔 검색");
+    btn_Alarm.setTitle("캐리어 찾기");
+    btn_Help_Check.setTitle("다시 보지 않기");
+    btn_Help_Close.setTitle("닫기");
+}
+
+ViewController::~ViewController() {
+    stopTimer();
+}
+
+template <typename F> std::function<void()> ViewController::guarded(F f) {
+    std::weak_ptr<ui::Screen> weak = weak_from_this();
+    return [weak, f = std::move(f), this] {
+        if (auto self = weak.lock())
+            f();
+    };
+}
+
+void ViewController::viewDidLoad() {
+    delegate_.isState = false;
+    removeNotification();
+
+    dbClass_ = std::make_unique<storage::DBClass>(context_.databaseFile());
+    dbClass_->ConnectDB();
+    dbClass_->createDatabase();
+    dbClass_->DisConnectDB();
+
+    v_BeAirSchedule.setHidden(false);
+    v_NoAirSchedule.setHidden(true);
+    Img_BottomBackgroud.setImage("main1_background2.jpg");
+    lbl_Status.setCornerRadius(8);
+
+    v_AirportView.onTap = [this] { AirportView_Taped(); };
+    v_Departure_Flight.onTap = [this] { Airport_Departure_Taped(); };
+    v_Arrival_Flight.onTap = [this] { Airport_Arrival_Taped(); };
+    btn_Menu1.onTap = [this] { presentNamed("UIRegistration_Help"); };
+    btn_Menu2.onTap = [this] { presentNamed("UICarrierList"); };
+    btn_Menu3.onTap = [this] { presentNamed("VURavEravazo"); };
+    btn_Menu4.onTap = [this] {
+        const auto& c = context_.config;
+        const char sep = c.hotelURL.find('?') == std::string::npos ? '?' : '&';
+        context_.platform.browser.openUrl(c.hotelURL + sep + "a_aid=" + c.hotelAffiliateId);
+    };
+    btn_Alarm.onTap = [this] { presentNamed("UICarrierSearch"); };
+    btn_Help_Check.onTap = [this] {
+        environment_.setEnvironList();
+        View_Help.setHidden(true);
+        addButton->setHidden(false);
+    };
+    btn_Help_Close.onTap = [this] {
+        View_Help.setHidden(true);
+        addButton->setHidden(false);
+    };
+
+    floatingViewShow();
+
+    const bool helpDone = environment_.getEnvironList();
+    View_Help.setHidden(helpDone);
+    addButton->setHidden(!helpDone);
+
+    AirportUI();
+    registerNotification();
+
+    auto& loop = context_.platform.loop;
+    loop.post(guarded([this, &loop] {
+        loop.post(guarded([this] {
+            if (context_.referenceCheck)
+                context_.referenceCheck();
+        }));
+    }));
+}
+
+void ViewController::viewWillAppear(bool) {
+    context_.idleTimerDisabled = true;
+}
+
+void ViewController::viewDidAppear(bool) {
+    const auto& location = context_.platform.location;
+    const auto status = location.status();
+    if (!location.servicesEnabled() || status == platform::LocationStatus::Denied ||
+        status == platform::LocationStatus::NotDetermined)
+        showAlert(ui::Alert::simple(kLocationAlertTitle, kLocationAlertMessage, "확인"));
+    removeNotification();
+    AirportUI();
+    AirportChangeTimer();
+}
+
+void ViewController::viewDidDisappear(bool) {
+    stopTimer();
+    context_.idleTimerDisabled = false;
+}
+
+void ViewController::AirportChangeTimer() {
+    stopTimer();
+    timer_ = context_.platform.loop.startRepeating(platform::seconds(kRefreshSeconds),
+                                                   guarded([this] { updateMethod(); }));
+}
+
+void ViewController::stopTimer() {
+    if (timer_) {
+        context_.platform.loop.cancel(*timer_);
+        timer_.reset();
+    }
+}
+
+void ViewController::removeNotification() {
+    context_.platform.notifications.setBadge(0);
+    context_.platform.notifications.cancelAll();
+}
+
+void ViewController::registerNotification() {
+    delegate_.registerUserNotificationSettings();
+}
+
+void ViewController::AirportUI() {
+    if (getAirportInfo() && context_.refreshFlight)
+        context_.refreshFlight(*this);
+}
+
+bool ViewController::getAirportInfo() {
+    auto& clock = context_.platform.clock;
+    const std::string day =
+        platform::formatLocal(clock, clock.now() - std::chrono::seconds(3600), "yyyyMMdd");
+    if (!dbClass_)
+        dbClass_ = std::make_unique<storage::DBClass>(context_.databaseFile());
+    dbClass_->ConnectDB();
+    const auto rows = dbClass_->SelectExcuteQuery(storage::sqlFormat(kNextFlightQuery, {day, day}));
+    dbClass_->DisConnectDB();
+
+    if (rows.empty()) {
+        clearAirportView();
+        v_NoAirSchedule.setHidden(false);
+        v_BeAirSchedule.setHidden(true);
+        Img_BottomBackgroud.setImage("main1_background2.jpg");
+        return false;
+    }
+    tracked.assign(rows.front());
+    showAirportview();
+    v_NoAirSchedule.setHidden(true);
+    v_BeAirSchedule.setHidden(false);
+    Img_BottomBackgroud.setImage("main2_background2.png");
+    return true;
+}
+
+void ViewController::showAirportview() {
+    const auto& t = tracked;
+    auto v = [](const TrackedFlight::List& l) -> const std::string& {
+        return TrackedFlight::first(l);
+    };
+
+    if (!v(t.ScheduleTime_Departure_List).empty())
+        setStruck(lbl_Schedule_DepartureTime, cardTime(v(t.ScheduleTime_Departure_List)));
+    if (!v(t.EstimatedDate_Departure_List).empty())
+        lbl_Change_DepartureTime.setText(cardTime(v(t.EstimatedTime_Departure_List)));
+    else if (!v(t.ScheduleTime_Departure_List).empty())
+        lbl_Change_DepartureTime.setText(cardTime(v(t.ScheduleTime_Departure_List)));
+    else
+        lbl_Change_DepartureTime.setText("");
+
+    if (!v(t.ScheduleTime_Arrival_List).empty())
+        setStruck(lbl_Schedule_ArrivalTime, cardTime(v(t.ScheduleTime_Arrival_List)));
+    lbl_Change_ArrivalTime.setText(v(t.EstimatedTime_Arrival_List).empty()
+                                       ? std::string()
+                                       : cardTime(v(t.EstimatedTime_Arrival_List)));
+
+    lbl_Status.setText(cardStatus(v(t.Remark_List)));
+
+    std::string date = cardDate(v(t.ScheduleDate_List));
+    const int n = ui::characterCount(date);
+    lbl_Date.setAttributedText(std::move(date),
+                               {ui::TextRun{std::max(n - 3, 0), std::min(n, 3), false, kWhite}});
+
+    setWhite(lbl_Departure_Code, v(t.AirportCode_Departure_List));
+    setWhite(lbl_Departure_Name, v(t.Airport_Departure_List));
+    setWhite(lbl_Arrival_Code, v(t.AirportCode_Arrival_List));
+    setWhite(lbl_Arrival_Name, v(t.Airport_Arrival_List));
+    lbl_FlightId.setText(v(t.FlightId_List));
+
+    lbl_Carousel.setText(cardValue(v(t.Carousel_List)));
+    lbl_ExitNumber.setText(cardValue(v(t.ExitNumber_List)));
+    lbl_CheckInRange.setText(cardValue(v(t.ChkInRange_List)));
+    lbl_GateNumber.setText(cardValue(v(t.GateNumber_List)));
+}
+
+void ViewController::clearAirportView() {
+    lbl_Schedule_DepartureTime.setAttributedText("-", {});
+    lbl_Schedule_ArrivalTime.setAttributedText("-", {});
+    lbl_Date.setAttributedText("-", {});
+    lbl_Change_DepartureTime.setText("-");
+    lbl_Change_ArrivalTime.setText("-");
+    lbl_Status.setText("정보없음");
+    for (ui::Label* l : {&lbl_Departure_Code, &lbl_Departure_Name, &lbl_Arrival_Code,
+                         &lbl_Arrival_Name, &lbl_FlightId})
+        l->setText("");
+    for (ui::Label* l : {&lbl_Carousel, &lbl_ExitNumber, &lbl_CheckInRange, &lbl_GateNumber})
+        l->setText("-");
+}
+
+void ViewController::floatingViewShow() {
+    const double w = context_.screenWidth, h = context_.screenHeight;
+    addButton = std::make_unique<widgets::FloatingActionButton>(
+        widgets::Rect{w / 2 - 25, h - 44 - 80, 50, 50}, w, h, "main_butten", "main_butten_x",
+        std::nullopt);
+    addButton->imageArray = {"popup1_camera", "popup1_immigration", "popup1__money", "popup1_help"};
+    addButton->labelArray = {"여권사진", "출입국신고서", "환율계산기", "도움말"};
+    addButton->setHideWhileScrolling(true);
+    addButton->delegate = std::static_pointer_cast<ViewController>(shared_from_this());
+    addOutlet("addButton", *addButton);
+}
+
+void ViewController::didSelectMenuOptionAtIndex(int index) {
+    if (index < 0 || index > 3)
+        return;
+    // The open menu would otherwise stay laid over whatever comes next.
+    if (addButton->isMenuVisible())
+        addButton->handleTap();
+    switch (index) {
+    case 0: {
+        auto& camera = context_.platform.camera;
+        if (!camera.available()) {
+            showAlert(
+                ui::Alert::simple("Camera error", "카메라를 지원하지 않는 기기입니다.", "OK"));
+            return;
+        }
+        auto self = std::static_pointer_cast<ViewController>(shared_from_this());
+        present(std::make_shared<UIImagePickerController>(camera, self), true);
+        return;
+    }
+    case 1:
+        presentNamed("UIInOut");
+        return;
+    case 2:
+        presentNamed("UIExchange");
+        return;
+    case 3:
+        View_Help.setHidden(false);
+        addButton->setHidden(true);
+        return;
+    }
+}
+
+void ViewController::imagePickerDidFinish(const std::vector<unsigned char>& picture) {
+    namespace fs = std::filesystem;
+    const fs::path docs = context_.platform.paths.documents;
+    const std::string fresh = (docs / kPassportNew).string();
+    // The new picture is written before the photo in use is removed, so a failed write
+    // loses nothing.
+    const bool saved = writeAtomically(fresh, picture);
+    if (saved) {
+        std::error_code ec;
+        fs::remove(docs / kPassportInUse, ec);
+        Img_Passport1.setImage(fresh);
+    } else {
+        platform::logLine("passport photo could not be written to " + fresh);
+    }
+    if (Screen* picker = presentedScreen())
+        picker->dismiss(true);
+    if (saved)
+        showAlert(ui::Alert::simple("저장완료", "여권사진 저장이 완료되었습니다.", "확인"));
+    else
+        showAlert(ui::Alert::simple("저장실패", "여권사진을 저장하지 못했습니다.", "확인"));
+}
+
+void ViewController::imagePickerDidCancel() {
+    if (Screen* picker = presentedScreen())
+        picker->dismiss(true);
+}
+
+void ViewController::presentNamed(const std::string& name) {
+    if (auto screen = context_.makeScreen(name))
+        present(std::move(screen), false);
+}
+
+void ViewController::AirportView_Taped() {
+    presentNamed("UIAirportSchedule1");
+}
+
+void ViewController::Airport_Departure_Taped() {
+    if (context_.openCardGuide)
+        context_.openCardGuide(*this, TrackedFlight::first(tracked.AirportCode_Departure_List));
+}
+
+void ViewController::Airport_Arrival_Taped() {
+    if (context_.openCardGuide)
+        context_.openCardGuide(*this, TrackedFlight::first(tracked.AirportCode_Arrival_List));
+}
+
+// ---- camera picker ------------------------------------------------------------
+
+UIImagePickerController::UIImagePickerController(platform::Camera& camera,
+                                                 std::weak_ptr<ViewController> delegate)
+    : ui::Screen("UIImagePickerController"), camera_(camera), delegate_(std::move(delegate)) {
+    addOutlet("btn_Capture", btn_Capture);
+    addOutlet("btn_Cancel", btn_Cancel);
+    btn_Capture.setTitle("촬영");
+    btn_Cancel.setTitle("취소");
+    btn_Capture.onTap = [this] {
+        auto delegate = delegate_;
+        camera_.capture([delegate](std::optional<std::vector<unsigned char>> picture) {
+            auto d = delegate.lock();
+            if (!d)
+                return;
+            if (picture)
+                d->imagePickerDidFinish(*picture);
+            else
+                d->imagePickerDidCancel();
+        });
+    };
+    btn_Cancel.onTap = [this] {
+        if (auto d = delegate_.lock())
+            d->imagePickerDidCancel();
+    };
+}
+
+} // namespace app

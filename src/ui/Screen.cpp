@@ -1,0 +1,146 @@
+#include "ui/Screen.h"
+
+#include "platform/Log.h"
+#include "ui/Window.h"
+
+#include <algorithm>
+
+namespace ui {
+
+Screen::Screen(std::string className) : name_(std::move(className)) {}
+Screen::~Screen() = default;
+
+void Screen::addOutlet(std::string name, Outlet& outlet) {
+    outlet.setChangeHandler([this, name] { notifyChanged(name); });
+    outlets_.emplace_back(std::move(name), &outlet);
+}
+
+Outlet* Screen::findOutlet(std::string_view name) const {
+    for (const auto& [n, o] : outlets_)
+        if (n == name)
+            return o;
+    return nullptr;
+}
+
+void Screen::notifyChanged(const std::string& outlet) {
+    if (Window* w = window())
+        w->notify([&](WindowObserver& o) { o.outletChanged(*this, outlet); });
+}
+
+void Screen::loadViewIfNeeded() {
+    if (loaded_)
+        return;
+    loaded_ = true;
+    viewDidLoad();
+}
+
+Screen* Screen::topLevel() {
+    Screen* s = this;
+    while (s->parent_)
+        s = s->parent_;
+    return s;
+}
+
+Window* Screen::window() const {
+    const Screen* s = this;
+    while (s->parent_)
+        s = s->parent_;
+    return s->window_;
+}
+
+void Screen::present(std::shared_ptr<Screen> screen, bool animated) {
+    if (Window* w = window())
+        w->present(*this, std::move(screen), animated);
+    else
+        platform::logLine("Warning: Attempt to present " + screen->name() + " on " + name_ +
+                          " whose view is not in the window hierarchy!");
+}
+
+void Screen::dismiss(bool animated, std::function<void()> completion) {
+    if (Window* w = window())
+        w->dismiss(*this, animated);
+    if (completion)
+        completion();
+}
+
+Screen* Screen::presentedScreen() const {
+    Window* w = window();
+    if (!w)
+        return nullptr;
+    auto stack = w->stack();
+    for (std::size_t i = 0; i + 1 < stack.size(); ++i)
+        if (stack[i] == this)
+            return stack[i + 1];
+    return nullptr;
+}
+
+void Screen::addChild(std::shared_ptr<Screen> child) {
+    child->parent_ = this;
+    child->loadViewIfNeeded();
+    children_.push_back(child);
+    if (onDisplay_) {
+        child->willAppear(false);
+        child->didAppear(false);
+    }
+    if (Window* w = window())
+        w->notify([&](WindowObserver& o) { o.childrenChanged(*this); });
+}
+
+void Screen::removeChild(const Screen* child) {
+    auto it = std::find_if(children_.begin(), children_.end(),
+                           [&](const auto& c) { return c.get() == child; });
+    if (it == children_.end())
+        return;
+    auto keep = *it; // stays alive through its last callbacks
+    if (onDisplay_) {
+        keep->willDisappear(false);
+        keep->didDisappear(false);
+    }
+    children_.erase(it);
+    keep->parent_ = nullptr;
+    if (Window* w = window())
+        w->notify([&](WindowObserver& o) { o.childrenChanged(*this); });
+}
+
+void Screen::setHidden(bool h) {
+    hidden_ = h;
+    if (Window* w = window())
+        w->notify([&](WindowObserver& o) { o.childrenChanged(parent_ ? *parent_ : *this); });
+}
+
+void Screen::showAlert(Alert alert) {
+    if (Window* w = window())
+        w->showAlert(std::move(alert));
+    else
+        platform::logLine("Warning: alert \"" + alert.title + "\" from " + name_ +
+                          " not shown: the screen is not in a window");
+}
+
+// Children share their parent's appearance.
+void Screen::willAppear(bool animated) {
+    viewWillAppear(animated);
+    for (auto& c : std::vector(children_))
+        c->willAppear(animated);
+}
+
+void Screen::didAppear(bool animated) {
+    onDisplay_ = true;
+    viewDidAppear(animated);
+    for (auto& c : std::vector(children_))
+        c->didAppear(animated);
+}
+
+void Screen::willDisappear(bool animated) {
+    viewWillDisappear(animated);
+    for (auto& c : std::vector(children_))
+        c->willDisappear(animated);
+}
+
+void Screen::didDisappear(bool animated) {
+    onDisplay_ = false;
+    viewDidDisappear(animated);
+    for (auto& c : std::vector(children_))
+        c->didDisappear(animated);
+}
+
+} // namespace ui

@@ -1,0 +1,86 @@
+#pragma once
+// A screen: lifecycle, named outlets, modal presentation and child screens.
+
+#include "ui/Alert.h"
+#include "ui/Outlets.h"
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ui {
+
+class Window;
+
+class Screen : public std::enable_shared_from_this<Screen> {
+public:
+    explicit Screen(std::string className);
+    virtual ~Screen();
+    Screen(const Screen&) = delete;
+    Screen& operator=(const Screen&) = delete;
+
+    /// The screen's class name, as front-ends and scripts know it.
+    const std::string& name() const { return name_; }
+
+    // ---- outlets
+    const std::vector<std::pair<std::string, Outlet*>>& outlets() const { return outlets_; }
+    Outlet* findOutlet(std::string_view name) const;
+
+    // ---- lifecycle (driven by the window)
+    void loadViewIfNeeded();
+    bool isViewLoaded() const { return loaded_; }
+    /// Appeared and not covered by a presented screen.
+    bool isOnDisplay() const { return onDisplay_; }
+
+    // ---- presentation
+    /// Presents `screen` modally over this one (or over the screen this child belongs to).
+    void present(std::shared_ptr<Screen> screen, bool animated);
+    /// Dismisses the screen this one presents, or this screen itself when it presents none.
+    void dismiss(bool animated, std::function<void()> completion = {});
+    Screen* presentedScreen() const;
+    Screen* presentingScreen() const { return presenting_; }
+    Window* window() const;
+
+    // ---- children (screens laid over this one)
+    void addChild(std::shared_ptr<Screen> child);
+    void removeChild(const Screen* child);
+    const std::vector<std::shared_ptr<Screen>>& children() const { return children_; }
+    Screen* parent() const { return parent_; }
+    bool hidden() const { return hidden_; }
+    void setHidden(bool h);
+
+    /// Puts up an alert through the window (queued behind any alert already shown).
+    void showAlert(Alert alert);
+
+protected:
+    /// Registers an outlet under its name; the screen owns it as a member.
+    void addOutlet(std::string name, Outlet& outlet);
+
+    virtual void viewDidLoad() {}
+    virtual void viewWillAppear(bool /*animated*/) {}
+    virtual void viewDidAppear(bool /*animated*/) {}
+    virtual void viewWillDisappear(bool /*animated*/) {}
+    virtual void viewDidDisappear(bool /*animated*/) {}
+
+private:
+    friend class Window;
+    void willAppear(bool animated);
+    void didAppear(bool animated);
+    void willDisappear(bool animated);
+    void didDisappear(bool animated);
+    Screen* topLevel();
+    void notifyChanged(const std::string& outlet);
+
+    std::string name_;
+    std::vector<std::pair<std::string, Outlet*>> outlets_;
+    std::vector<std::shared_ptr<Screen>> children_;
+    Screen* parent_ = nullptr;
+    Screen* presenting_ = nullptr;
+    Window* window_ = nullptr;
+    bool loaded_ = false;
+    bool onDisplay_ = false;
+    bool hidden_ = false;
+};
+
+} // namespace ui

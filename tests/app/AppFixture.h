@@ -1,0 +1,97 @@
+#pragma once
+// A running app core on the simulated platform with virtual time, in a temp data dir.
+
+#include "TempDir.h"
+#include "app/AppContext.h"
+#include "app/AppDelegate.h"
+#include "app/ViewController.h"
+#include "platform/CurlHttp.h"
+#include "platform/Log.h"
+#include "platform/TaskQueue.h"
+#include "storage/DBClass.h"
+#include "storage/SqlFormat.h"
+
+#include <gtest/gtest.h>
+
+namespace testing_support {
+
+class AppFixture : public ::testing::Test {
+protected:
+    explicit AppFixture(const char* now = "2026-12-07T09:30:00+09:00") {
+        platform::TimePoint t;
+        int offset = 0;
+        platform::parseIsoInstant(now, t, offset);
+        clock = std::make_unique<platform::VirtualClock>(t, offset);
+        loop = std::make_unique<platform::VirtualMainLoop>(*clock);
+        http = std::make_unique<platform::CurlHttp>(*loop, platform::HttpOptions{});
+        platform::setLog(&log);
+    }
+    ~AppFixture() override { platform::setLog(nullptr); }
+
+    /// Launches the app (the main screen loads and appears) and runs the loop until idle.
+    void launch(std::optional<std::string> shortcut = std::nullopt) {
+        delegate.reset(); // a relaunch tears the previous app down first
+        context.reset();
+        plat = std::make_unique<platform::Platform>(
+            platform::Platform{*loop, *clock, *http, location, notifications, push, browser,
+                               vibration, camera, platform::Paths{data.str(), resources}});
+        context = std::make_unique<app::AppContext>(*plat, app::Config{});
+        context->refreshFlight = [this](app::ViewController&) { ++refreshes; };
+        context->referenceCheck = [this] { ++referenceChecks; };
+        for (auto& [name, factory] : extraScreens)
+            context->screens[name] = factory;
+        delegate = std::make_unique<app::AppDelegate>(*context);
+        delegate->didFinishLaunching(shortcut);
+        loop->runUntilIdle();
+    }
+
+    app::ViewController& main() { return *delegate->mainScreen(); }
+    ui::Window& window() { return context->window; }
+
+    void storeFlight(const std::vector<std::string>& v) {
+        storage::DBClass db(storage::DBClass::databasePath(data.str()));
+        db.ConnectDB();
+        db.createDatabase();
+        ASSERT_EQ(db.InsertUpdateDeleteExcuteQuery(storage::sqlFormat(
+                      "INSERT INTO aFlightInfo(airline, flightId, scheduleDate, "
+                      "scheduleDate_Departure, scheduleTime_Departure, estimatedDate_Departure, "
+                      "estimatedTime_Departure, scheduleDate_Arrival, scheduleTime_Arrival, "
+                      "estimatedDate_Arrival, estimatedTime_Arrival,airport, airport_departure, "
+                      "airport_arrival, airportcode_departure, airportcode_arrival, gatenumber, "
+                      "carousel, exitnumber, remark, chkinrange, io) "
+                      "VALUES('%@','%@','%@','%@','%@','%@','%@','%@','%@','%@','%@','%@','%@','%@"
+                      "','%@','%@','%@','%@','%@','%@','%@','%@')",
+                      v)),
+                  "0");
+        db.DisConnectDB();
+    }
+
+    /// A departure from ICN with the given date, times and remark; other fields filled.
+    static std::vector<std::string> flight(std::string flightId, std::string date,
+                                           std::string depTime, std::string arrDate,
+                                           std::string remark = "") {
+        return {"대한항공", flightId, date,     date,  depTime, "", "", arrDate, "1300", "", "",
+                "",         "인천",   "나리타", "ICN", "NRT",   "", "", "",      remark, "", "1"};
+    }
+
+    TempDir data;
+    std::string resources = TAMBERLINOVE_ASSETS_DIR;
+    std::unique_ptr<platform::VirtualClock> clock;
+    std::unique_ptr<platform::VirtualMainLoop> loop;
+    std::unique_ptr<platform::CurlHttp> http;
+    platform::LocationAuthorization location;
+    platform::RecordingNotifications notifications;
+    platform::RecordingPush push;
+    platform::RecordingBrowser browser;
+    platform::RecordingVibration vibration;
+    platform::InjectedCamera camera;
+    platform::CapturedLog log;
+    std::unique_ptr<platform::Platform> plat;
+    std::unique_ptr<app::AppContext> context;
+    std::unique_ptr<app::AppDelegate> delegate;
+    std::map<std::string, app::ScreenFactory> extraScreens;
+    int refreshes = 0;
+    int referenceChecks = 0;
+};
+
+} // namespace testing_support

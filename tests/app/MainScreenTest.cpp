@@ -1,0 +1,195 @@
+#include "AppFixture.h"
+#include "app/CardText.h"
+
+#include <filesystem>
+#include <fstream>
+
+using testing_support::AppFixture;
+
+namespace {
+
+class MainScreen : public AppFixture {};
+
+class JustAfterMidnight : public AppFixture {
+protected:
+    JustAfterMidnight() : AppFixture("2026-12-08T00:30:00+09:00") {}
+};
+
+std::string readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+} // namespace
+
+TEST(CardText, StatusWordsTimesDatesAndEmptyValues) {
+    EXPECT_EQ(app::cardStatus(""), "정보없음");
+    EXPECT_EQ(app::cardStatus("active"), "운항중");
+    EXPECT_EQ(app::cardStatus("출발"), "운항중");
+    EXPECT_EQ(app::cardStatus("cancelled"), "취소");
+    EXPECT_EQ(app::cardStatus("diverted"), "회항");
+    EXPECT_EQ(app::cardStatus("landed"), "착륙");
+    EXPECT_EQ(app::cardStatus("scheduled"), "정보없음");
+    EXPECT_EQ(app::cardStatus("unknown"), "정보없음");
+    EXPECT_EQ(app::cardStatus("지연"), "지연");
+    EXPECT_EQ(app::cardTime("0935"), "09:35");
+    EXPECT_EQ(app::cardTime("9"), "9:"); // short values never read past the end
+    EXPECT_EQ(app::cardDate("20261207"), "2026/12/07");
+    EXPECT_EQ(app::cardValue(""), "-");
+    EXPECT_EQ(app::cardValue("23"), "23");
+}
+
+TEST_F(MainScreen, CardShowsTheNextFlightWithStruckScheduleAndWhiteDateSuffix) {
+    auto f = flight("KE701", "20261207", "1030", "20261207");
+    f[5] = "20261207"; // estimated departure date
+    f[6] = "1105";     // estimated departure time
+    f[16] = "";        // gate empty
+    f[17] = "12";      // carousel
+    f[19] = "cancelled";
+    storeFlight(f);
+    launch();
+    auto& m = main();
+    EXPECT_FALSE(m.v_BeAirSchedule.hidden());
+    EXPECT_TRUE(m.v_NoAirSchedule.hidden());
+    EXPECT_EQ(m.Img_BottomBackgroud.image(), "main2_background2.png");
+    EXPECT_EQ(m.lbl_FlightId.text(), "KE701");
+    EXPECT_EQ(m.lbl_Schedule_DepartureTime.text(), "10:30");
+    ASSERT_EQ(m.lbl_Schedule_DepartureTime.attributes().size(), 1u);
+    EXPECT_TRUE(m.lbl_Schedule_DepartureTime.attributes()[0].strike);
+    EXPECT_EQ(m.lbl_Schedule_DepartureTime.attributes()[0].length, 5);
+    EXPECT_EQ(m.lbl_Change_DepartureTime.text(), "11:05");
+    EXPECT_EQ(m.lbl_Schedule_ArrivalTime.text(), "13:00");
+    EXPECT_EQ(m.lbl_Change_ArrivalTime.text(), "");
+    EXPECT_EQ(m.lbl_Status.text(), "취소");
+    EXPECT_EQ(m.lbl_Date.text(), "2026/12/07");
+    ASSERT_EQ(m.lbl_Date.attributes().size(), 1u);
+    EXPECT_EQ(m.lbl_Date.attributes()[0].from, 7);
+    EXPECT_EQ(m.lbl_Date.attributes()[0].length, 3);
+    EXPECT_EQ(m.lbl_Date.attributes()[0].color, (ui::Color{1, 1, 1, 1}));
+    EXPECT_EQ(m.lbl_Departure_Code.text(), "ICN");
+    EXPECT_EQ(m.lbl_Arrival_Name.text(), "나리타");
+    EXPECT_EQ(m.lbl_GateNumber.text(), "-");
+    EXPECT_EQ(m.lbl_Carousel.text(), "12");
+    EXPECT_EQ(m.tracked.Io_List, std::vector<std::string>{"1"});
+}
+
+TEST_F(MainScreen, WithoutAnEstimateTheChangedTimeRepeatsTheSchedule) {
+    storeFlight(flight("OZ102", "20261207", "2215", "20261208", "지연"));
+    launch();
+    EXPECT_EQ(main().lbl_Change_DepartureTime.text(), "22:15");
+    EXPECT_EQ(main().lbl_Status.text(), "지연");
+}
+
+TEST_F(MainScreen, EarlierDepartureOfTheSameDateWinsAndFinishedFlightsAreSkipped) {
+    storeFlight(flight("KE001", "20261207", "0900", "20261207", "착륙"));
+    storeFlight(flight("OZ222", "20261207", "1800", "20261207"));
+    storeFlight(flight("KE111", "20261207", "1200", "20261207"));
+    storeFlight(flight("7C333", "20261206", "0700", "20261206", "도착"));
+    launch();
+    EXPECT_EQ(main().lbl_FlightId.text(), "KE111");
+}
+
+TEST_F(MainScreen, YesterdaysFlightArrivingTodayStaysOnTheCard) {
+    storeFlight(flight("KE081", "20261206", "2330", "20261207"));
+    launch();
+    EXPECT_EQ(main().lbl_FlightId.text(), "KE081");
+}
+
+TEST_F(MainScreen, PastFlightsLeaveTheCardAndTheListsKeepTheirLastValues) {
+    storeFlight(flight("KE081", "20261205", "2330", "20261206"));
+    launch();
+    EXPECT_TRUE(main().v_BeAirSchedule.hidden());
+    EXPECT_EQ(main().lbl_FlightId.text(), "");
+    EXPECT_EQ(main().lbl_Date.text(), "-");
+    EXPECT_TRUE(main().tracked.FlightId_List.empty());
+}
+
+TEST_F(JustAfterMidnight, PreviousDaysFlightStaysForOneMoreHour) {
+    storeFlight(flight("KE999", "20261207", "2350", "20261207"));
+    launch();
+    EXPECT_EQ(main().lbl_FlightId.text(), "KE999");
+    loop->advance(std::chrono::minutes(31)); // 01:01: the day of one hour ago is the 8th
+    EXPECT_EQ(main().lbl_FlightId.text(), "");
+    EXPECT_FALSE(main().v_NoAirSchedule.hidden());
+}
+
+TEST_F(MainScreen, MenuButtonsOpenTheirScreensOrTheHotelSite) {
+    launch();
+    ASSERT_TRUE(main().btn_Menu4.tap());
+    ASSERT_EQ(browser.opened.size(), 1u);
+    EXPECT_EQ(browser.opened[0],
+              context->config.hotelURL + "?a_aid=" + context->config.hotelAffiliateId);
+    // Screens not in this build are reported, and nothing is presented.
+    log.clear();
+    ASSERT_TRUE(main().btn_Menu2.tap());
+    EXPECT_EQ(window().stack().size(), 1u);
+    EXPECT_EQ(log.lines().back(), "screen UICarrierList is not available in this build");
+}
+
+TEST_F(MainScreen, FloatingMenuHelpEntryShowsTheOverlayAndHidesTheButton) {
+    launch();
+    main().btn_Help_Close.tap();
+    main().addButton->handleTap();
+    ASSERT_TRUE(main().addButton->selectRow(3));
+    EXPECT_FALSE(main().View_Help.hidden());
+    EXPECT_TRUE(main().addButton->hidden());
+    EXPECT_FALSE(main().addButton->isMenuVisible());
+}
+
+TEST_F(MainScreen, PassportPhotoWithoutCameraShowsCameraError) {
+    launch();
+    main().addButton->handleTap();
+    main().addButton->selectRow(0);
+    ASSERT_EQ(window().alerts().size(), 1u);
+    EXPECT_EQ(window().alerts().front().title, "Camera error");
+    EXPECT_EQ(window().alerts().front().message, "카메라를 지원하지 않는 기기입니다.");
+    EXPECT_EQ(window().alerts().front().buttons.at(0).title, "OK");
+    EXPECT_EQ(window().stack().size(), 1u);
+}
+
+TEST_F(MainScreen, PassportPhotoIsSavedReplacingThePhotoInUse) {
+    camera.present = true;
+    camera.picture = std::vector<unsigned char>{0xFF, 0xD8, 0xFF, 0xE0, 'j', 'p', 'g'};
+    std::ofstream(data.file("IMG_Tamberlinove_Passport1.jpg")) << "old";
+    launch();
+    main().addButton->handleTap();
+    main().addButton->selectRow(0);
+    ASSERT_EQ(window().front()->name(), "UIImagePickerController");
+    ASSERT_TRUE(window().front()->findOutlet("btn_Capture")->tap());
+    window().releaseRetired();
+    EXPECT_EQ(window().stack().size(), 1u);
+    EXPECT_EQ(readFile(data.file("IMG_Tamberlinove_Passport.jpg")), "\xFF\xD8\xFF\xE0jpg");
+    EXPECT_FALSE(std::filesystem::exists(data.file("IMG_Tamberlinove_Passport1.jpg")));
+    EXPECT_EQ(main().Img_Passport1.image(), data.file("IMG_Tamberlinove_Passport.jpg"));
+    ASSERT_EQ(window().alerts().size(), 1u);
+    EXPECT_EQ(window().alerts().front().title, "저장완료");
+    EXPECT_EQ(window().alerts().front().message, "여권사진 저장이 완료되었습니다.");
+}
+
+TEST_F(MainScreen, CancellingThePickerChangesNothing) {
+    camera.present = true;
+    std::ofstream(data.file("IMG_Tamberlinove_Passport1.jpg")) << "old";
+    launch();
+    main().addButton->handleTap();
+    main().addButton->selectRow(0);
+    ASSERT_TRUE(window().front()->findOutlet("btn_Cancel")->tap());
+    window().releaseRetired();
+    EXPECT_EQ(window().stack().size(), 1u);
+    EXPECT_TRUE(window().alerts().empty());
+    EXPECT_EQ(readFile(data.file("IMG_Tamberlinove_Passport1.jpg")), "old");
+}
+
+TEST_F(MainScreen, FailedPhotoWriteKeepsThePhotoInUseAndSaysSo) {
+    camera.present = true;
+    camera.picture = std::vector<unsigned char>{0xFF, 0xD8};
+    std::ofstream(data.file("IMG_Tamberlinove_Passport1.jpg")) << "old";
+    std::filesystem::create_directory(data.file("IMG_Tamberlinove_Passport.jpg"));
+    std::ofstream(data.file("IMG_Tamberlinove_Passport.jpg/blocker")) << "x";
+    launch();
+    main().addButton->handleTap();
+    main().addButton->selectRow(0);
+    window().front()->findOutlet("btn_Capture")->tap();
+    EXPECT_EQ(readFile(data.file("IMG_Tamberlinove_Passport1.jpg")), "old");
+    ASSERT_EQ(window().alerts().size(), 1u);
+    EXPECT_EQ(window().alerts().front().title, "저장실패");
+}

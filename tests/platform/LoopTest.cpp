@@ -1,0 +1,138 @@
+#include "platform/Clock.h"
+#include "platform/CurlHttp.h"
+#include "platform/TaskQueue.h"
+
+#include <gtest/gtest.h>
+#include <httplib.h>
+#include <thread>
+
+using namespace platform;
+using namespace std::chrono_literals;
+
+namespace {
+TimePoint at(const char* iso) {
+    TimePoint t;
+    int offset;
+    EXPECT_TRUE(parseIsoInstant(iso, t, offset));
+    return t;
+}
+} // namespace
+
+TEST(VirtualLoop, DelayedTasksRunInDueOrderOnlyWhenTimeIsAdvanced) {
+    VirtualClock clock(at("2026-12-07T09:30:00+09:00"), 9 * 3600);
+    VirtualMainLoop loop(clock);
+    std::vector<std::string> seen;
+    loop.postDelayed(seconds(0.5), [&] { seen.push_back("half"); });
+    loop.postDelayed(seconds(0.004), [&] { seen.push_back("tiny"); });
+    loop.post([&] { seen.push_back("now"); });
+    loop.runUntilIdle();
+    EXPECT_EQ(seen, std::vector<std::string>{"now"});
+    loop.advance(1s);
+    EXPECT_EQ(seen, (std::vector<std::string>{"now", "tiny", "half"}));
+    EXPECT_EQ(clock.now(), at("2026-12-07T09:30:01+09:00"));
+}
+
+TEST(VirtualLoop, RepeatingTimerFiresEveryIntervalUntilCancelled) {
+    VirtualClock clock(at("2026-12-07T00:00:00Z"), 0);
+    VirtualMainLoop loop(clock);
+    std::vector<TimePoint> fired;
+    TimerId id = loop.startRepeating(60s, [&] { fired.push_back(clock.now()); });
+    loop.advance(180s);
+    ASSERT_EQ(fired.size(), 3u);
+    EXPECT_EQ(fired[0], at("2026-12-07T00:01:00Z"));
+    EXPECT_EQ(fired[2], at("2026-12-07T00:03:00Z"));
+    loop.cancel(id);
+    loop.advance(600s);
+    EXPECT_EQ(fired.size(), 3u);
+}
+
+TEST(VirtualLoop, TimerMayCancelItselfWhileRunning) {
+    VirtualClock clock(at("2026-12-07T00:00:00Z"), 0);
+    VirtualMainLoop loop(clock);
+    int ticks = 0;
+    TimerId id = 0;
+    id = loop.startRepeating(1s, [&] {
+        if (++ticks == 2)
+            loop.cancel(id);
+    });
+    loop.advance(10s);
+    EXPECT_EQ(ticks, 2);
+}
+
+TEST(VirtualLoop, IdleWaitsForAnswersOfRequestsInFlight) {
+    httplib::Server server;
+    server.Get("/slow", [](const httplib::Request&, httplib::Response& res) {
+        std::this_thread::sleep_for(50ms);
+        res.set_content("feed", "text/plain");
+    });
+    int port = server.bind_to_any_port("127.0.0.1");
+    std::thread serving([&] { server.listen_after_bind(); });
+
+    VirtualClock clock(at("2026-12-07T00:00:00Z"), 0);
+    VirtualMainLoop loop(clock);
+    CurlHttp http(loop, HttpOptions{});
+    std::optional<HttpResponse> answer;
+    bool called = false;
+    http.get("http://127.0.0.1:" + std::to_string(port) + "/slow",
+             [&](std::optional<HttpResponse> r) {
+                 called = true;
+                 answer = std::move(r);
+             });
+    EXPECT_FALSE(loop.idle());
+    loop.runUntilIdle();
+    EXPECT_TRUE(called);
+    ASSERT_TRUE(answer);
+    EXPECT_EQ(answer->status, 200);
+    EXPECT_EQ(answer->body, "feed");
+    server.stop();
+    serving.join();
+}
+
+TEST(CurlHttp, TransportFailuresGiveNoAnswer) {
+    VirtualClock clock(at("2026-12-07T00:00:00Z"), 0);
+    VirtualMainLoop loop(clock);
+    CurlHttp http(loop, HttpOptions{200ms, 500ms});
+    // A port nobody listens on, and an address that is not a URL.
+    EXPECT_FALSE(http.post("http://127.0.0.1:1/x", {}, "body"));
+    EXPECT_FALSE(http.post("not a url", {}, ""));
+    bool called = false;
+    http.get("http://127.0.0.1:1/x", [&](std::optional<HttpResponse> r) {
+        called = true;
+        EXPECT_FALSE(r);
+    });
+    loop.runUntilIdle();
+    EXPECT_TRUE(called);
+}
+
+TEST(StdLoop, RunsPostedAndDelayedTasksThenQuits) {
+    StdMainLoop loop;
+    std::vector<int> order;
+    loop.postDelayed(seconds(0.02), [&] {
+        order.push_back(2);
+        loop.quit();
+    });
+    loop.post([&] { order.push_back(1); });
+    loop.run();
+    EXPECT_EQ(order, (std::vector<int>{1, 2}));
+}
+
+TEST(Clock, LocalFormattingUsesTheClocksOffset) {
+    VirtualClock seoul(at("2026-12-06T15:30:00Z"), 9 * 3600);
+    EXPECT_EQ(formatLocal(seoul, seoul.now(), "yyyyMMdd HH:mm:ss"), "20261207 00:30:00");
+    EXPECT_EQ(toLocal(seoul, seoul.now()).weekday, 1); // a Monday
+    VirtualClock utc(at("2026-12-06T15:30:00Z"), 0);
+    EXPECT_EQ(formatLocal(utc, utc.now() - std::chrono::hours(16), "yyyyMMdd"), "20261205");
+}
+
+TEST(Clock, IsoInstantsParseWithTheirOffsetAndRejectGarbage) {
+    TimePoint t;
+    int offset = 0;
+    ASSERT_TRUE(parseIsoInstant("2026-12-07T09:30:00+09:00", t, offset));
+    EXPECT_EQ(offset, 9 * 3600);
+    EXPECT_EQ(t, at("2026-12-07T00:30:00Z"));
+    ASSERT_TRUE(parseIsoInstant("2026-01-01T00:00:00-05:30", t, offset));
+    EXPECT_EQ(offset, -(5 * 3600 + 1800));
+    for (const char* bad : {"", "2026-12-07", "2026-13-01T00:00:00Z", "2026-12-07T09:30:00",
+                            "2026-12-07T09:30:00+0900", "2026-02-30T00:00:00Z"})
+        EXPECT_FALSE(parseIsoInstant(bad, t, offset)) << bad;
+}

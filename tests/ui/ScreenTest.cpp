@@ -1,0 +1,193 @@
+#include "ui/Screen.h"
+#include "ui/Window.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+using namespace ui;
+
+namespace {
+
+/// Records its lifecycle calls into a shared journal.
+class Probe : public Screen {
+public:
+    Probe(std::string name, std::vector<std::string>& journal)
+        : Screen(std::move(name)), journal_(journal) {
+        addOutlet("btn_Close", close);
+        close.onTap = [this] { dismiss(true); };
+    }
+    Button close;
+
+protected:
+    void viewDidLoad() override { note("load"); }
+    void viewWillAppear(bool) override { note("willAppear"); }
+    void viewDidAppear(bool) override { note("didAppear"); }
+    void viewWillDisappear(bool) override { note("willDisappear"); }
+    void viewDidDisappear(bool) override { note("didDisappear"); }
+
+private:
+    void note(const char* what) { journal_.push_back(name() + "." + what); }
+    std::vector<std::string>& journal_;
+};
+
+struct Events : WindowObserver {
+    std::vector<std::string> seen;
+    void presented(Screen& s, bool animated) override {
+        seen.push_back("present " + s.name() + (animated ? " animated" : ""));
+    }
+    void dismissed(Screen& s, bool) override { seen.push_back("dismiss " + s.name()); }
+    void alertShown(const Alert& a) override { seen.push_back("alert " + a.title); }
+    void outletChanged(Screen& s, const std::string& o) override {
+        seen.push_back("changed " + s.name() + "." + o);
+    }
+};
+
+} // namespace
+
+TEST(Window, PresentingCoversTheRootAndDismissingUncoversIt) {
+    std::vector<std::string> j;
+    Window w;
+    auto root = std::make_shared<Probe>("Root", j);
+    w.setRoot(root);
+    EXPECT_TRUE(root->isOnDisplay());
+    j.clear();
+
+    auto modal = std::make_shared<Probe>("Modal", j);
+    root->present(modal, true);
+    EXPECT_EQ(j, (std::vector<std::string>{"Modal.load", "Root.willDisappear", "Modal.willAppear",
+                                           "Root.didDisappear", "Modal.didAppear"}));
+    EXPECT_FALSE(root->isOnDisplay());
+    EXPECT_EQ(w.front(), modal.get());
+    EXPECT_EQ(root->presentedScreen(), modal.get());
+    j.clear();
+
+    // The modal dismisses itself from its own button; it stays alive until released.
+    std::weak_ptr<Screen> weak = modal;
+    modal.reset();
+    ASSERT_TRUE(w.front()->findOutlet("btn_Close")->tap());
+    EXPECT_EQ(j, (std::vector<std::string>{"Modal.willDisappear", "Root.willAppear",
+                                           "Modal.didDisappear", "Root.didAppear"}));
+    EXPECT_FALSE(weak.expired());
+    w.releaseRetired();
+    EXPECT_TRUE(weak.expired());
+    EXPECT_TRUE(root->isOnDisplay());
+}
+
+TEST(Window, AScreenAlreadyPresentingCannotPresentASecond) {
+    std::vector<std::string> j;
+    Window w;
+    auto root = std::make_shared<Probe>("Root", j);
+    w.setRoot(root);
+    root->present(std::make_shared<Probe>("First", j), false);
+    root->present(std::make_shared<Probe>("Second", j), false);
+    ASSERT_EQ(w.stack().size(), 2u);
+    EXPECT_EQ(w.front()->name(), "First");
+}
+
+TEST(Window, DismissOnThePresenterClosesEverythingAboveIt) {
+    std::vector<std::string> j;
+    Window w;
+    Events events;
+    w.addObserver(&events);
+    auto root = std::make_shared<Probe>("Root", j);
+    w.setRoot(root);
+    auto a = std::make_shared<Probe>("A", j);
+    root->present(a, false);
+    a->present(std::make_shared<Probe>("B", j), false);
+    ASSERT_EQ(w.stack().size(), 3u);
+    root->dismiss(false);
+    EXPECT_EQ(w.stack().size(), 1u);
+    EXPECT_TRUE(root->isOnDisplay());
+    EXPECT_EQ(events.seen,
+              (std::vector<std::string>{"present A", "present B", "dismiss B", "dismiss A"}));
+    root->dismiss(false); // the root never leaves
+    EXPECT_EQ(w.stack().size(), 1u);
+}
+
+TEST(Window, AlertsQueueAndNoneIsDropped) {
+    Window w;
+    std::vector<std::string> j;
+    w.setRoot(std::make_shared<Probe>("Root", j));
+    int pressed = 0;
+    w.front()->showAlert(Alert::simple("정보변경", "first", "확인"));
+    w.front()->showAlert(
+        Alert{"Two",
+              "second",
+              {AlertButton{"취소", AlertButton::Role::Cancel, {}},
+               AlertButton{"확인", AlertButton::Role::Default, [&] { ++pressed; }}}});
+    ASSERT_EQ(w.alerts().size(), 2u);
+    EXPECT_FALSE(w.pressAlertButton("없음"));
+    EXPECT_TRUE(w.pressAlertButton("확인"));
+    EXPECT_EQ(pressed, 0); // the first alert's button only closes it
+    ASSERT_EQ(w.alerts().size(), 1u);
+    EXPECT_EQ(w.alerts().front().message, "second");
+    EXPECT_TRUE(w.pressAlertButton("확인"));
+    EXPECT_EQ(pressed, 1);
+    EXPECT_FALSE(w.pressAlertButton("확인"));
+}
+
+TEST(Screen, ChildrenShareTheParentsAppearanceAndOutletChangesReachObservers) {
+    std::vector<std::string> j;
+    Window w;
+    Events events;
+    w.addObserver(&events);
+    auto root = std::make_shared<Probe>("Root", j);
+    w.setRoot(root);
+    auto child = std::make_shared<Probe>("Child", j);
+    j.clear();
+    root->addChild(child);
+    EXPECT_EQ(j, (std::vector<std::string>{"Child.load", "Child.willAppear", "Child.didAppear"}));
+    EXPECT_TRUE(child->isOnDisplay());
+    root->present(std::make_shared<Probe>("Modal", j), false);
+    EXPECT_FALSE(child->isOnDisplay());
+    events.seen.clear();
+    child->close.setTitle("닫기");
+    EXPECT_EQ(events.seen, std::vector<std::string>{"changed Child.btn_Close"});
+}
+
+TEST(Outlets, TextFieldAsksItsDelegateBeforeChanging) {
+    TextField f;
+    int changes = 0;
+    f.shouldChange = [](const std::string& t) { return t.size() <= 3; };
+    f.onEditingChanged = [&] { ++changes; };
+    EXPECT_TRUE(f.type("ICN"));
+    EXPECT_FALSE(f.type("ICNX"));
+    EXPECT_EQ(f.text(), "ICN");
+    EXPECT_EQ(changes, 1);
+    f.setEnabled(false);
+    EXPECT_FALSE(f.type("GMP"));
+}
+
+TEST(Outlets, TableBuildsRowsFromItsDataSourceAndReportsEvents) {
+    Table t;
+    std::vector<std::string> items{"KE001", "OZ102"};
+    t.numberOfRows = [&] { return static_cast<int>(items.size()); };
+    t.cellForRow = [&](int row, Cell& c) {
+        c.label("lbl_FlightId").setText(items[static_cast<std::size_t>(row)]);
+        c.button("btn_Add").onTap = [] {};
+    };
+    std::vector<int> selected, shown;
+    t.onSelect = [&](int r) { selected.push_back(r); };
+    t.onWillDisplay = [&](int r) { shown.push_back(r); };
+    t.reloadData();
+    EXPECT_EQ(t.rowCount(), 2);
+    EXPECT_TRUE(t.select(1));
+    EXPECT_FALSE(t.select(2));
+    EXPECT_TRUE(t.willDisplay(0));
+    EXPECT_EQ(selected, std::vector<int>{1});
+    EXPECT_EQ(shown, std::vector<int>{0});
+    auto json = t.toJson();
+    EXPECT_EQ(json["rows"][1]["lbl_FlightId"]["text"], "OZ102");
+    EXPECT_EQ(json["rows"][0]["btn_Add"]["enabled"], true);
+}
+
+TEST(Outlets, LabelJsonListsAttributedRunsInCharacters) {
+    Label l;
+    l.setAttributedText("2026/12/07", {TextRun{7, 3, false, Color{1, 1, 1, 1}}});
+    auto j = l.toJson();
+    EXPECT_EQ(j["attributes"][0]["from"], 7);
+    EXPECT_EQ(j["attributes"][0]["color"], nlohmann::json({1.0, 1.0, 1.0, 1.0}));
+    l.setText("정보없음");
+    EXPECT_TRUE(l.toJson()["attributes"].empty());
+    EXPECT_EQ(characterCount("정보없음"), 4);
+}
