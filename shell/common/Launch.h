@@ -1,0 +1,57 @@
+#pragma once
+// Start-up shared by both front-ends: command-line options, the data directory, the config,
+// and the in-process stand-in services of demo mode.
+
+#include "app/Config.h"
+#include "platform/Clock.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace services {
+class StandIn;
+}
+
+namespace shell {
+
+struct LaunchOptions {
+    bool headless = false;
+    std::string dataDir;
+    std::string configFile;
+    bool demo = false;
+    std::optional<std::string> virtualTime;
+    std::string location = "authorized";
+    std::optional<std::string> shortcut;
+    std::string screenshot;               ///< Qt app: render to this PNG and exit
+    std::vector<std::string> passThrough; ///< arguments left for the toolkit (-platform ...)
+};
+
+/// Parses the arguments; returns an error message for unknown or incomplete options.
+std::optional<std::string> parseLaunchOptions(const std::vector<std::string>& args,
+                                              LaunchOptions& out);
+
+/// Usage text for --help and errors.
+const char* usage();
+
+/// What start-up settled: the documents directory, the config, and demo services if any.
+class Launch {
+public:
+    ~Launch();
+    /// Prepares the data dir and the config, starting the stand-in services when no config is
+    /// given or demo mode is asked for. `today` is the local date ("yyyyMMdd") the demo data
+    /// is generated around. Returns an error message when the app cannot start.
+    std::optional<std::string> start(const LaunchOptions& options, const std::string& today);
+
+    const std::string& documents() const { return documents_; }
+    const app::Config& config() const { return config_; }
+    bool demo() const { return demo_ != nullptr; }
+
+private:
+    std::string documents_;
+    app::Config config_;
+    std::unique_ptr<services::StandIn> demo_;
+};
+
+} // namespace shell

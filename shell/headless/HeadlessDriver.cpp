@@ -1,0 +1,368 @@
+#include "HeadlessDriver.h"
+
+#include "ui/Screen.h"
+#include "widgets/FloatingActionButton.h"
+
+#include <cerrno>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <poll.h>
+#include <unistd.h>
+
+namespace shell {
+namespace {
+
+using json = nlohmann::json;
+
+json screenJson(const ui::Screen& s) {
+    json outlets = json::object();
+    for (const auto& [name, o] : s.outlets())
+        outlets[name] = o->toJson();
+    json children = json::array();
+    for (const auto& c : s.children())
+        children.push_back(screenJson(*c));
+    return {{"name", s.name()}, {"outlets", std::move(outlets)}, {"children", std::move(children)}};
+}
+
+json alertJson(const ui::Alert& a) {
+    json buttons = json::array();
+    for (const auto& b : a.buttons)
+        buttons.push_back(b.title);
+    return {{"title", a.title}, {"message", a.message}, {"buttons", std::move(buttons)}};
+}
+
+/// Candidates for an outlet name: the screen's children front-most first, then the screen.
+void collect(ui::Screen& s, const std::string& name, bool parentHidden,
+             std::vector<std::pair<ui::Outlet*, bool>>& found) {
+    const bool hidden = parentHidden || s.hidden();
+    const auto& children = s.children();
+    for (auto it = children.rbegin(); it != children.rend(); ++it)
+        collect(**it, name, hidden, found);
+    if (ui::Outlet* o = s.findOutlet(name))
+        found.emplace_back(o, hidden || o->hidden());
+}
+
+/// The visible outlet of that name, else a hidden one (reported as such), else none.
+std::pair<ui::Outlet*, bool> findOutlet(ui::Screen& s, const std::string& name) {
+    std::vector<std::pair<ui::Outlet*, bool>> found;
+    collect(s, name, false, found);
+    for (auto& f : found)
+        if (!f.second)
+            return f;
+    return found.empty() ? std::pair<ui::Outlet*, bool>{nullptr, false} : found.front();
+}
+
+std::string str(const json& c, const char* key) {
+    auto it = c.find(key);
+    return it != c.end() && it->is_string() ? it->get<std::string>() : std::string();
+}
+
+} // namespace
+
+HeadlessDriver::HeadlessDriver(std::ostream& out) : out_(out) {}
+
+HeadlessDriver::~HeadlessDriver() {
+    if (context_)
+        context_->window.removeObserver(this);
+    platform::setLog(nullptr);
+}
+
+void HeadlessDriver::emit(const json& event) {
+    std::lock_guard lock(outMutex_);
+    out_ << event.dump(-1, ' ', false, json::error_handler_t::replace) << '\n';
+    out_.flush();
+}
+
+bool HeadlessDriver::start(const LaunchOptions& options) {
+    platform::TimePoint start{};
+    int offset = 0;
+    if (options.virtualTime) {
+        virtualTime_ = platform::parseIsoInstant(*options.virtualTime, start, offset);
+    } else {
+        platform::SystemClock system;
+        start = system.now();
+        offset = system.utcOffsetSeconds(start);
+    }
+    clock_ = std::make_unique<platform::VirtualClock>(start, offset);
+    loop_ = std::make_unique<platform::VirtualMainLoop>(*clock_);
+    location_.setState(platform::LocationAuthorization::parse(options.location)
+                           .value_or(platform::LocationAuthorization::State::Authorized));
+
+    log_.onLine = [this](const std::string& line) { emit({{"event", "log"}, {"text", line}}); };
+    platform::setLog(&log_);
+
+    const std::string today = platform::formatLocal(*clock_, start, "yyyyMMdd");
+    if (auto error = launch_.start(options, today)) {
+        std::cerr << "tamberlinove: " << *error << '\n';
+        return false;
+    }
+    const auto& config = launch_.config();
+    platform::HttpOptions httpOptions;
+    httpOptions.totalTimeout =
+        std::chrono::milliseconds(static_cast<long long>(config.requestTimeoutSeconds * 1000));
+    httpOptions.connectTimeout = std::min(httpOptions.connectTimeout, httpOptions.totalTimeout);
+    http_ = std::make_unique<platform::CurlHttp>(*loop_, httpOptions);
+
+    platform_ = std::make_unique<platform::Platform>(platform::Platform{
+        *loop_, *clock_, *http_, location_, notifications_, push_, browser_, vibration_, camera_,
+        platform::Paths{launch_.documents(), platform::Paths::defaultResources()}});
+
+    notifications_.onSchedule = [this](const platform::LocalNotification& n) {
+        emit({{"event", "notification"},
+              {"body", n.body},
+              {"action", n.action},
+              {"badge", n.badge},
+              {"fireIn", n.fireInSeconds}});
+    };
+    notifications_.onCancelAll = [this] { emit({{"event", "notifications-cancelled"}}); };
+    notifications_.onBadge = [this](int v) { emit({{"event", "badge"}, {"value", v}}); };
+    browser_.onOpen = [this](const std::string& url) {
+        emit({{"event", "open-url"}, {"url", url}});
+    };
+    vibration_.onVibrate = [this] { emit({{"event", "vibrate"}}); };
+
+    context_ = std::make_unique<app::AppContext>(*platform_, config);
+    context_->window.addObserver(this);
+    delegate_ = std::make_unique<app::AppDelegate>(*context_);
+    delegate_->didFinishLaunching(options.shortcut);
+    settle();
+    emit({{"event", "ready"}});
+    return true;
+}
+
+void HeadlessDriver::syncRealTime() {
+    if (virtualTime_)
+        return;
+    platform::SystemClock system;
+    const auto now = system.now();
+    if (now > clock_->now())
+        loop_->advance(std::chrono::duration_cast<platform::Duration>(now - clock_->now()));
+}
+
+void HeadlessDriver::settle() {
+    syncRealTime();
+    loop_->runUntilIdle();
+    context_->window.releaseRetired();
+}
+
+int HeadlessDriver::run(int fd) {
+    std::string buffer;
+    char chunk[4096];
+    for (;;) {
+        for (std::size_t nl; (nl = buffer.find('\n')) != std::string::npos;) {
+            std::string line = buffer.substr(0, nl);
+            buffer.erase(0, nl + 1);
+            if (!handleLine(line))
+                return 0;
+        }
+        int timeout = -1;
+        if (!virtualTime_) {
+            // Real time: wake for the next timer while waiting for input.
+            if (auto due = loop_->nextDueIn())
+                timeout = static_cast<int>(std::min<long long>(due->count() + 1, 60'000));
+            if (loop_->externalWorkPending())
+                timeout = 50;
+        }
+        pollfd p{fd, POLLIN, 0};
+        int ready = ::poll(&p, 1, timeout);
+        if (ready < 0 && errno == EINTR)
+            continue;
+        if (ready == 0) {
+            settle();
+            continue;
+        }
+        ssize_t n = ::read(fd, chunk, sizeof chunk);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (!buffer.empty())
+                handleLine(buffer);
+            return 0;
+        }
+        buffer.append(chunk, static_cast<std::size_t>(n));
+    }
+}
+
+bool HeadlessDriver::handleLine(const std::string& line) {
+    if (line.find_first_not_of(" \t\r") == std::string::npos)
+        return true;
+    json c = json::parse(line, nullptr, false);
+    if (c.is_discarded() || !c.is_object() || !c.contains("cmd") || !c["cmd"].is_string()) {
+        emit({{"event", "error"}, {"cmd", nullptr}, {"message", "not a command object: " + line}});
+        return true;
+    }
+    const std::string cmd = c["cmd"].get<std::string>();
+    settle();
+    std::optional<std::string> error;
+    try {
+        error = execute(cmd, c);
+    } catch (const std::exception& e) {
+        error = std::string("command failed: ") + e.what();
+    }
+    if (cmd == "quit" && !error) {
+        emit({{"event", "done"}, {"cmd", cmd}});
+        return false;
+    }
+    settle();
+    if (error)
+        emit({{"event", "error"}, {"cmd", cmd}, {"message", *error}});
+    else
+        emit({{"event", "done"}, {"cmd", cmd}});
+    return true;
+}
+
+HeadlessDriver::json HeadlessDriver::dump() const {
+    json screens = json::array();
+    for (ui::Screen* s : context_->window.stack())
+        screens.push_back(screenJson(*s));
+    json alerts = json::array();
+    for (const auto& a : context_->window.alerts())
+        alerts.push_back(alertJson(a));
+    return {{"event", "dump"}, {"screens", std::move(screens)}, {"alerts", std::move(alerts)}};
+}
+
+std::optional<std::string> HeadlessDriver::execute(const std::string& cmd, const json& c) {
+    auto& window = context_->window;
+    auto targetScreen = [&]() -> ui::Screen* {
+        const std::string name = str(c, "screen");
+        if (name.empty())
+            return window.front();
+        auto stack = window.stack();
+        for (auto it = stack.rbegin(); it != stack.rend(); ++it)
+            if ((*it)->name() == name)
+                return *it;
+        return nullptr;
+    };
+    auto intArg = [&](const char* key) -> std::optional<int> {
+        auto it = c.find(key);
+        if (it == c.end() || !it->is_number_integer())
+            return std::nullopt;
+        return it->get<int>();
+    };
+
+    if (cmd == "dump") {
+        emit(dump());
+        return std::nullopt;
+    }
+    if (cmd == "tap" || cmd == "type" || cmd == "select" || cmd == "display") {
+        ui::Screen* screen = targetScreen();
+        if (!screen)
+            return "no screen " + str(c, "screen") + " is shown";
+        if (cmd == "select" && c.contains("date"))
+            return "the calendar date picker is not available in this build";
+        const std::string name =
+            cmd == "tap" && c.contains("table") ? str(c, "table") : str(c, "outlet");
+        auto [outlet, hidden] = findOutlet(*screen, name);
+        if (!outlet)
+            return "no outlet " + name + " on " + screen->name();
+        if (hidden)
+            return "outlet " + name + " is hidden";
+        if (cmd == "tap" && c.contains("table")) {
+            auto* table = dynamic_cast<ui::Table*>(outlet);
+            auto row = intArg("row");
+            if (!table || !row || *row < 0 || *row >= table->rowCount())
+                return "no row " + c.value("row", json()).dump() + " in table " + name;
+            ui::Outlet* inner = table->cell(*row).find(str(c, "outlet"));
+            if (!inner || !inner->tap())
+                return "row " + std::to_string(*row) + " has no tappable " + str(c, "outlet");
+            return std::nullopt;
+        }
+        if (cmd == "tap")
+            return outlet->tap()
+                       ? std::nullopt
+                       : std::optional<std::string>("outlet " + name + " cannot be tapped now");
+        if (cmd == "type") {
+            auto* field = dynamic_cast<ui::TextField*>(outlet);
+            if (!field)
+                return "outlet " + name + " is not a text field";
+            if (!field->enabled())
+                return "text field " + name + " is disabled";
+            field->type(str(c, "text"));
+            return std::nullopt;
+        }
+        auto* table = dynamic_cast<ui::Table*>(outlet);
+        auto row = intArg("row");
+        if (!table)
+            return "outlet " + name + " is not a table";
+        if (!row || !(cmd == "select" ? table->select(*row) : table->willDisplay(*row)))
+            return "no row " + c.value("row", json()).dump() + " in table " + name;
+        return std::nullopt;
+    }
+    if (cmd == "alert") {
+        if (window.alerts().empty())
+            return "no alert is shown";
+        if (!window.pressAlertButton(str(c, "button")))
+            return "the alert has no button " + str(c, "button");
+        return std::nullopt;
+    }
+    if (cmd == "menu") {
+        auto index = intArg("index");
+        ui::Screen* screen = window.front();
+        for (const auto& [name, o] : screen->outlets()) {
+            auto* menu = dynamic_cast<widgets::FloatingActionButton*>(o);
+            if (menu && menu->isMenuVisible())
+                return index && menu->selectRow(*index)
+                           ? std::nullopt
+                           : std::optional<std::string>("the menu has no row " +
+                                                        c.value("index", json()).dump());
+        }
+        return "no floating menu is open";
+    }
+    if (cmd == "advance") {
+        if (!virtualTime_)
+            return "advance needs --virtual-time";
+        auto it = c.find("seconds");
+        if (it == c.end() || !it->is_number() || it->get<double>() < 0)
+            return "advance needs a number of seconds";
+        loop_->advance(platform::seconds(it->get<double>()));
+        return std::nullopt;
+    }
+    if (cmd == "beacon" || cmd == "bluetooth")
+        return "the Bluetooth beacon radio is not available in this build";
+    if (cmd == "camera") {
+        camera_.present = c.value("available", false);
+        camera_.picture.reset();
+        if (const std::string path = str(c, "image"); !path.empty()) {
+            std::ifstream in(path, std::ios::binary);
+            if (!in)
+                return "cannot read image " + path;
+            camera_.picture.emplace(std::istreambuf_iterator<char>(in),
+                                    std::istreambuf_iterator<char>());
+        }
+        return std::nullopt;
+    }
+    if (cmd == "background") {
+        delegate_->applicationDidEnterBackground();
+        return std::nullopt;
+    }
+    if (cmd == "foreground") {
+        delegate_->applicationWillEnterForeground();
+        return std::nullopt;
+    }
+    if (cmd == "shortcut") {
+        const std::string type = str(c, "type");
+        if (!delegate_->performActionForShortcutItem(type))
+            return "the screen for shortcut " + type + " is not available in this build";
+        return std::nullopt;
+    }
+    if (cmd == "quit")
+        return std::nullopt;
+    return "unknown command " + cmd;
+}
+
+void HeadlessDriver::presented(ui::Screen& screen, bool animated) {
+    emit({{"event", "present"}, {"screen", screen.name()}, {"animated", animated}});
+}
+
+void HeadlessDriver::dismissed(ui::Screen& screen, bool animated) {
+    emit({{"event", "dismiss"}, {"screen", screen.name()}, {"animated", animated}});
+}
+
+void HeadlessDriver::alertShown(const ui::Alert& alert) {
+    json e = alertJson(alert);
+    e["event"] = "alert";
+    emit(e);
+}
+
+} // namespace shell

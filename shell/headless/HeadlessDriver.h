@@ -1,0 +1,65 @@
+#pragma once
+// The automation driver: the whole app core on the simulated platform, driven by JSON
+// lines on standard input and reporting JSON lines on standard output.
+
+#include "Launch.h"
+#include "app/AppContext.h"
+#include "app/AppDelegate.h"
+#include "platform/CurlHttp.h"
+#include "platform/Log.h"
+#include "platform/TaskQueue.h"
+#include "ui/Window.h"
+
+#include <iosfwd>
+#include <memory>
+#include <mutex>
+#include <nlohmann/json.hpp>
+
+namespace shell {
+
+class HeadlessDriver final : public ui::WindowObserver {
+public:
+    explicit HeadlessDriver(std::ostream& out);
+    ~HeadlessDriver() override;
+
+    /// Starts the app; false (with a message on stderr) when it cannot start.
+    bool start(const LaunchOptions& options);
+    /// Reads commands from file descriptor `fd` until "quit" or end of input; returns the
+    /// exit status.
+    int run(int fd);
+    /// Handles one command line; returns false after "quit".
+    bool handleLine(const std::string& line);
+
+    // WindowObserver
+    void presented(ui::Screen& screen, bool animated) override;
+    void dismissed(ui::Screen& screen, bool animated) override;
+    void alertShown(const ui::Alert& alert) override;
+
+private:
+    using json = nlohmann::json;
+    void emit(const json& event);
+    std::optional<std::string> execute(const std::string& cmd, const json& c);
+    json dump() const;
+    void settle();
+    void syncRealTime();
+
+    std::ostream& out_;
+    std::mutex outMutex_;
+    bool virtualTime_ = false;
+    std::unique_ptr<platform::VirtualClock> clock_;
+    std::unique_ptr<platform::VirtualMainLoop> loop_;
+    std::unique_ptr<platform::CurlHttp> http_;
+    platform::LocationAuthorization location_;
+    platform::RecordingNotifications notifications_;
+    platform::RecordingPush push_;
+    platform::RecordingBrowser browser_;
+    platform::RecordingVibration vibration_;
+    platform::InjectedCamera camera_;
+    platform::CapturedLog log_;
+    std::unique_ptr<platform::Platform> platform_;
+    Launch launch_;
+    std::unique_ptr<app::AppContext> context_;
+    std::unique_ptr<app::AppDelegate> delegate_;
+};
+
+} // namespace shell
