@@ -62,6 +62,7 @@ std::optional<std::string> parseLaunchOptions(const std::vector<std::string>& ar
     return std::nullopt;
 }
 
+Launch::Launch() = default;
 Launch::~Launch() = default;
 
 std::optional<std::string> Launch::start(const LaunchOptions& options, const std::string& today) {

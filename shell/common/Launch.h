@@ -38,6 +38,7 @@ const char* usage();
 /// What start-up settled: the documents directory, the config, and demo services if any.
 class Launch {
 public:
+    Launch();
     ~Launch();
     /// Prepares the data dir and the config, starting the stand-in services when no config is
     /// given or demo mode is asked for. `today` is the local date ("yyyyMMdd") the demo data

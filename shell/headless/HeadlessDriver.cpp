@@ -69,8 +69,22 @@ HeadlessDriver::~HeadlessDriver() {
 }
 
 void HeadlessDriver::emit(const json& event) {
+    // "event" leads every line, so a person at a terminal sees what each line is.
+    std::string line;
+    auto name = event.find("event");
+    if (name != event.end()) {
+        json rest = event;
+        rest.erase("event");
+        line = "{\"event\":" + name->dump();
+        if (!rest.empty())
+            line += "," + rest.dump(-1, ' ', false, json::error_handler_t::replace).substr(1);
+        else
+            line += "}";
+    } else {
+        line = event.dump(-1, ' ', false, json::error_handler_t::replace);
+    }
     std::lock_guard lock(outMutex_);
-    out_ << event.dump(-1, ' ', false, json::error_handler_t::replace) << '\n';
+    out_ << line << '\n';
     out_.flush();
 }
 

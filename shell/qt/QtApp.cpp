@@ -1,0 +1,190 @@
+#include "QtApp.h"
+
+#include "Backdrop.h"
+#include "bridge/Assets.h"
+#include "bridge/ScreenItem.h"
+#include "bridge/WindowBridge.h"
+#include "platform/Log.h"
+#include "platform/Paths.h"
+#include "platform/QtCamera.h"
+#include "platform/QtDevices.h"
+#include "platform/QtMainLoop.h"
+#include "platform/QtNotifications.h"
+
+#include <QCoreApplication>
+#include <QQmlApplicationEngine>
+#include <QQmlContext>
+#include <QQuickWindow>
+#include <cstdio>
+#include <iostream>
+
+#ifndef TAMBERLINOVE_ASSETS_DIR
+#define TAMBERLINOVE_ASSETS_DIR ""
+#endif
+
+namespace qtshell {
+namespace {
+
+constexpr int kPollMs = 50;
+/// Polls of an idle loop in a row before the screen counts as settled.
+constexpr int kIdlePolls = 3;
+/// Time the open menu takes to unfold (rows, delays and the button) with a margin.
+constexpr int kMenuSettleMs = 700;
+/// A screenshot is taken at the latest this long after the first frame.
+constexpr int kScreenshotDeadlineMs = 20000;
+
+} // namespace
+
+QtApp::QtApp(shell::LaunchOptions options, QtOptions qtOptions, QObject* parent)
+    : QObject(parent), options_(std::move(options)), qtOptions_(qtOptions) {
+    sinceStart_.start();
+}
+
+QtApp::~QtApp() {
+    // The views go first, then the bridge, then the core; the loop outlives them all.
+    engine_.reset();
+    bridge_.reset();
+    delegate_.reset();
+    context_.reset();
+}
+
+double QtApp::screenWidth() const { return context_ ? context_->screenWidth : 375; }
+double QtApp::screenHeight() const { return context_ ? context_->screenHeight : 667; }
+
+bool QtApp::start() {
+    platform::TimePoint start{};
+    int offset = 0;
+    if (options_.virtualTime &&
+        platform::parseIsoInstant(*options_.virtualTime, start, offset)) {
+        // The clock stays at the given instant; the loop's timers still run on real time, so
+        // the refresh timer ticks every real minute against an unmoving date.
+        clock_ = std::make_unique<platform::VirtualClock>(start, offset);
+        platform::logLine("virtual time: the clock is held at " + *options_.virtualTime);
+    } else {
+        clock_ = std::make_unique<platform::SystemClock>();
+        start = clock_->now();
+    }
+    loop_ = std::make_unique<QtMainLoop>();
+    location_.setState(platform::LocationAuthorization::parse(options_.location)
+                           .value_or(platform::LocationAuthorization::State::Authorized));
+    notifications_ = std::make_unique<QtNotifications>();
+    browser_ = std::make_unique<QtBrowser>();
+    vibration_ = std::make_unique<QtVibration>();
+    camera_ = std::make_unique<QtCamera>();
+
+    const std::string today = platform::formatLocal(*clock_, start, "yyyyMMdd");
+    if (auto error = launch_.start(options_, today)) {
+        std::cerr << "tamberlinove: " << *error << '\n';
+        return false;
+    }
+    startCore();
+    return showWindow();
+}
+
+void QtApp::startCore() {
+    const auto& config = launch_.config();
+    platform::HttpOptions httpOptions;
+    httpOptions.totalTimeout =
+        std::chrono::milliseconds(static_cast<long long>(config.requestTimeoutSeconds * 1000));
+    httpOptions.connectTimeout = std::min(httpOptions.connectTimeout, httpOptions.totalTimeout);
+    http_ = std::make_unique<platform::CurlHttp>(*loop_, httpOptions);
+
+    platform_ = std::make_unique<platform::Platform>(platform::Platform{
+        *loop_, *clock_, *http_, location_, *notifications_, push_, *browser_, *vibration_,
+        *camera_, platform::Paths{launch_.documents(), platform::Paths::defaultResources()}});
+
+    context_ = std::make_unique<app::AppContext>(*platform_, config);
+    // The bridge watches the window before the first screen loads, so it sees everything.
+    bridge_ = std::make_unique<WindowBridge>(context_->window);
+    delegate_ = std::make_unique<app::AppDelegate>(*context_);
+    delegate_->didFinishLaunching(options_.shortcut);
+    bridge_->afterEvent();
+}
+
+bool QtApp::showWindow() {
+    QStringList imageDirs{QString::fromStdString(platform_->paths.resources) +
+                          QStringLiteral("/images")};
+    const QString built = QStringLiteral(TAMBERLINOVE_ASSETS_DIR "/images");
+    if (!imageDirs.contains(built))
+        imageDirs.append(built);
+    assets_ = std::make_unique<Assets>(imageDirs, QStringLiteral(":/Tamberlinove/qml"));
+    backdrop_ = std::make_unique<Backdrop>();
+
+    engine_ = std::make_unique<QQmlApplicationEngine>();
+    engine_->addImageProvider(QString::fromLatin1(Backdrop::kProviderId),
+                              backdrop_->createProvider());
+    QQmlContext* root = engine_->rootContext();
+    root->setContextProperty(QStringLiteral("bridge"), bridge_.get());
+    root->setContextProperty(QStringLiteral("assets"), assets_.get());
+    root->setContextProperty(QStringLiteral("backdrop"), backdrop_.get());
+    root->setContextProperty(QStringLiteral("notifications"), notifications_.get());
+    root->setContextProperty(QStringLiteral("vibration"), vibration_.get());
+    root->setContextProperty(QStringLiteral("shell"), this);
+    engine_->load(QUrl(QStringLiteral("qrc:/Tamberlinove/qml/Main.qml")));
+
+    const auto roots = engine_->rootObjects();
+    window_ = roots.isEmpty() ? nullptr : qobject_cast<QQuickWindow*>(roots.first());
+    if (!window_) {
+        std::cerr << "tamberlinove: the window could not be created\n";
+        return false;
+    }
+    backdrop_->setWindow(window_);
+    connect(window_, &QQuickWindow::frameSwapped, this, &QtApp::firstFrame);
+    return true;
+}
+
+void QtApp::firstFrame() {
+    if (framed_)
+        return;
+    framed_ = true;
+    if (qtOptions_.firstFrameExit) {
+        std::printf("first-frame-ms %lld\n", static_cast<long long>(sinceStart_.elapsed()));
+        std::fflush(stdout);
+        QCoreApplication::exit(0);
+        return;
+    }
+    if (options_.screenshot.empty() && !qtOptions_.openMenu)
+        return;
+    settling_.start();
+    screenshotTimer_.setInterval(kPollMs);
+    connect(&screenshotTimer_, &QTimer::timeout, this, &QtApp::checkScreenshot);
+    screenshotTimer_.start();
+}
+
+void QtApp::checkScreenshot() {
+    // Settled: the core's loop has had nothing to do for a few polls in a row (queued
+    // outlet changes have reached the views and been drawn).
+    idlePolls_ = loop_->idle() ? idlePolls_ + 1 : 0;
+    const bool late = settling_.elapsed() > kScreenshotDeadlineMs;
+    if (idlePolls_ < kIdlePolls && !late)
+        return;
+    if (qtOptions_.openMenu && !menuOpened_) {
+        menuOpened_ = true;
+        if (auto* root = qobject_cast<ScreenItem*>(bridge_->stack()->get(0)))
+            root->tap(QStringLiteral("addButton"));
+        settling_.start();
+        idlePolls_ = 0;
+        return;
+    }
+    if (menuOpened_ && settling_.elapsed() < kMenuSettleMs && !late)
+        return;
+    if (late)
+        platform::logLine("screenshot: the app did not settle; taking it anyway");
+    screenshotTimer_.stop();
+    if (!options_.screenshot.empty())
+        saveScreenshot();
+}
+
+void QtApp::saveScreenshot() {
+    const QImage shot = window_->grabWindow();
+    const QString path = QString::fromStdString(options_.screenshot);
+    if (shot.isNull() || !shot.save(path, "PNG")) {
+        std::cerr << "tamberlinove: cannot write the screenshot " << options_.screenshot << '\n';
+        QCoreApplication::exit(1);
+        return;
+    }
+    platform::logLine("screenshot written to " + options_.screenshot);
+    QCoreApplication::exit(0);
+}
+
+} // namespace qtshell

@@ -1,0 +1,94 @@
+#pragma once
+/// @file
+/// The windowed application: the app core on Qt's event loop with the desktop's devices,
+/// shown through QML. Start-up is wired like the headless driver's; only the devices and
+/// the drawing differ.
+
+#include "Launch.h"
+#include "QtOptions.h"
+#include "app/AppContext.h"
+#include "app/AppDelegate.h"
+#include "platform/Clock.h"
+#include "platform/CurlHttp.h"
+#include "platform/Location.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QTimer>
+#include <memory>
+
+class QQmlApplicationEngine;
+class QQuickWindow;
+
+namespace qtshell {
+
+class Assets;
+class Backdrop;
+class QtBrowser;
+class QtCamera;
+class QtMainLoop;
+class QtNotifications;
+class QtVibration;
+class WindowBridge;
+
+class QtApp final : public QObject {
+    Q_OBJECT
+    /// Running against the in-process stand-in services.
+    Q_PROPERTY(bool demo READ demo CONSTANT)
+    /// The phone screen in points.
+    Q_PROPERTY(double screenWidth READ screenWidth CONSTANT)
+    Q_PROPERTY(double screenHeight READ screenHeight CONSTANT)
+    /// The window's starting size as a multiple of the phone screen.
+    Q_PROPERTY(double initialScale READ initialScale CONSTANT)
+
+public:
+    QtApp(shell::LaunchOptions options, QtOptions qtOptions, QObject* parent = nullptr);
+    ~QtApp() override;
+
+    /// Starts the core and shows the window; false (with a message on stderr) when the app
+    /// cannot start.
+    bool start();
+
+    bool demo() const { return launch_.demo(); }
+    double screenWidth() const;
+    double screenHeight() const;
+    double initialScale() const { return qtOptions_.scale; }
+
+private:
+    void startCore();
+    bool showWindow();
+    void firstFrame();
+    void checkScreenshot();
+    void saveScreenshot();
+
+    shell::LaunchOptions options_;
+    QtOptions qtOptions_;
+    QElapsedTimer sinceStart_;
+
+    std::unique_ptr<platform::Clock> clock_;
+    std::unique_ptr<QtMainLoop> loop_;
+    platform::LocationAuthorization location_;
+    std::unique_ptr<QtNotifications> notifications_;
+    platform::RecordingPush push_;
+    std::unique_ptr<QtBrowser> browser_;
+    std::unique_ptr<QtVibration> vibration_;
+    std::unique_ptr<QtCamera> camera_;
+    shell::Launch launch_;
+    std::unique_ptr<platform::CurlHttp> http_;
+    std::unique_ptr<platform::Platform> platform_;
+    std::unique_ptr<app::AppContext> context_;
+    std::unique_ptr<app::AppDelegate> delegate_;
+    std::unique_ptr<WindowBridge> bridge_;
+    std::unique_ptr<Assets> assets_;
+    std::unique_ptr<Backdrop> backdrop_;
+    std::unique_ptr<QQmlApplicationEngine> engine_;
+
+    QQuickWindow* window_ = nullptr;
+    bool framed_ = false;
+    QTimer screenshotTimer_;
+    QElapsedTimer settling_;
+    int idlePolls_ = 0;
+    bool menuOpened_ = false;
+};
+
+} // namespace qtshell

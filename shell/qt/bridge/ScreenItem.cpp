@@ -1,0 +1,176 @@
+#include "bridge/ScreenItem.h"
+
+#include "bridge/OutletVariant.h"
+#include "bridge/WindowBridge.h"
+#include "ui/Screen.h"
+#include "widgets/FloatingActionButton.h"
+
+namespace qtshell {
+
+ScreenItem::ScreenItem(ui::Screen& screen, WindowBridge& bridge, QObject* parent)
+    : QObject(parent), screen_(screen.weak_from_this()), bridge_(bridge),
+      name_(QString::fromStdString(screen.name())) {
+    refreshAll();
+    syncChildren();
+}
+
+ScreenItem::~ScreenItem() { bridge_.forget(this); }
+
+ui::Screen* ScreenItem::screen() const { return detached_ ? nullptr : screen_.lock().get(); }
+
+bool ScreenItem::attached() const { return screen() != nullptr; }
+
+bool ScreenItem::hidden() const {
+    auto s = screen_.lock();
+    return s && s->hidden();
+}
+
+QVariantList ScreenItem::children() const {
+    QVariantList list;
+    for (ScreenItem* c : children_)
+        list.append(QVariant::fromValue(static_cast<QObject*>(c)));
+    return list;
+}
+
+void ScreenItem::scheduleNotify() {
+    if (notifyPending_)
+        return;
+    notifyPending_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            notifyPending_ = false;
+            emit outletsChanged();
+        },
+        Qt::QueuedConnection);
+}
+
+void ScreenItem::refreshOutlet(const std::string& name) {
+    ui::Screen* s = screen();
+    if (!s)
+        return;
+    if (const ui::Outlet* o = s->findOutlet(name)) {
+        outlets_.insert(QString::fromStdString(name), outletVariant(*o));
+        scheduleNotify();
+    }
+}
+
+void ScreenItem::refreshAll() {
+    ui::Screen* s = screen();
+    if (!s)
+        return;
+    outlets_.clear();
+    for (const auto& [name, o] : s->outlets())
+        outlets_.insert(QString::fromStdString(name), outletVariant(*o));
+    scheduleNotify();
+}
+
+void ScreenItem::syncChildren() {
+    ui::Screen* s = screen();
+    QList<ScreenItem*> next;
+    if (s) {
+        for (const auto& child : s->children()) {
+            ScreenItem* item = nullptr;
+            for (ScreenItem* c : children_)
+                if (c->screen() == child.get())
+                    item = c;
+            if (!item)
+                item = bridge_.adopt(*child, this);
+            next.append(item);
+        }
+    }
+    // A child's hidden flag changes without a change of the list.
+    for (ScreenItem* c : next)
+        emit c->hiddenChanged();
+    if (next == children_)
+        return;
+    for (ScreenItem* old : children_)
+        if (!next.contains(old))
+            old->detach();
+    children_ = next;
+    emit childrenChanged();
+}
+
+void ScreenItem::detach() {
+    if (detached_)
+        return;
+    for (ScreenItem* c : children_)
+        c->detach();
+    detached_ = true;
+    bridge_.forget(this);
+    emit attachedChanged();
+}
+
+void ScreenItem::release() {
+    if (detached_)
+        deleteLater();
+}
+
+ui::Outlet* ScreenItem::visibleOutlet(const QString& name) const {
+    ui::Screen* s = screen();
+    if (!s || s->hidden())
+        return nullptr;
+    ui::Outlet* o = s->findOutlet(name.toStdString());
+    // A person can only touch what is shown.
+    return o && !o->hidden() ? o : nullptr;
+}
+
+bool ScreenItem::tap(const QString& outlet) {
+    ui::Outlet* o = visibleOutlet(outlet);
+    const bool done = o && o->tap();
+    bridge_.afterEvent();
+    return done;
+}
+
+bool ScreenItem::type(const QString& outlet, const QString& text) {
+    auto* field = dynamic_cast<ui::TextField*>(visibleOutlet(outlet));
+    const bool done = field && field->type(text.toStdString());
+    bridge_.afterEvent();
+    return done;
+}
+
+bool ScreenItem::select(const QString& table, int row) {
+    auto* t = dynamic_cast<ui::Table*>(visibleOutlet(table));
+    const bool done = t && t->select(row);
+    bridge_.afterEvent();
+    return done;
+}
+
+bool ScreenItem::display(const QString& table, int row) {
+    auto* t = dynamic_cast<ui::Table*>(visibleOutlet(table));
+    const bool done = t && t->willDisplay(row);
+    bridge_.afterEvent();
+    return done;
+}
+
+bool ScreenItem::tapInRow(const QString& table, int row, const QString& outlet) {
+    auto* t = dynamic_cast<ui::Table*>(visibleOutlet(table));
+    bool done = false;
+    if (t && row >= 0 && row < t->rowCount()) {
+        ui::Outlet* inner = t->cell(row).find(outlet.toStdString());
+        done = inner && !inner->hidden() && inner->tap();
+    }
+    bridge_.afterEvent();
+    return done;
+}
+
+bool ScreenItem::menuSelect(int index) {
+    bool done = false;
+    if (ui::Screen* s = screen()) {
+        for (const auto& [name, o] : s->outlets()) {
+            auto* menu = dynamic_cast<widgets::FloatingActionButton*>(o);
+            if (menu && menu->isMenuVisible()) {
+                done = menu->selectRow(index);
+                break;
+            }
+        }
+    }
+    bridge_.afterEvent();
+    return done;
+}
+
+QVariantMap ScreenItem::outlet(const QString& name) const {
+    return outlets_.value(name).toMap();
+}
+
+} // namespace qtshell

@@ -1,0 +1,63 @@
+// tamberlinove: the windowed application, or with --headless the automation driver.
+#include "HeadlessDriver.h"
+#include "QtApp.h"
+#include "QtOptions.h"
+
+#include <QFont>
+#include <QGuiApplication>
+#include <iostream>
+#include <unistd.h>
+
+namespace {
+
+int runHeadless(const shell::LaunchOptions& options) {
+    if (!options.passThrough.empty()) {
+        std::cerr << "tamberlinove: unknown option " << options.passThrough.front() << '\n'
+                  << shell::usage();
+        return 2;
+    }
+    shell::HeadlessDriver driver(std::cout);
+    if (!driver.start(options))
+        return 1;
+    return driver.run(STDIN_FILENO);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    shell::LaunchOptions options;
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (auto error = shell::parseLaunchOptions(args, options)) {
+        std::cerr << "tamberlinove: " << *error << '\n' << shell::usage();
+        return 2;
+    }
+    if (options.headless)
+        return runHeadless(options);
+
+    qtshell::QtOptions qtOptions;
+    if (auto error = qtshell::takeQtOptions(options.passThrough, qtOptions)) {
+        std::cerr << "tamberlinove: " << *error << '\n' << shell::usage() << qtshell::qtUsage();
+        return 2;
+    }
+    // Qt sees only what is left (-platform, -style, ...); it keeps argc and argv.
+    std::vector<std::string> qtArgs{argv[0]};
+    qtArgs.insert(qtArgs.end(), options.passThrough.begin(), options.passThrough.end());
+    std::vector<char*> qtArgv;
+    for (auto& a : qtArgs)
+        qtArgv.push_back(a.data());
+    qtArgv.push_back(nullptr);
+    int qtArgc = static_cast<int>(qtArgs.size());
+
+    QGuiApplication::setApplicationName(QStringLiteral("tamberlinove"));
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("토벨라문"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("tamberlinove"));
+    QGuiApplication app(qtArgc, qtArgv.data());
+    QFont font(QStringLiteral("NanumBarunGothic"));
+    font.setFamilies({QStringLiteral("NanumBarunGothic"), QStringLiteral("NanumGothic")});
+    QGuiApplication::setFont(font);
+
+    qtshell::QtApp tamberlinove(options, qtOptions);
+    if (!tamberlinove.start())
+        return 1;
+    return QGuiApplication::exec();
+}

@@ -1,0 +1,100 @@
+"""Drives `tamberlinove --headless` over its JSON-lines protocol for end-to-end tests."""
+
+import json
+import os
+import queue
+import subprocess
+import tempfile
+import threading
+
+APP = os.environ.get("TAMBERLINOVE_APP", "tamberlinove")
+
+
+class Driver:
+    def __init__(self, *args, data_dir=None, timeout=60):
+        self._tmp = None
+        if data_dir is None:
+            self._tmp = tempfile.TemporaryDirectory(prefix="tamberlinove-e2e-")
+            data_dir = self._tmp.name
+        self.data_dir = data_dir
+        self.timeout = timeout
+        env = dict(os.environ, LC_ALL="C.UTF-8", QT_QPA_PLATFORM="offscreen")
+        self.proc = subprocess.Popen(
+            [APP, "--headless", "--data-dir", data_dir, *args],
+            stdin=subprocess.PIPE, stdout=subprocess.PIPE, stderr=subprocess.PIPE,
+            env=env, text=True, encoding="utf-8")
+        self._lines = queue.Queue()
+        threading.Thread(target=self._pump, daemon=True).start()
+        self.stderr = []
+        threading.Thread(target=self._pump_err, daemon=True).start()
+
+    def _pump(self):
+        for line in self.proc.stdout:
+            self._lines.put(line)
+        self._lines.put(None)
+
+    def _pump_err(self):
+        for line in self.proc.stderr:
+            self.stderr.append(line)
+
+    def next_event(self):
+        line = self._lines.get(timeout=self.timeout)
+        if line is None:
+            raise EOFError("the driver closed its output; stderr: " + "".join(self.stderr))
+        return json.loads(line)
+
+    def wait_for(self, name):
+        """Events up to and including the first one called `name`."""
+        seen = []
+        while True:
+            event = self.next_event()
+            seen.append(event)
+            if event.get("event") == name:
+                return seen
+
+    def command(self, cmd, **fields):
+        """Sends a command; returns (events before the answer, the answer)."""
+        self.proc.stdin.write(json.dumps(dict(cmd=cmd, **fields), ensure_ascii=False) + "\n")
+        self.proc.stdin.flush()
+        events = []
+        while True:
+            event = self.next_event()
+            if event.get("event") in ("done", "error") and event.get("cmd") == cmd:
+                return events, event
+            events.append(event)
+
+    def ok(self, cmd, **fields):
+        events, answer = self.command(cmd, **fields)
+        if answer["event"] != "done":
+            raise AssertionError(f"{cmd} failed: {answer}")
+        return events
+
+    def dump(self):
+        events = self.ok("dump")
+        return [e for e in events if e.get("event") == "dump"][-1]
+
+    def quit(self):
+        self.ok("quit")
+        return self.proc.wait(timeout=self.timeout)
+
+    def close(self):
+        if self.proc.poll() is None:
+            self.proc.kill()
+            self.proc.wait()
+        for stream in (self.proc.stdin, self.proc.stdout, self.proc.stderr):
+            try:
+                stream.close()
+            except OSError:
+                pass
+        if self._tmp:
+            self._tmp.cleanup()
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exc):
+        self.close()
+
+
+def outlets(dump, screen=-1):
+    return dump["screens"][screen]["outlets"]
