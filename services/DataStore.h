@@ -1,0 +1,82 @@
+#pragma once
+// The stand-in's own SQLite file: the reference lists and timetable the services answer
+// from, the carrier registry and the logs the services receive. Not thread-safe; the
+// caller serialises access.
+
+#include "services/Dates.h"
+#include "services/DemoData.h"
+#include "services/Sqlite.h"
+
+#include <map>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace services {
+
+/// One row of an answer: column name and value, in column order.
+using DataRow = std::vector<std::pair<std::string, std::string>>;
+/// A record kept for tests: parameter name -> value.
+using Record = std::map<std::string, std::string>;
+
+struct FlightQuery {
+    std::string date;      ///< "yyyyMMdd"
+    std::string departure; ///< airport code, empty for any
+    std::string arrival;   ///< airport code, empty for any
+    std::string flightId;  ///< upper case, empty for any
+    bool prefix = false;   ///< match flight numbers starting with `flightId`
+    std::string flag;      ///< direction, empty for any
+    int limit = -1;        ///< rows at most; negative for all
+    int offset = 0;
+};
+
+struct City {
+    std::string code, eng, kor, nationCode;
+    bool domestic = false;
+};
+
+class DataStore {
+public:
+    /// Opens (creating if needed) the file at `path`. Throws std::runtime_error on failure.
+    explicit DataStore(const std::string& path);
+
+    /// Seeds the reference lists when the file holds none or was seeded from another data
+    /// set, and rebuilds the timetable when it was made for another day than `today`.
+    /// The carrier registry and the logs are kept.
+    void prepare(const DemoData& data, Date today);
+
+    /// Rows with cityCode, cityEng, cityKor, cityFlag, NationCode, in data-set order.
+    std::vector<DataRow> cities();
+    std::optional<City> city(const std::string& code);
+    /// Rows with NationCode, NationEng, NationKor, sFileName; all nations when `code` is empty.
+    std::vector<DataRow> nations(const std::string& code);
+    /// Rows with CUR_UNIT, CUR_NM, TTB, TTS, DEAL_BAS_R.
+    std::vector<DataRow> rates();
+    std::vector<std::string> beaconUuids();
+    /// A value kept by `prepare` ("nationsModified", "citiesModified"); empty when unknown.
+    std::string meta(const std::string& key);
+
+    /// Flight rows (the 22 flight columns) ordered by their time, then flight number.
+    std::vector<DataRow> flights(const FlightQuery& query);
+    long countFlights(const FlightQuery& query);
+
+    /// Registers a carrier unit (a repeated registration replaces the earlier one).
+    void registerUnit(const Record& unit);
+    void removeUnit(const std::string& uuid, const std::string& major, const std::string& minor);
+    std::vector<Record> units();
+
+    void addLog(const std::string& kind, const Record& params);
+    std::vector<Record> logs(const std::string& kind);
+
+private:
+    void createSchema();
+    void seedReference(const DemoData& data);
+    void seedTimetable(const DemoData& data, Date today);
+    void setMeta(const std::string& key, const std::string& value);
+    std::vector<DataRow> select(Statement& statement, const std::vector<std::string>& names);
+
+    Database db_;
+};
+
+} // namespace services

@@ -1,0 +1,70 @@
+#pragma once
+// The eleven operations of the carrier and airport services, answering from the data store.
+// Every answer is text: a data-set document or one of the markers below.
+
+#include "services/DataStore.h"
+#include "services/Dates.h"
+
+#include <array>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace services {
+
+inline constexpr std::string_view kAnswerNo = "<rtn>NO</rtn>";
+inline constexpr std::string_view kAnswerError = "<rtn>ERROR</rtn>";
+inline constexpr std::string_view kAnswerYes = "YES";
+
+/// Rows of one Flight_List03 page.
+inline constexpr int kFlightPageSize = 10;
+
+enum class Service { Carrier, Airport };
+
+using Parameters = std::map<std::string, std::string>;
+
+class Operations {
+public:
+    /// `store` must outlive this object; `today` stands for an empty date and dates the
+    /// exchange rates.
+    Operations(DataStore& store, Date today) : store_(store), today_(today) {}
+
+    /// The service offering `operation`; nothing for an unknown name.
+    static std::optional<Service> serviceOf(std::string_view operation);
+
+    /// Runs a known operation. Parameters missing from the request count as empty text;
+    /// bad values answer "<rtn>ERROR</rtn>". Storage failures throw.
+    std::string call(std::string_view operation, const Parameters& parameters);
+
+private:
+    std::string unitAllSearch(const Parameters& p);
+    std::string flightList(const Parameters& p);
+    std::string flightOne(const Parameters& p);
+    std::string unitJoin(const Parameters& p);
+    std::string unitSearchLog(const Parameters& p);
+    std::string flightLog(const Parameters& p);
+    std::string cityView(const Parameters& p);
+    std::string cityList(const Parameters& p);
+    std::string nationList(const Parameters& p);
+    std::string nationModified(const Parameters& p);
+    std::string exchangeList(const Parameters& p);
+
+    struct Entry {
+        std::string_view name;
+        Service service;
+        std::string (Operations::*run)(const Parameters&);
+    };
+    static const Entry kEntries[];
+    static const Entry* find(std::string_view operation);
+
+    DataStore& store_;
+    Date today_;
+};
+
+/// Parameter names of Log_FilghtInput01, in the order the app sends them.
+extern const std::array<const char*, 22> kFlightLogParameters;
+/// Parameter names of Log_Unit_SearchOK01 (the first five of Unit_Join01).
+extern const std::array<const char*, 5> kUnitParameters;
+
+} // namespace services

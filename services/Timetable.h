@@ -1,0 +1,63 @@
+#pragma once
+// The flight timetable of the airport service, generated from the scheduled services for a
+// window of days around "today". Generation is deterministic: the same data and the same
+// today always give the same rows.
+
+#include "services/Dates.h"
+#include "services/DemoData.h"
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace services {
+
+/// The columns of a flight row, in the order the answers carry them.
+enum FlightColumn : std::size_t {
+    Airline,
+    FlightId,
+    ScheduleDate,
+    ScheduleDateDeparture,
+    ScheduleTimeDeparture,
+    EstimatedDateDeparture,
+    EstimatedTimeDeparture,
+    ScheduleDateArrival,
+    ScheduleTimeArrival,
+    EstimatedDateArrival,
+    EstimatedTimeArrival,
+    AirportName,
+    AirportDeparture,
+    AirportArrival,
+    AirportCodeDeparture,
+    AirportCodeArrival,
+    GateNumber,
+    Carousel,
+    ExitNumber,
+    Remark,
+    ChkInRange,
+    Flag,
+    FlightColumnCount
+};
+
+/// Element names of the flight columns.
+extern const std::array<const char*, FlightColumnCount> kFlightColumnNames;
+
+/// Direction values of the `flag` column.
+inline constexpr const char* kFlagDeparture = "1";
+inline constexpr const char* kFlagArrival = "2";
+
+/// One flight as the airport service lists it. A flight belongs to the day and time at its
+/// Korean end: a flight from abroad into Korea is an arrival ("2") dated by its arrival;
+/// every other flight is a departure ("1") dated by its departure.
+struct Flight {
+    std::array<std::string, FlightColumnCount> columns;
+    std::string sortTime; ///< "HHmm" at the end that dates the flight
+};
+
+/// Rows whose schedule date lies from `today` - `daysBefore` to `today` + `daysAfter`.
+/// Days before today are finished ("출발" or "도착" with actual times); today and tomorrow
+/// have a few delays ("지연" with estimated times); other rows carry no remark or estimate.
+std::vector<Flight> buildTimetable(const DemoData& data, Date today, int daysBefore, int daysAfter);
+
+} // namespace services

@@ -1,0 +1,122 @@
+// The demo data set, the generated timetable and the stand-in's data file.
+
+#include "StandInFixture.h"
+
+#include "platform/Log.h"
+#include "remote/Answer.h"
+#include "remote/XmlDataSetParser2.h"
+#include "services/DemoData.h"
+#include "services/Timetable.h"
+
+#include <fstream>
+
+namespace services_test {
+namespace {
+
+using services::Date;
+using services::Flight;
+
+const Flight* findFlight(const std::vector<Flight>& flights, const std::string& id,
+                         const std::string& date) {
+    for (const Flight& f : flights)
+        if (f.columns[services::FlightId] == id && f.columns[services::ScheduleDate] == date)
+            return &f;
+    return nullptr;
+}
+
+TEST(DemoData, LoadsEnoughPlacesRatesAndRoutes) {
+    auto data = services::DemoData::load();
+    EXPECT_GE(data.airports.size(), 80u);
+    EXPECT_GE(data.nations.size(), 40u);
+    EXPECT_GE(data.rates.size(), 20u);
+    EXPECT_GE(data.beaconUuids.size(), 3u);
+    ASSERT_NE(data.airport("ICN"), nullptr);
+    EXPECT_TRUE(data.airport("CJU")->domestic());
+    EXPECT_FALSE(data.airport("KIX")->domestic());
+    EXPECT_EQ(data.airport("NRT")->boardName, "도쿄/나리타");
+    EXPECT_EQ(data.airport("LAX")->boardName, "로스앤젤레스");
+}
+
+TEST(Timetable, IsDeterministicAndStaysInsideTheWindow) {
+    auto data = services::DemoData::load();
+    Date today = *Date::parse(kToday);
+    auto flights = services::buildTimetable(data, today, 3, 14);
+    EXPECT_EQ(flights.size(), services::buildTimetable(data, today, 3, 14).size());
+    for (std::size_t i = 0; i < flights.size(); i += 97)
+        EXPECT_EQ(flights[i].columns, services::buildTimetable(data, today, 3, 14)[i].columns);
+    for (const Flight& f : flights) {
+        long day = Date::parse(f.columns[services::ScheduleDate])->toDays() - today.toDays();
+        ASSERT_GE(day, -3);
+        ASSERT_LE(day, 14);
+        const std::string& remark = f.columns[services::Remark];
+        if (day < 0) {
+            EXPECT_EQ(remark, f.columns[services::Flag] == "2" ? "도착" : "출발");
+            EXPECT_NE(f.columns[services::EstimatedTimeDeparture], "");
+        } else if (day > 1) {
+            EXPECT_EQ(remark, "");
+            EXPECT_EQ(f.columns[services::EstimatedTimeDeparture], "");
+        }
+    }
+}
+
+TEST(Timetable, ArrivalsFollowTimeZonesAndDateInboundFlightsByArrival) {
+    auto data = services::DemoData::load();
+    auto flights = services::buildTimetable(data, *Date::parse(kToday), 3, 14);
+    // Los Angeles 11:00, 13 hours in the air, 17 hours ahead: 17:00 the next day.
+    const Flight* inbound = findFlight(flights, "KE012", kToday);
+    ASSERT_NE(inbound, nullptr);
+    EXPECT_EQ(inbound->columns[services::Flag], "2");
+    EXPECT_EQ(inbound->columns[services::ScheduleDateDeparture], "20261206");
+    EXPECT_EQ(inbound->columns[services::ScheduleTimeArrival], "1700");
+    EXPECT_EQ(inbound->columns[services::AirportName], "인천");
+    EXPECT_NE(inbound->columns[services::Carousel], "");
+    EXPECT_EQ(inbound->columns[services::ChkInRange], "");
+    // Seoul 14:30 to Los Angeles arrives the same calendar day, earlier by the clock.
+    const Flight* outbound = findFlight(flights, "KE017", kToday);
+    ASSERT_NE(outbound, nullptr);
+    EXPECT_EQ(outbound->columns[services::ScheduleDateArrival], kToday);
+    EXPECT_EQ(outbound->columns[services::ScheduleTimeArrival], "0830");
+    EXPECT_EQ(outbound->columns[services::Carousel], "");
+    // Weekday-only services skip the other days (20261212 is a Saturday).
+    EXPECT_NE(findFlight(flights, "RS901", "20261211"), nullptr);
+    EXPECT_EQ(findFlight(flights, "RS901", "20261212"), nullptr);
+}
+
+TEST(StandInData, FileKeepsRegistryAndRebuildsTimetableForANewDay) {
+    testing_support::TempDir dir;
+    platform::StdMainLoop loop;
+    platform::CurlHttp http(loop, platform::HttpOptions{});
+    auto commandsFor = [&](const services::StandIn& s) {
+        auto config = nlohmann::json::parse(s.clientConfigJson());
+        return remote::CacheDBCommands(http, {config["soapNamespace"], config["carrierServiceURL"],
+                                              config["airportServiceURL"]});
+    };
+    {
+        services::StandIn first({"127.0.0.1", 0, dir.file("data.sqlite3"), kToday});
+        ASSERT_TRUE(first.start());
+        EXPECT_TRUE(remote::isYes(commandsFor(first).Unit_Join01("", "", "U", "1", "2", "1")));
+    }
+    services::StandIn second({"127.0.0.1", 0, dir.file("data.sqlite3"), "20270301"});
+    ASSERT_TRUE(second.start());
+    EXPECT_EQ(second.unitRegistry().size(), 1u);
+    remote::XmlDataSetParser2 parser("Table1");
+    parser.parse(commandsFor(second).Flight_List03("", "", "", "", "", "1").value_or(""));
+    ASSERT_FALSE(parser.mXMLDataList().empty());
+    EXPECT_EQ(col(parser.mXMLDataList()[0], "scheduleDate"), "20270301");
+    EXPECT_TRUE(remote::isNoMore(commandsFor(second).Flight_List03(kToday, "", "", "", "", "1")));
+}
+
+TEST(StandInData, StartFailsWithALogLineOnBadDateOrUnreadableFile) {
+    testing_support::TempDir dir;
+    platform::CapturedLog log;
+    platform::setLog(&log);
+    EXPECT_FALSE(services::StandIn({"127.0.0.1", 0, "", "20261340"}).start());
+    std::ofstream(dir.file("junk.sqlite3")) << "this is not a database, just some text\n";
+    EXPECT_FALSE(services::StandIn({"127.0.0.1", 0, dir.file("junk.sqlite3"), kToday}).start());
+    EXPECT_FALSE(services::StandIn({"127.0.0.1", 0, dir.file("no/such/dir/x"), kToday}).start());
+    platform::setLog(nullptr);
+    EXPECT_EQ(log.lines().size(), 3u);
+}
+
+} // namespace
+} // namespace services_test

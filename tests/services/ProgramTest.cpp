@@ -1,0 +1,116 @@
+// The tamberlinove-services program, run as a child process.
+
+#include "StandInFixture.h"
+
+#include "remote/XmlDataSetParser2.h"
+
+#include <csignal>
+#include <fcntl.h>
+#include <poll.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace services_test {
+namespace {
+
+/// A child process whose standard output is read through a pipe.
+class Child {
+public:
+    explicit Child(std::vector<std::string> args) {
+        int fds[2];
+        if (pipe(fds) != 0)
+            return;
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, fds[1], STDOUT_FILENO);
+        posix_spawn_file_actions_addclose(&actions, fds[0]);
+        posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+        args.insert(args.begin(), TAMBERLINOVE_SERVICES_PROGRAM);
+        std::vector<char*> argv;
+        for (auto& a : args)
+            argv.push_back(a.data());
+        argv.push_back(nullptr);
+        if (posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environ) != 0)
+            pid_ = -1;
+        posix_spawn_file_actions_destroy(&actions);
+        close(fds[1]);
+        out_ = fds[0];
+    }
+    ~Child() {
+        if (pid_ > 0) {
+            kill(pid_, SIGKILL);
+            waitpid(pid_, nullptr, 0);
+        }
+        if (out_ >= 0)
+            close(out_);
+    }
+
+    /// The first line of output; empty if the program ends first. A generous limit only
+    /// keeps a broken program from hanging the suite.
+    std::string readLine() {
+        std::string line;
+        char c;
+        while (true) {
+            pollfd p{out_, POLLIN, 0};
+            if (poll(&p, 1, 60'000) <= 0 || read(out_, &c, 1) != 1 || c == '\n')
+                return line;
+            line += c;
+        }
+    }
+
+    /// Sends `signal` (if any) and returns the exit status, or -1 when killed by a signal.
+    int finish(int signal = 0) {
+        if (signal)
+            kill(pid_, signal);
+        int status = 0;
+        waitpid(pid_, &status, 0);
+        pid_ = -1;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    bool started() const { return pid_ > 0; }
+
+private:
+    pid_t pid_ = -1;
+    int out_ = -1;
+};
+
+TEST(ServicesProgram, PrintsTheListeningLineAndServesUntilTerminated) {
+    testing_support::TempDir dir;
+    Child child({"--today", kToday, "--data", dir.file("data.sqlite3")});
+    ASSERT_TRUE(child.started());
+    auto line = nlohmann::json::parse(child.readLine());
+    EXPECT_EQ(line["event"], "listening");
+    auto config = line["config"];
+    std::string url = config["airportServiceURL"];
+    EXPECT_EQ(url.rfind("http://127.0.0.1:", 0), 0u);
+    EXPECT_EQ(config["requestTimeoutSeconds"], 30);
+
+    platform::StdMainLoop loop;
+    platform::CurlHttp http(loop, platform::HttpOptions{});
+    remote::CacheDBCommands commands(http,
+                                     {config["soapNamespace"], config["carrierServiceURL"], url});
+    remote::XmlDataSetParser2 parser("Table1");
+    parser.parse(commands.Exchange_List01().value_or(""));
+    EXPECT_GE(parser.mXMLDataList().size(), 20u);
+
+    EXPECT_EQ(child.finish(SIGTERM), 0);
+}
+
+TEST(ServicesProgram, BadOptionsExitWithStatusTwo) {
+    for (std::vector<std::string> args : {std::vector<std::string>{"--port", "http"},
+                                          {"--port", "70000"},
+                                          {"--today", "2026-12-07"},
+                                          {"--data"},
+                                          {"--verbose"}}) {
+        Child child(args);
+        ASSERT_TRUE(child.started());
+        EXPECT_EQ(child.finish(), 2) << args[0];
+    }
+}
+
+} // namespace
+} // namespace services_test
