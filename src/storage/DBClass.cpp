@@ -1,0 +1,195 @@
+#include "storage/DBClass.h"
+
+#include "platform/Log.h"
+#include "storage/Schema.h"
+
+#include <climits>
+#include <exception>
+#include <iterator>
+#include <sqlite3.h>
+#include <tuple>
+#include <utility>
+
+namespace storage {
+namespace {
+
+constexpr const char* kExchangeNames[] = {"sDATE", "CUR_UNIT",   "CUR_NM",  "TTB",
+                                          "TTS",   "DEAL_BAS_R", "LASTDATE"};
+constexpr int kExchangeNameCount = static_cast<int>(std::size(kExchangeNames));
+
+void logException(const std::exception& e) {
+    platform::logLine(std::string("Exception = ") + e.what());
+}
+
+// The key under which each result column is stored, paired with the column, in the order of
+// the row map. Building the rows in that order lets every insertion go straight to the end of
+// the map, and each key string is made once per query instead of once per row. A key named by
+// several columns keeps the last of them, as repeated assignment would.
+std::vector<std::pair<std::string, int>> keyLayout(int columnCount, bool exchangeNames) {
+    std::map<std::string, int> byKey;
+    for (int column = 0; column < columnCount; ++column) {
+        std::string key;
+        if (!exchangeNames)
+            key = std::to_string(column);
+        else if (column < kExchangeNameCount)
+            key = kExchangeNames[column];
+        byKey[std::move(key)] = column;
+    }
+    return {std::make_move_iterator(byKey.begin()), std::make_move_iterator(byKey.end())};
+}
+
+} // namespace
+
+void DBClass::CloseConnection::operator()(sqlite3* db) const noexcept {
+    // close_v2 still releases the handle once any statement we did not own is finalized.
+    sqlite3_close_v2(db);
+}
+
+void DBClass::FinalizeStatement::operator()(sqlite3_stmt* statement) const noexcept {
+    sqlite3_finalize(statement);
+}
+
+DBClass::DBClass(std::string databaseFile) : databaseFile_(std::move(databaseFile)) {}
+
+DBClass::~DBClass() = default;
+
+std::string DBClass::databasePath(const std::string& documentsDir) {
+    if (documentsDir.empty())
+        return std::string(kDatabaseFileName);
+    if (documentsDir.back() == '/')
+        return documentsDir + std::string(kDatabaseFileName);
+    return documentsDir + "/" + std::string(kDatabaseFileName);
+}
+
+int DBClass::ConnectDB() {
+    try {
+        QueryStatement_.reset();
+        contactDB_.reset();
+        sqlite3* raw = nullptr;
+        const int rc = sqlite3_open(databaseFile_.c_str(), &raw);
+        Connection connection(raw);
+        if (rc == SQLITE_OK) {
+            contactDB_ = std::move(connection);
+        } else {
+            // The half-open handle is closed here; every later statement then fails to prepare.
+            platform::logLine("ConnectDB: cannot open " + databaseFile_ + ": " +
+                              (raw ? sqlite3_errmsg(raw) : sqlite3_errstr(rc)));
+        }
+        return 1;
+    } catch (const std::exception& e) {
+        logException(e);
+        return 0;
+    }
+}
+
+int DBClass::DisConnectDB() {
+    try {
+        QueryStatement_.reset();
+        contactDB_.reset();
+        return 1;
+    } catch (const std::exception& e) {
+        logException(e);
+        return 0;
+    }
+}
+
+void DBClass::createDatabase() {
+    InsertUpdateDeleteExcuteQuery(schema::kCreateRegistration);
+    // A version that cannot be read says nothing about the tables: migrate only on a real one.
+    if (const auto version = readUserVersion(); version && *version < schema::kVersion) {
+        InsertUpdateDeleteExcuteQuery(schema::kSetVersionPrefix + std::to_string(schema::kVersion));
+        for (const char* drop : schema::kMigrationDrops)
+            InsertUpdateDeleteExcuteQuery(drop);
+    }
+    InsertUpdateDeleteExcuteQuery(schema::kCreateFlightInfo);
+    InsertUpdateDeleteExcuteQuery(schema::kCreateNation);
+    InsertUpdateDeleteExcuteQuery(schema::kCreateCityInfo);
+    InsertUpdateDeleteExcuteQuery(schema::kCreateExchange);
+}
+
+int DBClass::queryUserVersion() {
+    return readUserVersion().value_or(-1);
+}
+
+std::optional<int> DBClass::readUserVersion() {
+    const auto fail = [](const char* message) -> std::optional<int> {
+        platform::logLine(std::string("queryUserVersion: ERROR Preparing: , ") + message);
+        return std::nullopt;
+    };
+    if (!contactDB_)
+        return fail("database is not open");
+    sqlite3_stmt* raw = nullptr;
+    const int rc = sqlite3_prepare_v2(contactDB_.get(), "PRAGMA user_version;", -1, &raw, nullptr);
+    const Statement statement(raw);
+    if (rc != SQLITE_OK || !statement)
+        return fail(sqlite3_errmsg(contactDB_.get()));
+    if (sqlite3_step(statement.get()) != SQLITE_ROW)
+        return std::nullopt;
+    return sqlite3_column_int(statement.get(), 0);
+}
+
+bool DBClass::prepare(const std::string& sql) {
+    QueryStatement_.reset();
+    if (!contactDB_ || sql.size() >= static_cast<std::size_t>(INT_MAX))
+        return false;
+    sqlite3_stmt* raw = nullptr;
+    // The length includes the terminating NUL, which spares SQLite a copy of the text.
+    const int rc = sqlite3_prepare_v2(contactDB_.get(), sql.c_str(),
+                                      static_cast<int>(sql.size() + 1), &raw, nullptr);
+    QueryStatement_.reset(raw);
+    // Text holding only blanks or comments prepares to no statement at all.
+    return rc == SQLITE_OK && QueryStatement_;
+}
+
+Rows DBClass::readRows(const std::string& sql, Keys keys) {
+    Rows rows;
+    try {
+        if (!prepare(sql))
+            return rows;
+        sqlite3_stmt* statement = QueryStatement_.get();
+        const auto layout = keyLayout(sqlite3_column_count(statement), keys == Keys::ExchangeNames);
+        while (sqlite3_step(statement) == SQLITE_ROW) {
+            Row row;
+            for (const auto& [key, column] : layout) {
+                // column_text before column_bytes, so the size is that of the UTF-8 text.
+                const auto* text =
+                    reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
+                const auto size = static_cast<std::size_t>(sqlite3_column_bytes(statement, column));
+                // NULL reads as "" (text is null then, and size 0).
+                row.emplace_hint(row.end(), std::piecewise_construct, std::forward_as_tuple(key),
+                                 std::forward_as_tuple(text ? text : "", size));
+            }
+            rows.push_back(std::move(row));
+        }
+        // Ends the statement's read transaction while it waits to be replaced.
+        sqlite3_reset(statement);
+    } catch (const std::exception& e) {
+        logException(e);
+        rows.clear();
+    }
+    return rows;
+}
+
+Rows DBClass::SelectExcuteQuery(const std::string& sql) {
+    return readRows(sql, Keys::Position);
+}
+
+Rows DBClass::SelectExcuteQuery_Name(const std::string& sql) {
+    return readRows(sql, Keys::ExchangeNames);
+}
+
+std::string DBClass::InsertUpdateDeleteExcuteQuery(const std::string& sql) {
+    try {
+        if (!prepare(sql))
+            return std::string(kStatementFailed);
+        const int rc = sqlite3_step(QueryStatement_.get());
+        // A statement stopped at a row would otherwise keep the file locked until replaced.
+        sqlite3_reset(QueryStatement_.get());
+        return std::string(rc == SQLITE_DONE ? kStatementDone : kStatementFailed);
+    } catch (const std::exception& e) {
+        logException(e);
+        return std::string(kStatementError);
+    }
+}
+
+} // namespace storage
