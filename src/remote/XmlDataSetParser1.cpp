@@ -1,0 +1,36 @@
+#include "remote/XmlDataSetParser1.h"
+
+#include <utility>
+
+namespace remote {
+
+void XmlDataSetParser1::parse(std::string_view bytes) {
+    // The character data is at most about as long as the document.
+    currentData_.reserve(currentData_.size() + bytes.size());
+    readXml(bytes, *this);
+}
+
+void XmlDataSetParser1::startElement(std::string_view name) {
+    key_.assign(name);
+    found_.clear();
+    inRun_ = false;
+}
+
+void XmlDataSetParser1::endElement(std::string_view) {
+    list_.push_back(XMLData{std::move(key_), found_});
+    key_.clear();
+    inRun_ = false;
+}
+
+void XmlDataSetParser1::characters(std::string_view piece, bool) {
+    currentData_.append(piece);
+    // The pieces of one value (split by libxml2 or around an entity reference) join up; the
+    // first piece after an element boundary starts afresh.
+    if (inRun_)
+        found_.append(piece);
+    else
+        found_.assign(piece);
+    inRun_ = true;
+}
+
+} // namespace remote

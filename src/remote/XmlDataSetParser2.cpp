@@ -1,0 +1,57 @@
+#include "remote/XmlDataSetParser2.h"
+
+namespace remote {
+
+const DataRow& XmlDataSetParser2::presetRow() {
+    static const DataRow preset = [] {
+        DataRow row;
+        for (const auto name : kPresetColumns)
+            row.set(name, "");
+        return row;
+    }();
+    return preset;
+}
+
+void XmlDataSetParser2::parse(std::string_view bytes) {
+    readXml(bytes, *this);
+}
+
+void XmlDataSetParser2::startElement(std::string_view name) {
+    key_.assign(name);
+    found_.clear();
+    inRun_ = false;
+    if (name == mainString_) {
+        // Rows of one answer share their columns: sizing a new row like the last one
+        // fills it without growing.
+        row_.resetTo(presetRow(), lastRowSize_);
+        rowOpen_ = true;
+    }
+}
+
+void XmlDataSetParser2::endElement(std::string_view name) {
+    if (name == mainString_) {
+        if (rowOpen_) {
+            lastRowSize_ = row_.packedSize();
+            list_.push_back(std::move(row_));
+            rowOpen_ = false;
+        }
+    } else if (rowOpen_) {
+        row_.set(name, found_);
+    }
+    key_.clear();
+    found_.clear();
+    inRun_ = false;
+}
+
+void XmlDataSetParser2::characters(std::string_view piece, bool) {
+    currentData_.append(piece);
+    // The pieces of one value (split by libxml2 or around an entity reference) join up; the
+    // first piece after an element boundary starts afresh.
+    if (inRun_)
+        found_.append(piece);
+    else
+        found_.assign(piece);
+    inRun_ = true;
+}
+
+} // namespace remote

@@ -1,0 +1,200 @@
+#include "remote/XmlDataSetParser.h"
+#include "TestFiles.h"
+#include "remote/Answer.h"
+#include "remote/XmlDataSetParser1.h"
+#include "remote/XmlDataSetParser2.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <vector>
+
+namespace remote {
+namespace {
+
+using Pairs = std::vector<XMLData>;
+
+Pairs pairsOf(std::string_view xml) {
+    XmlDataSetParser p;
+    p.parse(xml);
+    return p.mXMLDataList();
+}
+
+Pairs pairs1Of(std::string_view xml) {
+    XmlDataSetParser1 p;
+    p.parse(xml);
+    return p.mXMLDataList();
+}
+
+std::vector<DataRow> rowsOf(std::string_view xml, std::string rowName = "Table1") {
+    XmlDataSetParser2 p(std::move(rowName));
+    p.parse(xml);
+    return p.mXMLDataList();
+}
+
+TEST(XmlDataSetParser, MakesOnePairPerChunkFollowingTheLineFeedRule) {
+    EXPECT_EQ(pairsOf("<sUnitUUID>abc</sUnitUUID>"), (Pairs{{"sUnitUUID", "abc"}}));
+    // Row element followed by a line break: the row's name with an empty value, key kept.
+    EXPECT_EQ(pairsOf(test::readFixture("unit_allsearch01_dataset.xml")),
+              (Pairs{{"NewDataSet", ""},
+                     {"Table1", ""},
+                     {"sUnitUUID", "E2C56DB5-DFFB-48D2-B060-D0F5A71096E0"},
+                     {"Table1", ""},
+                     {"SUNITUUID", "B9407F30-F5F8-466E-AFF9-25556B57FE6D"}}));
+    // Names arrive as written, prefix included.
+    EXPECT_EQ(pairsOf("<s:Body xmlns:s=\"s\"><x:v xmlns:x=\"u\">1</x:v></s:Body>"),
+              (Pairs{{"x:v", "1"}}));
+}
+
+TEST(XmlDataSetParser, TextAroundReferencesArrivesInSeparateChunks) {
+    EXPECT_EQ(pairsOf("<a>AT&amp;T</a>"), (Pairs{{"a", "AT"}, {"", "&"}, {"", "T"}}));
+    EXPECT_EQ(pairsOf("<a>x&#65;&lt;y</a>"), (Pairs{{"a", "x"}, {"", "A"}, {"", "<"}, {"", "y"}}));
+}
+
+TEST(XmlDataSetParser, OneRunOfTextIsOneChunkHoweverLibxml2SplitsIt) {
+    // libxml2 splits these internally (ASCII then Hangul, CR LF, long runs, read boundaries).
+    std::string hangul;
+    while (hangul.size() < 65530)
+        hangul += "abc 가나다 ";
+    const std::string tail(150000, 'z');
+    EXPECT_EQ(pairsOf("<c>Seoul 서울</c>"), (Pairs{{"c", "Seoul 서울"}}));
+    EXPECT_EQ(pairsOf("<c>ab\r\ncd</c>"), (Pairs{{"c", "ab\ncd"}}));
+    EXPECT_EQ(pairsOf("<c>" + hangul + "&amp;" + tail + "</c>"),
+              (Pairs{{"c", hangul}, {"", "&"}, {"", tail}}));
+    EXPECT_EQ(pairsOf("<c>a<![CDATA[<b>]]>c</c>"), (Pairs{{"c", "a<b>c"}}));
+}
+
+TEST(XmlDataSetParser, EnvelopePassYieldsTheUnescapedResultText) {
+    const std::string envelope = test::readFixture("city_list02_envelope.xml");
+    XmlDataSetParser p;
+    p.parse(envelope);
+    test::expectMatchesGolden(p.currentData(), "city_list02_dataset.xml");
+    EXPECT_EQ(XmlDataSetParser::characterData(envelope), p.currentData());
+}
+
+TEST(XmlDataSetParser, SoapFaultGivesCodeAndTextRunTogetherAndNoRows) {
+    const std::string text =
+        XmlDataSetParser::characterData(test::readFixture("soap_fault_envelope.xml"));
+    EXPECT_EQ(text, "soap:ServerServer was unable to process request. ---> Object reference "
+                    "not set to an instance of an object.");
+    EXPECT_FALSE(isFailure(text));
+    EXPECT_FALSE(isNoMore(text));
+    EXPECT_TRUE(rowsOf(text).empty());
+}
+
+TEST(XmlDataSetParser, MalformedOrNulCutInputKeepsWhatCameBefore) {
+    XmlDataSetParser p;
+    p.parse("<r><a>1</a><b>2</c><d>3</d></r>");
+    EXPECT_EQ(p.mXMLDataList(), (Pairs{{"a", "1"}, {"b", "2"}}));
+    EXPECT_EQ(p.currentData(), "12");
+    EXPECT_EQ(pairsOf("<r><a>tail"), (Pairs{{"a", "tail"}}));
+    EXPECT_TRUE(pairsOf("").empty());
+    EXPECT_TRUE(pairsOf("not xml at all").empty());
+    EXPECT_EQ(pairsOf(std::string("<r><a>1</a>\0<b>2</b></r>", 24)), (Pairs{{"a", "1"}}));
+}
+
+TEST(XmlDataSetParser, ResolvesNoExternalOrDeclaredEntities) {
+    const char* xml = "<?xml version=\"1.0\"?>"
+                      "<!DOCTYPE r [<!ENTITY xxe SYSTEM \"file:///etc/passwd\">"
+                      "<!ENTITY in \"inner\">]>"
+                      "<r><a>1</a><b>&xxe;</b><c>&in;</c></r>";
+    XmlDataSetParser p;
+    p.parse(xml);
+    EXPECT_EQ(p.mXMLDataList(), (Pairs{{"a", "1"}}));
+    EXPECT_EQ(p.currentData(), "1");
+
+    const std::string dtd = ::testing::TempDir() + "remote_entities.dtd";
+    std::ofstream(dtd) << "<!ENTITY e \"LOADED\">";
+    XmlDataSetParser q;
+    q.parse("<!DOCTYPE r SYSTEM \"file://" + dtd + "\"><r><a>1</a><b>&e;</b><c>3</c></r>");
+    EXPECT_EQ(q.currentData().find("LOADED"), std::string::npos);
+    EXPECT_EQ(valuesOf(q.mXMLDataList(), {"a"}), (std::vector<std::string>{"1"}));
+}
+
+TEST(XmlDataSetParser1, LeafPairsThenContainerEndWithTheLastText) {
+    EXPECT_EQ(pairs1Of("<Table1><airline>A</airline><flightId>F</flightId></Table1>"),
+              (Pairs{{"airline", "A"}, {"flightId", "F"}, {"", "F"}}));
+    // The pieces of a value split around a reference are joined.
+    XmlDataSetParser1 p;
+    p.parse("<r><n>Trinidad &amp; Tobago</n></r>");
+    EXPECT_EQ(p.mXMLDataList(), (Pairs{{"n", "Trinidad & Tobago"}, {"", "Trinidad & Tobago"}}));
+    EXPECT_EQ(p.foundString(), "Trinidad & Tobago");
+}
+
+TEST(XmlDataSetParser1, ReadsAFlightPageWithEmptyLeavesAndWhitespace) {
+    const Pairs pairs = pairs1Of(test::readFixture("flight_list03_dataset.xml"));
+    EXPECT_EQ(valuesOf(pairs, {"flightId"}), (std::vector<std::string>{"KE123", "OZ102"}));
+    EXPECT_EQ(valuesOf(pairs, {"gatenumber"}), (std::vector<std::string>{"", "23"}));
+    EXPECT_EQ(valuesOf(pairs, {"remark"}), (std::vector<std::string>{"출발", "운항중"}));
+    EXPECT_EQ(pairs[3], (XMLData{"gatenumber", ""}));
+}
+
+TEST(XmlDataSetParser2, EachRowHoldsThePresetKeysAndItsColumns) {
+    const auto rows = rowsOf(test::readFixture("city_list02_dataset.xml"));
+    ASSERT_EQ(rows.size(), 2u);
+    for (const auto& row : rows) {
+        EXPECT_EQ(row.size(), 9u + 5u);
+        for (const auto& [key, value] : XmlDataSetParser2::presetRow())
+            EXPECT_EQ(row.value(key), "") << key;
+    }
+    EXPECT_EQ(rows[0].value("cityCode"), "ICN");
+    EXPECT_EQ(rows[0].value("cityKor"), "서울/인천");
+    EXPECT_EQ(rows[1].value("cityEng"), "Tokyo & Narita");
+    EXPECT_EQ(rows[1].value("NationCode"), "JP");
+    EXPECT_FALSE(rows[1].contains("sFileName"));
+}
+
+TEST(XmlDataSetParser2, ItemRowsFillPresetKeysAndMissingOnesStayEmpty) {
+    const auto rows = rowsOf(test::readFixture("domestic_items.xml"), "item");
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].value("airFln"), "KE1101");
+    EXPECT_EQ(rows[0].value("rmkKor"), "출발");
+    EXPECT_EQ(rows[0].value("gate"), "3");
+    EXPECT_EQ(rows[1].value("io"), "I");
+    EXPECT_EQ(rows[1].find("rmkKor"), std::optional<std::string_view>(""));
+    EXPECT_EQ(rows[1].value("gate"), "");
+    EXPECT_EQ(rows[1].size(), 9u);
+}
+
+TEST(XmlDataSetParser2, NoRowElementsGiveAnEmptyList) {
+    EXPECT_TRUE(rowsOf("<NewDataSet><x>1</x></NewDataSet>").empty());
+    EXPECT_TRUE(rowsOf("<NewDataSet />").empty());
+}
+
+TEST(XmlDataSetParser2, RepeatedColumnKeepsItsLastValueAndOutsideElementsAreIgnored) {
+    const auto rows = rowsOf("<D><pre>0</pre><Table1><a>1</a><a>2</a></Table1>"
+                             "<after>3</after><Table1><b>4</b></Table1><a>5</a></D>");
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].value("a"), "2");
+    EXPECT_FALSE(rows[0].contains("after"));
+    EXPECT_FALSE(rows[0].contains("pre"));
+    EXPECT_FALSE(rows[1].contains("a"));
+    EXPECT_EQ(rows[1].value("b"), "4");
+}
+
+TEST(XmlDataSetParser2, MalformedInputKeepsTheCompletedRows) {
+    XmlDataSetParser2 p("Table1");
+    p.parse("<D><Table1><a>1</a></Table1><Table1><a>2</a><b>oops</D>");
+    ASSERT_EQ(p.mXMLDataList().size(), 1u);
+    EXPECT_EQ(p.mXMLDataList()[0].value("a"), "1");
+    EXPECT_EQ(p.DicData().value("a"), "2");
+    EXPECT_EQ(p.mainString(), "Table1");
+}
+
+TEST(XmlDataSetParser2, TenThousandRowsParseFullyThroughBothPasses) {
+    std::string escaped = "&lt;NewDataSet&gt;";
+    for (int i = 0; i < 10000; ++i)
+        escaped +=
+            "&lt;Table1&gt;&lt;cityCode&gt;C" + std::to_string(i) +
+            "&lt;/cityCode&gt;&lt;cityKor&gt;도시 &amp;amp; 항구&lt;/cityKor&gt;&lt;/Table1&gt;";
+    escaped += "&lt;/NewDataSet&gt;";
+    const std::string envelope = "<soap:Envelope xmlns:soap=\"s\"><soap:Body><R><RResult>" +
+                                 escaped + "</RResult></R></soap:Body></soap:Envelope>";
+    const auto rows = rowsOf(XmlDataSetParser::characterData(envelope));
+    ASSERT_EQ(rows.size(), 10000u);
+    EXPECT_EQ(rows.back().value("cityCode"), "C9999");
+    EXPECT_EQ(rows.back().value("cityKor"), "도시 & 항구");
+}
+
+} // namespace
+} // namespace remote
