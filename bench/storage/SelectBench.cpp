@@ -101,9 +101,68 @@ const FlightFile& flightFile() {
     return file;
 }
 
+// The bare read: one vector of column texts per row.
+std::vector<std::vector<std::string>> bareRead(sqlite3* db) {
+    std::vector<std::vector<std::string>> rows;
+    sqlite3_stmt* statement = nullptr;
+    sqlite3_prepare_v2(db, kSelect, -1, &statement, nullptr);
+    const int columns = sqlite3_column_count(statement);
+    while (sqlite3_step(statement) == SQLITE_ROW) {
+        std::vector<std::string> row;
+        row.reserve(static_cast<std::size_t>(columns));
+        for (int c = 0; c < columns; ++c) {
+            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, c));
+            row.emplace_back(text ? text : "",
+                             static_cast<std::size_t>(sqlite3_column_bytes(statement, c)));
+        }
+        rows.push_back(std::move(row));
+    }
+    sqlite3_finalize(statement);
+    return rows;
+}
+
+// Both reads must yield the same texts under the position keys, or the timings compare
+// different work.
+bool sameAsBareRead(const storage::Rows& rows) {
+    sqlite3* db = nullptr;
+    sqlite3_open(flightFile().path().c_str(), &db);
+    const auto bare = bareRead(db);
+    sqlite3_close(db);
+    if (rows.size() != bare.size())
+        return false;
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        if (rows[r].size() != bare[r].size())
+            return false;
+        for (std::size_t c = 0; c < bare[r].size(); ++c)
+            if (rows[r].at(std::to_string(c)) != bare[r][c])
+                return false;
+    }
+    return true;
+}
+
+void BM_BareSqliteSelect(benchmark::State& state) {
+    sqlite3* db = nullptr;
+    sqlite3_open(flightFile().path().c_str(), &db);
+    for (auto _ : state) {
+        auto rows = bareRead(db);
+        if (rows.size() != kRows)
+            state.SkipWithError("wrong row count");
+        benchmark::DoNotOptimize(rows);
+        if (state.range(0) == 0) {
+            state.PauseTiming();
+            rows = {};
+            state.ResumeTiming();
+        }
+    }
+    sqlite3_close(db);
+    state.SetItemsProcessed(state.iterations() * kRows);
+}
+
 void BM_DBClassSelect(benchmark::State& state) {
     storage::DBClass db(flightFile().path());
     db.ConnectDB();
+    if (!sameAsBareRead(db.SelectExcuteQuery(kSelect)))
+        state.SkipWithError("rows differ from the bare read");
     for (auto _ : state) {
         auto rows = db.SelectExcuteQuery(kSelect);
         if (rows.size() != kRows)
@@ -116,38 +175,6 @@ void BM_DBClassSelect(benchmark::State& state) {
         }
     }
     db.DisConnectDB();
-    state.SetItemsProcessed(state.iterations() * kRows);
-}
-
-void BM_BareSqliteSelect(benchmark::State& state) {
-    sqlite3* db = nullptr;
-    sqlite3_open(flightFile().path().c_str(), &db);
-    for (auto _ : state) {
-        std::vector<std::vector<std::string>> rows;
-        sqlite3_stmt* statement = nullptr;
-        sqlite3_prepare_v2(db, kSelect, -1, &statement, nullptr);
-        const int columns = sqlite3_column_count(statement);
-        while (sqlite3_step(statement) == SQLITE_ROW) {
-            std::vector<std::string> row;
-            row.reserve(static_cast<std::size_t>(columns));
-            for (int c = 0; c < columns; ++c) {
-                const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, c));
-                row.emplace_back(text ? text : "",
-                                 static_cast<std::size_t>(sqlite3_column_bytes(statement, c)));
-            }
-            rows.push_back(std::move(row));
-        }
-        sqlite3_finalize(statement);
-        if (rows.size() != kRows)
-            state.SkipWithError("wrong row count");
-        benchmark::DoNotOptimize(rows);
-        if (state.range(0) == 0) {
-            state.PauseTiming();
-            rows = {};
-            state.ResumeTiming();
-        }
-    }
-    sqlite3_close(db);
     state.SetItemsProcessed(state.iterations() * kRows);
 }
 

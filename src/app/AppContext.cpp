@@ -18,4 +18,8 @@ std::string AppContext::databaseFile() const {
     return storage::DBClass::databasePath(platform.paths.documents);
 }
 
+remote::ServiceEndpoints AppContext::serviceEndpoints() const {
+    return {config.soapNamespace, config.carrierServiceURL, config.airportServiceURL};
+}
+
 } // namespace app

@@ -4,6 +4,7 @@
 
 #include "app/Config.h"
 #include "platform/Platform.h"
+#include "remote/CacheDBCommands.h"
 #include "ui/Screen.h"
 #include "ui/Window.h"
 
@@ -44,6 +45,10 @@ struct AppContext {
     bool idleTimerDisabled = false;
 
     std::string databaseFile() const;
+    /// The maker's two services as the config names them.
+    remote::ServiceEndpoints serviceEndpoints() const;
+    /// A catalogue for one remote call or one piece of work.
+    remote::CacheDBCommands commands() { return {platform.http, serviceEndpoints()}; }
 };
 
 } // namespace app

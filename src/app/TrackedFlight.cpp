@@ -2,7 +2,7 @@
 
 namespace app {
 
-void TrackedFlight::assign(const std::map<std::string, std::string>& row) {
+void TrackedFlight::assign(const storage::Row& row) {
     List* lists[] = {&AirLine_List,
                      &FlightId_List,
                      &ScheduleDate_List,

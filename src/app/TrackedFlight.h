@@ -2,7 +2,8 @@
 // The next flight as the main screen holds it: one-element lists named after the columns
 // of aFlightInfo, in the column order of the next-flight query.
 
-#include <map>
+#include "storage/Row.h"
+
 #include <string>
 #include <vector>
 
@@ -17,8 +18,9 @@ struct TrackedFlight {
         AirportCode_Departure_List, AirportCode_Arrival_List, GateNumber_List, Carousel_List,
         ExitNumber_List, Remark_List, ChkInRange_List, Io_List;
 
-    /// Replaces every list by a new list holding the row's column "0".."21".
-    void assign(const std::map<std::string, std::string>& row);
+    /// Replaces every list by a new list holding the row's column "0".."21" ("" for a column
+    /// the row lacks).
+    void assign(const storage::Row& row);
     /// Element 0 of a list, or "" when the list is empty.
     static const std::string& first(const List& list);
 };

@@ -7,7 +7,6 @@
 #include <exception>
 #include <iterator>
 #include <sqlite3.h>
-#include <tuple>
 #include <utility>
 
 namespace storage {
@@ -21,21 +20,32 @@ void logException(const std::exception& e) {
     platform::logLine(std::string("Exception = ") + e.what());
 }
 
-// The key under which each result column is stored, paired with the column, in the order of
-// the row map. Building the rows in that order lets every insertion go straight to the end of
-// the map, and each key string is made once per query instead of once per row. A key named by
-// several columns keeps the last of them, as repeated assignment would.
-std::vector<std::pair<std::string, int>> keyLayout(int columnCount, bool exchangeNames) {
-    std::map<std::string, int> byKey;
-    for (int column = 0; column < columnCount; ++column) {
-        std::string key;
-        if (!exchangeNames)
-            key = std::to_string(column);
-        else if (column < kExchangeNameCount)
-            key = kExchangeNames[column];
-        byKey[std::move(key)] = column;
+// The keys of a query's rows and, slot by slot, the result column read into each. The key list
+// is built once per query and shared by its rows. A key named by several columns keeps the last
+// of them, as repeated assignment to a map would, in that column's place.
+struct KeyLayout {
+    std::shared_ptr<const RowKeys> keys;
+    std::vector<int> columns;
+};
+
+KeyLayout keyLayout(int columnCount, bool exchangeNames) {
+    KeyLayout layout;
+    if (!exchangeNames) {
+        layout.keys = RowKeys::positions(static_cast<std::size_t>(columnCount));
+        for (int column = 0; column < columnCount; ++column)
+            layout.columns.push_back(column);
+        return layout;
     }
-    return {std::make_move_iterator(byKey.begin()), std::make_move_iterator(byKey.end())};
+    // Only the columns past the seventh share a key (""): the last of them survives.
+    std::vector<std::string> names;
+    for (int column = 0; column < columnCount; ++column) {
+        if (column < kExchangeNameCount || column == columnCount - 1) {
+            names.emplace_back(column < kExchangeNameCount ? kExchangeNames[column] : "");
+            layout.columns.push_back(column);
+        }
+    }
+    layout.keys = RowKeys::of(std::move(names));
+    return layout;
 }
 
 } // namespace
@@ -149,17 +159,17 @@ Rows DBClass::readRows(const std::string& sql, Keys keys) {
         sqlite3_stmt* statement = QueryStatement_.get();
         const auto layout = keyLayout(sqlite3_column_count(statement), keys == Keys::ExchangeNames);
         while (sqlite3_step(statement) == SQLITE_ROW) {
-            Row row;
-            for (const auto& [key, column] : layout) {
+            std::vector<std::string> values;
+            values.reserve(layout.columns.size());
+            for (const int column : layout.columns) {
                 // column_text before column_bytes, so the size is that of the UTF-8 text.
                 const auto* text =
                     reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
                 const auto size = static_cast<std::size_t>(sqlite3_column_bytes(statement, column));
                 // NULL reads as "" (text is null then, and size 0).
-                row.emplace_hint(row.end(), std::piecewise_construct, std::forward_as_tuple(key),
-                                 std::forward_as_tuple(text ? text : "", size));
+                values.emplace_back(text ? text : "", size);
             }
-            rows.push_back(std::move(row));
+            rows.emplace_back(layout.keys, std::move(values));
         }
         // Ends the statement's read transaction while it waits to be replaced.
         sqlite3_reset(statement);

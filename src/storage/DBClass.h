@@ -3,7 +3,8 @@
 /// The database wrapper through which every screen and feed reads and writes the local
 /// SQLite file.
 
-#include <map>
+#include "storage/Row.h"
+
 #include <memory>
 #include <optional>
 #include <string>
@@ -15,8 +16,6 @@ struct sqlite3_stmt;
 
 namespace storage {
 
-/// One result row: column key → column text.
-using Row = std::map<std::string, std::string>;
 /// Result rows in the order SQLite returns them.
 using Rows = std::vector<Row>;
 

@@ -157,3 +157,15 @@ TEST_F(StartUp, OtherShortcutsAndMissingScreensPresentNothing) {
     EXPECT_FALSE(delegate->performActionForShortcutItem("kr.vorneth.UIAirportSchedule"));
     EXPECT_EQ(window().stack().size(), 1u);
 }
+
+TEST_F(StartUp, RemoteCallsGoToTheConfiguredServices) {
+    launch();
+    context->config.soapNamespace = "http://example.test/ns/";
+    context->config.carrierServiceURL = "http://127.0.0.1:1/carrier";
+    context->config.airportServiceURL = "http://127.0.0.1:1/airport";
+    auto commands = context->commands();
+    EXPECT_EQ(commands.XMLNamespace(), "http://example.test/ns/");
+    EXPECT_EQ(commands.ServerURL(), "http://127.0.0.1:1/carrier");
+    EXPECT_EQ(commands.ServerURL_Airport(), "http://127.0.0.1:1/airport");
+    EXPECT_FALSE(commands.City_List02()); // nobody listens there: no answer
+}

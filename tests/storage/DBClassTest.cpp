@@ -6,12 +6,27 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
 using storage::DBClass;
-using storage::Row;
 using storage::Rows;
 using storage::sqlFormat;
 
 namespace {
+
+using Map = std::map<std::string, std::string>;
+using Maps = std::vector<Map>;
+
+// Rows as plain maps, which gtest compares and prints entry by entry.
+Maps maps(const Rows& rows) {
+    Maps out;
+    for (const auto& row : rows)
+        out.push_back(row.toMap());
+    return out;
+}
 
 class DBClassTest : public ::testing::Test {
 protected:
@@ -32,28 +47,41 @@ protected:
 TEST_F(DBClassTest, SelectKeysRowsByColumnPositionInResultOrder) {
     ASSERT_EQ(db.InsertUpdateDeleteExcuteQuery("INSERT INTO t VALUES (2, '한글', NULL)"), "0");
     // Integers read as decimal text, NULL as "".
-    EXPECT_EQ(db.SelectExcuteQuery("SELECT c, a, b FROM t ORDER BY b"),
-              (Rows{{{"0", "y"}, {"1", "1"}, {"2", "x"}}, {{"0", ""}, {"1", "2"}, {"2", "한글"}}}));
+    const auto rows = db.SelectExcuteQuery("SELECT c, a, b FROM t ORDER BY b");
+    EXPECT_EQ(maps(rows),
+              (Maps{{{"0", "y"}, {"1", "1"}, {"2", "x"}}, {{"0", ""}, {"1", "2"}, {"2", "한글"}}}));
+    // Rows of one query compare by content.
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_NE(rows[0], rows[1]);
+    EXPECT_EQ(rows[0], db.SelectExcuteQuery("SELECT c, a, b FROM t ORDER BY b")[0]);
 
     const auto wide = db.SelectExcuteQuery("SELECT 0,1,2,3,4,5,6,7,8,9,10,11,12");
     ASSERT_EQ(wide.size(), 1u);
     ASSERT_EQ(wide[0].size(), 13u);
-    for (int i = 0; i <= 12; ++i)
-        EXPECT_EQ(wide[0].at(std::to_string(i)), std::to_string(i));
+    int i = 0;
+    for (const auto& [key, value] : wide[0]) {
+        EXPECT_EQ(key, std::to_string(i)) << "iteration follows the columns";
+        EXPECT_EQ(value, std::to_string(i++));
+    }
+    EXPECT_EQ(wide[0].at("12"), "12");
+    EXPECT_FALSE(wide[0].contains("13"));
 }
 
 TEST_F(DBClassTest, NameSelectUsesTheSevenExchangeNamesThenTheEmptyKey) {
-    EXPECT_EQ(db.SelectExcuteQuery_Name("SELECT 'a','b','c','d','e','f','g','h','i'"),
-              (Rows{{{"sDATE", "a"},
-                     {"CUR_UNIT", "b"},
-                     {"CUR_NM", "c"},
-                     {"TTB", "d"},
-                     {"TTS", "e"},
-                     {"DEAL_BAS_R", "f"},
-                     {"LASTDATE", "g"},
-                     {"", "i"}}}));
-    EXPECT_EQ(db.SelectExcuteQuery_Name("SELECT 1 AS x, 2 AS y"),
-              (Rows{{{"sDATE", "1"}, {"CUR_UNIT", "2"}}}));
+    const auto named = db.SelectExcuteQuery_Name("SELECT 'a','b','c','d','e','f','g','h','i'");
+    EXPECT_EQ(maps(named), (Maps{{{"sDATE", "a"},
+                                  {"CUR_UNIT", "b"},
+                                  {"CUR_NM", "c"},
+                                  {"TTB", "d"},
+                                  {"TTS", "e"},
+                                  {"DEAL_BAS_R", "f"},
+                                  {"LASTDATE", "g"},
+                                  {"", "i"}}}));
+    ASSERT_EQ(named.size(), 1u);
+    EXPECT_EQ(named[0].at("LASTDATE"), "g");
+    EXPECT_THROW(named[0].at("0"), std::out_of_range);
+    EXPECT_EQ(maps(db.SelectExcuteQuery_Name("SELECT 1 AS x, 2 AS y")),
+              (Maps{{{"sDATE", "1"}, {"CUR_UNIT", "2"}}}));
 }
 
 TEST_F(DBClassTest, SelectThatDoesNotCompileOrMatchesNothingIsEmpty) {
@@ -104,7 +132,7 @@ TEST_F(DBClassTest, QuotesAndInjectionAttemptsAreStoredVerbatim) {
             sqlFormat("SELECT sMac, sUUID, sName FROM aRegistration WHERE sUUID = '%@' AND "
                       "sMinor = %@",
                       {value, std::to_string(minor)}));
-        EXPECT_EQ(rows, (Rows{{{"0", value}, {"1", value}, {"2", value}}})) << value;
+        EXPECT_EQ(maps(rows), (Maps{{{"0", value}, {"1", value}, {"2", value}}})) << value;
     }
     EXPECT_EQ(db.SelectExcuteQuery("SELECT count(*) FROM aRegistration")[0].at("0"), "5");
     EXPECT_TRUE(db.SelectExcuteQuery(

@@ -66,8 +66,9 @@ TEST(Schema, FreshFileIsCreatedAtVersion13WithTheFiveTablesAsWritten) {
         expected[sql.substr(13, sql.find_first_of(" (", 13) - 13)] = sql;
     }
     std::map<std::string, std::string> stored;
-    for (auto& row : db.SelectExcuteQuery("SELECT name, sql FROM sqlite_master WHERE type='table'"))
-        stored[row["0"]] = row["1"];
+    for (const auto& row :
+         db.SelectExcuteQuery("SELECT name, sql FROM sqlite_master WHERE type='table'"))
+        stored[row.at("0")] = row.at("1");
     EXPECT_EQ(stored, expected);
     EXPECT_EQ(db.DisConnectDB(), 1);
 }
