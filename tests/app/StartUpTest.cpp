@@ -114,12 +114,19 @@ TEST_P(LocationAlert, ShownWhenLocationIsOffDeniedOrUndetermined) {
     EXPECT_TRUE(main().timerRunning()); // start-up goes on
 }
 
+std::string stateName(
+    const ::testing::TestParamInfo<std::pair<platform::LocationAuthorization::State, bool>>& info) {
+    const char* names[] = {"Authorized", "Denied", "Undetermined", "Off"};
+    return names[static_cast<int>(info.param.first)];
+}
+
 INSTANTIATE_TEST_SUITE_P(
     States, LocationAlert,
     ::testing::Values(std::pair{platform::LocationAuthorization::State::Authorized, false},
                       std::pair{platform::LocationAuthorization::State::Denied, true},
                       std::pair{platform::LocationAuthorization::State::Undetermined, true},
-                      std::pair{platform::LocationAuthorization::State::Off, true}));
+                      std::pair{platform::LocationAuthorization::State::Off, true}),
+    stateName);
 
 TEST_F(StartUp, TickingTheHelpBoxKeepsTheOverlayAwayOnLaterStarts) {
     launch();
