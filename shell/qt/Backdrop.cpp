@@ -59,7 +59,9 @@ Backdrop::Backdrop(QObject* parent) : QObject(parent), shared_(std::make_shared<
 
 Backdrop::~Backdrop() = default;
 
-QQuickImageProvider* Backdrop::createProvider() const { return new Provider(shared_); }
+QQuickImageProvider* Backdrop::createProvider() const {
+    return new Provider(shared_);
+}
 
 QUrl Backdrop::source() const {
     return QUrl(QStringLiteral("image://%1/%2").arg(QLatin1String(kProviderId)).arg(generation_));
@@ -89,12 +91,12 @@ void Backdrop::capture(qreal x, qreal y, qreal width, qreal height) {
     if (shot.isNull())
         return;
     const qreal dpr = shot.devicePixelRatio();
-    const QRect area = QRectF(x * dpr, y * dpr, width * dpr, height * dpr).toAlignedRect() &
-                       shot.rect();
+    const QRect area =
+        QRectF(x * dpr, y * dpr, width * dpr, height * dpr).toAlignedRect() & shot.rect();
     // Blurring a quarter-size copy is as soft as blurring the full one and far cheaper.
-    const QImage small = shot.copy(area).scaled(std::max(1, area.width() / 4),
-                                                std::max(1, area.height() / 4),
-                                                Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage small =
+        shot.copy(area).scaled(std::max(1, area.width() / 4), std::max(1, area.height() / 4),
+                               Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     {
         QMutexLocker lock(&shared_->mutex);
         shared_->image = blurred(small, 4);

@@ -35,11 +35,13 @@ public:
     /// Box blur, three passes of `radius` pixels each way (close to a Gaussian blur).
     static QImage blurred(const QImage& image, int radius);
 
+    /// The snapshot shared with the image provider.
+    struct Shared;
+
 signals:
     void sourceChanged();
 
 private:
-    struct Shared;
     std::shared_ptr<Shared> shared_;
     QQuickWindow* window_ = nullptr;
     int generation_ = 0;

@@ -12,11 +12,17 @@
 #include "platform/QtNotifications.h"
 
 #include <QCoreApplication>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QImageReader>
 #include <QQmlApplicationEngine>
+#include <QQmlComponent>
 #include <QQmlContext>
+#include <QQuickImageProvider>
 #include <QQuickWindow>
 #include <cstdio>
 #include <iostream>
+#include <thread>
 
 #ifndef TAMBERLINOVE_ASSETS_DIR
 #define TAMBERLINOVE_ASSETS_DIR ""
@@ -42,20 +48,24 @@ QtApp::QtApp(shell::LaunchOptions options, QtOptions qtOptions, QObject* parent)
 
 QtApp::~QtApp() {
     // The views go first, then the bridge, then the core; the loop outlives them all.
+    compiled_.clear();
     engine_.reset();
     bridge_.reset();
     delegate_.reset();
     context_.reset();
 }
 
-double QtApp::screenWidth() const { return context_ ? context_->screenWidth : 375; }
-double QtApp::screenHeight() const { return context_ ? context_->screenHeight : 667; }
+double QtApp::screenWidth() const {
+    return context_ ? context_->screenWidth : 375;
+}
+double QtApp::screenHeight() const {
+    return context_ ? context_->screenHeight : 667;
+}
 
 bool QtApp::start() {
     platform::TimePoint start{};
     int offset = 0;
-    if (options_.virtualTime &&
-        platform::parseIsoInstant(*options_.virtualTime, start, offset)) {
+    if (options_.virtualTime && platform::parseIsoInstant(*options_.virtualTime, start, offset)) {
         // The clock stays at the given instant; the loop's timers still run on real time, so
         // the refresh timer ticks every real minute against an unmoving date.
         clock_ = std::make_unique<platform::VirtualClock>(start, offset);
@@ -72,13 +82,46 @@ bool QtApp::start() {
     vibration_ = std::make_unique<QtVibration>();
     camera_ = std::make_unique<QtCamera>();
 
+    // The stand-in services start on another thread while the views are compiled here;
+    // the core starts once both are done, as in the headless driver.
     const std::string today = platform::formatLocal(*clock_, start, "yyyyMMdd");
-    if (auto error = launch_.start(options_, today)) {
+    std::optional<std::string> error;
+    std::thread launching([&] { error = launch_.start(options_, today); });
+    prepareViews();
+    launching.join();
+    if (error) {
         std::cerr << "tamberlinove: " << *error << '\n';
         return false;
     }
     startCore();
     return showWindow();
+}
+
+void QtApp::prepareViews() {
+    QStringList imageDirs{QString::fromStdString(platform::Paths::defaultResources()) +
+                          QStringLiteral("/images")};
+    const QString built = QStringLiteral(TAMBERLINOVE_ASSETS_DIR "/images");
+    if (!imageDirs.contains(built))
+        imageDirs.append(built);
+    assets_ = std::make_unique<Assets>(imageDirs, QStringLiteral(":/Tamberlinove"));
+    backdrop_ = std::make_unique<Backdrop>();
+
+    engine_ = std::make_unique<QQmlApplicationEngine>();
+    engine_->addImageProvider(QString::fromLatin1(Backdrop::kProviderId),
+                              backdrop_->createProvider());
+    QQmlContext* root = engine_->rootContext();
+    root->setContextProperty(QStringLiteral("assets"), assets_.get());
+    root->setContextProperty(QStringLiteral("backdrop"), backdrop_.get());
+    root->setContextProperty(QStringLiteral("notifications"), notifications_.get());
+    root->setContextProperty(QStringLiteral("vibration"), vibration_.get());
+    root->setContextProperty(QStringLiteral("shell"), this);
+
+    // Compiled types stay cached while these components live; fonts and picture decoders
+    // are loaded once here rather than on the way to the first frame.
+    for (const char* view : {"qrc:/Tamberlinove/Main.qml", "qrc:/Tamberlinove/ViewController.qml"})
+        compiled_.push_back(std::make_unique<QQmlComponent>(engine_.get(), QUrl(view)));
+    QFontMetricsF(QGuiApplication::font()).horizontalAdvance(QStringLiteral("항공편 Flight 0"));
+    QImageReader::supportedImageFormats();
 }
 
 void QtApp::startCore() {
@@ -102,25 +145,8 @@ void QtApp::startCore() {
 }
 
 bool QtApp::showWindow() {
-    QStringList imageDirs{QString::fromStdString(platform_->paths.resources) +
-                          QStringLiteral("/images")};
-    const QString built = QStringLiteral(TAMBERLINOVE_ASSETS_DIR "/images");
-    if (!imageDirs.contains(built))
-        imageDirs.append(built);
-    assets_ = std::make_unique<Assets>(imageDirs, QStringLiteral(":/Tamberlinove/qml"));
-    backdrop_ = std::make_unique<Backdrop>();
-
-    engine_ = std::make_unique<QQmlApplicationEngine>();
-    engine_->addImageProvider(QString::fromLatin1(Backdrop::kProviderId),
-                              backdrop_->createProvider());
-    QQmlContext* root = engine_->rootContext();
-    root->setContextProperty(QStringLiteral("bridge"), bridge_.get());
-    root->setContextProperty(QStringLiteral("assets"), assets_.get());
-    root->setContextProperty(QStringLiteral("backdrop"), backdrop_.get());
-    root->setContextProperty(QStringLiteral("notifications"), notifications_.get());
-    root->setContextProperty(QStringLiteral("vibration"), vibration_.get());
-    root->setContextProperty(QStringLiteral("shell"), this);
-    engine_->load(QUrl(QStringLiteral("qrc:/Tamberlinove/qml/Main.qml")));
+    engine_->rootContext()->setContextProperty(QStringLiteral("bridge"), bridge_.get());
+    engine_->load(QUrl(QStringLiteral("qrc:/Tamberlinove/Main.qml")));
 
     const auto roots = engine_->rootObjects();
     window_ = roots.isEmpty() ? nullptr : qobject_cast<QQuickWindow*>(roots.first());
@@ -137,6 +163,7 @@ void QtApp::firstFrame() {
     if (framed_)
         return;
     framed_ = true;
+    compiled_.clear();
     if (qtOptions_.firstFrameExit) {
         std::printf("first-frame-ms %lld\n", static_cast<long long>(sinceStart_.elapsed()));
         std::fflush(stdout);

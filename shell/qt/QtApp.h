@@ -16,8 +16,10 @@
 #include <QObject>
 #include <QTimer>
 #include <memory>
+#include <vector>
 
 class QQmlApplicationEngine;
+class QQmlComponent;
 class QQuickWindow;
 
 namespace qtshell {
@@ -55,6 +57,8 @@ public:
     double initialScale() const { return qtOptions_.scale; }
 
 private:
+    /// Everything for the window that does not need the core.
+    void prepareViews();
     void startCore();
     bool showWindow();
     void firstFrame();
@@ -82,6 +86,7 @@ private:
     std::unique_ptr<Assets> assets_;
     std::unique_ptr<Backdrop> backdrop_;
     std::unique_ptr<QQmlApplicationEngine> engine_;
+    std::vector<std::unique_ptr<QQmlComponent>> compiled_;
 
     QQuickWindow* window_ = nullptr;
     bool framed_ = false;

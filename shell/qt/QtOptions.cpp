@@ -7,7 +7,9 @@ namespace qtshell {
 
 const char* qtUsage() {
     return "window options: [--scale F] [--open-menu] [--first-frame-exit]\n"
-           "                and Qt's own, such as -platform offscreen\n";
+           "                and Qt's own, such as -platform offscreen\n"
+           "In the window, --virtual-time holds the clock at that instant while timers run\n"
+           "on real time.\n";
 }
 
 std::optional<std::string> takeQtOptions(std::vector<std::string>& args, QtOptions& out) {
@@ -20,8 +22,8 @@ std::optional<std::string> takeQtOptions(std::vector<std::string>& args, QtOptio
             const std::string& v = args[++i];
             double f = 0;
             auto [end, ec] = std::from_chars(v.data(), v.data() + v.size(), f);
-            if (ec != std::errc() || end != v.data() + v.size() || !std::isfinite(f) ||
-                f < 0.25 || f > 8)
+            if (ec != std::errc() || end != v.data() + v.size() || !std::isfinite(f) || f < 0.25 ||
+                f > 8)
                 return "--scale: '" + v + "' is not a factor between 0.25 and 8";
             out.scale = f;
         } else if (a == "--first-frame-exit") {

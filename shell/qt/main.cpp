@@ -31,6 +31,11 @@ int main(int argc, char** argv) {
         std::cerr << "tamberlinove: " << *error << '\n' << shell::usage();
         return 2;
     }
+    for (const auto& a : options.passThrough)
+        if (a == "--help" || a == "-h") {
+            std::cout << shell::usage() << qtshell::qtUsage();
+            return 0;
+        }
     if (options.headless)
         return runHeadless(options);
 

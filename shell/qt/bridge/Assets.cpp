@@ -8,9 +8,8 @@ namespace {
 
 QUrl fileUrl(const QString& path) {
     // Resource paths become qrc: URLs, everything else file: URLs.
-    return path.startsWith(QLatin1Char(':'))
-               ? QUrl(QLatin1String("qrc") + path)
-               : QUrl::fromLocalFile(path);
+    return path.startsWith(QLatin1Char(':')) ? QUrl(QLatin1String("qrc") + path)
+                                             : QUrl::fromLocalFile(path);
 }
 
 } // namespace
@@ -48,10 +47,10 @@ QUrl Assets::image(const QString& name) const {
 }
 
 QUrl Assets::view(const QString& screenName) const {
-    const bool plain = !screenName.isEmpty() &&
-                       std::all_of(screenName.begin(), screenName.end(), [](QChar c) {
-                           return c.isLetterOrNumber() || c == QLatin1Char('_');
-                       });
+    const bool plain =
+        !screenName.isEmpty() && std::all_of(screenName.begin(), screenName.end(), [](QChar c) {
+            return c.isLetterOrNumber() || c == QLatin1Char('_');
+        });
     const QString own = viewDir_ + QLatin1Char('/') + screenName + QLatin1String(".qml");
     if (plain && QFileInfo::exists(own))
         return fileUrl(own);

@@ -68,6 +68,7 @@ QVariantMap outletVariant(const ui::Outlet& outlet) {
         map.insert(QStringLiteral("rowHeight"), F::kRowHeight);
         map.insert(QStringLiteral("animationTime"), F::kHalfAnimationTime);
         map.insert(QStringLiteral("rowStartScale"), F::kRowStartScale);
+        map.insert(QStringLiteral("hideDistance"), menu->hideDistance());
         QVariantList delays;
         for (int row = 0; row < static_cast<int>(menu->labelArray.size()); ++row)
             delays.append(F::rowAppearanceDelay(row));

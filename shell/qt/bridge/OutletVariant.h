@@ -13,7 +13,8 @@ namespace qtshell {
 ///   "table", "floatingMenu") and "tappable";
 /// - a label: "cornerRadius" and "html" (StyledText markup of its attributed runs);
 /// - the floating menu: "frame", "menuFrame" ({x, y, width, height}), "titles", "images",
-///   "normalImage", "pressedImage", "rowHeight", "animationTime", "rowStartScale", "rowDelays" (seconds per row).
+///   "normalImage", "pressedImage", "rowHeight", "animationTime", "rowStartScale", "rowDelays"
+///   (seconds per row).
 QVariantMap outletVariant(const ui::Outlet& outlet);
 
 /// The kind's name used in "kind".

@@ -14,11 +14,17 @@ ScreenItem::ScreenItem(ui::Screen& screen, WindowBridge& bridge, QObject* parent
     syncChildren();
 }
 
-ScreenItem::~ScreenItem() { bridge_.forget(this); }
+ScreenItem::~ScreenItem() {
+    bridge_.forget(this);
+}
 
-ui::Screen* ScreenItem::screen() const { return detached_ ? nullptr : screen_.lock().get(); }
+ui::Screen* ScreenItem::screen() const {
+    return detached_ ? nullptr : screen_.lock().get();
+}
 
-bool ScreenItem::attached() const { return screen() != nullptr; }
+bool ScreenItem::attached() const {
+    return screen() != nullptr;
+}
 
 bool ScreenItem::hidden() const {
     auto s = screen_.lock();
@@ -49,6 +55,11 @@ void ScreenItem::refreshOutlet(const std::string& name) {
     ui::Screen* s = screen();
     if (!s)
         return;
+    // A screen may add outlets while it loads (after this item first read them).
+    if (static_cast<qsizetype>(s->outlets().size()) != outlets_.size()) {
+        refreshAll();
+        return;
+    }
     if (const ui::Outlet* o = s->findOutlet(name)) {
         outlets_.insert(QString::fromStdString(name), outletVariant(*o));
         scheduleNotify();
@@ -60,8 +71,11 @@ void ScreenItem::refreshAll() {
     if (!s)
         return;
     outlets_.clear();
-    for (const auto& [name, o] : s->outlets())
-        outlets_.insert(QString::fromStdString(name), outletVariant(*o));
+    names_.clear();
+    for (const auto& [name, o] : s->outlets()) {
+        names_.append(QString::fromStdString(name));
+        outlets_.insert(names_.last(), outletVariant(*o));
+    }
     scheduleNotify();
 }
 

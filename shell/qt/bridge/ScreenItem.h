@@ -6,6 +6,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QVariantList>
 #include <QVariantMap>
 #include <memory>
@@ -24,6 +25,8 @@ class ScreenItem final : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString name READ name CONSTANT)
     Q_PROPERTY(QVariantMap outlets READ outlets NOTIFY outletsChanged)
+    /// Outlet names in the order the screen lists them.
+    Q_PROPERTY(QStringList outletNames READ outletNames NOTIFY outletsChanged)
     Q_PROPERTY(QVariantList children READ children NOTIFY childrenChanged)
     Q_PROPERTY(bool hidden READ hidden NOTIFY hiddenChanged)
     Q_PROPERTY(bool attached READ attached NOTIFY attachedChanged)
@@ -36,6 +39,7 @@ public:
     /// Outlet name → outletVariant(); updated at once, `outletsChanged` follows on the next
     /// turn of the event loop so that a burst of changes redraws once.
     QVariantMap outlets() const { return outlets_; }
+    QStringList outletNames() const { return names_; }
     QVariantList children() const;
     bool hidden() const;
     /// False once the screen has been dismissed; events are then ignored.
@@ -80,6 +84,7 @@ private:
     WindowBridge& bridge_;
     QString name_;
     QVariantMap outlets_;
+    QStringList names_;
     QList<ScreenItem*> children_;
     bool notifyPending_ = false;
     bool detached_ = false;

@@ -60,7 +60,9 @@ void WindowBridge::syncStack() {
         stack_.append(adopt(*screens[i], this));
 }
 
-void WindowBridge::afterEvent() { window_.releaseRetired(); }
+void WindowBridge::afterEvent() {
+    window_.releaseRetired();
+}
 
 void WindowBridge::outletChanged(ui::Screen& screen, const std::string& outlet) {
     ScreenItem* item = itemFor(&screen);
@@ -93,7 +95,9 @@ void WindowBridge::childrenChanged(ui::Screen& screen) {
         item->syncChildren();
 }
 
-int WindowBridge::alertCount() const { return static_cast<int>(window_.alerts().size()); }
+int WindowBridge::alertCount() const {
+    return static_cast<int>(window_.alerts().size());
+}
 
 QVariantMap WindowBridge::alert() const {
     if (window_.alerts().empty())
@@ -118,8 +122,12 @@ bool WindowBridge::pressAlertButton(const QString& title) {
     return done;
 }
 
-void WindowBridge::alertShown(const ui::Alert&) { emit alertsChanged(); }
+void WindowBridge::alertShown(const ui::Alert&) {
+    emit alertsChanged();
+}
 
-void WindowBridge::alertClosed(const ui::Alert&) { emit alertsChanged(); }
+void WindowBridge::alertClosed(const ui::Alert&) {
+    emit alertsChanged();
+}
 
 } // namespace qtshell

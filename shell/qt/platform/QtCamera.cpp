@@ -19,8 +19,7 @@ public:
     using Done = std::function<void(std::optional<std::vector<unsigned char>>)>;
 
     Job(Done done, QObject* parent)
-        : QObject(parent), done_(std::move(done)),
-          camera_(QMediaDevices::defaultVideoInput()) {
+        : QObject(parent), done_(std::move(done)), camera_(QMediaDevices::defaultVideoInput()) {
         session_.setCamera(&camera_);
         session_.setImageCapture(&capture_);
         connect(&capture_, &QImageCapture::readyForCaptureChanged, this, [this](bool ready) {
@@ -69,7 +68,9 @@ QtCamera::QtCamera(QObject* parent) : QObject(parent) {}
 
 QtCamera::~QtCamera() = default;
 
-bool QtCamera::available() const { return !QMediaDevices::videoInputs().isEmpty(); }
+bool QtCamera::available() const {
+    return !QMediaDevices::videoInputs().isEmpty();
+}
 
 void QtCamera::capture(std::function<void(std::optional<std::vector<unsigned char>>)> done) {
     if (job_ || !available()) {

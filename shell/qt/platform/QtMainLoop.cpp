@@ -70,7 +70,9 @@ void QtMainLoop::cancel(platform::TimerId id) {
     timers_.erase(it);
 }
 
-void QtMainLoop::beginExternal() { ++external_; }
+void QtMainLoop::beginExternal() {
+    ++external_;
+}
 
 void QtMainLoop::finishExternal(platform::Task task) {
     // The work stays open until its answer has run, so idle() never sees a gap.
@@ -83,6 +85,8 @@ void QtMainLoop::finishExternal(platform::Task task) {
         Qt::QueuedConnection);
 }
 
-bool QtMainLoop::idle() const { return posted_.empty() && external_.load() == 0; }
+bool QtMainLoop::idle() const {
+    return posted_.empty() && external_.load() == 0;
+}
 
 } // namespace qtshell

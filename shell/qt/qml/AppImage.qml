@@ -6,8 +6,8 @@ Image {
     source: name.length > 0 ? assets.image(name) : ""
     fillMode: Image.PreserveAspectFit
     // Vector pictures are drawn sharp at the window's scale.
-    sourceSize: Qt.size(Math.ceil(width * Math.max(2, shell.initialScale)),
-                        Math.ceil(height * Math.max(2, shell.initialScale)))
+    readonly property real density: Math.max(2, shell.initialScale * Screen.devicePixelRatio)
+    sourceSize: Qt.size(Math.ceil(width * density), Math.ceil(height * density))
     smooth: true
     mipmap: true
 }

@@ -30,7 +30,7 @@ Rectangle {
         anchors.margins: 12
         spacing: 8
         clip: true
-        model: Object.keys(root.o).filter(k => !root.o[k].hidden)
+        model: root.screen.outletNames.filter(k => !root.o[k].hidden)
         delegate: Rectangle {
             id: row
             required property string modelData

@@ -9,7 +9,7 @@ Item {
 
     Rectangle {
         anchors.fill: parent
-        color: "#E0081B25"
+        color: "#EB071820"
     }
     MouseArea {
         // Taps on the dimmed screen go nowhere.
@@ -41,9 +41,9 @@ Item {
         property int number
         property string heading
         property string body
-        width: parent.width - 48
-        x: 24
-        height: 62
+        width: parent.width - 60
+        x: 30
+        height: Math.max(bullet.height, texts.implicitHeight)
         Rectangle {
             id: bullet
             width: 26
@@ -60,6 +60,7 @@ Item {
             }
         }
         Column {
+            id: texts
             anchors.left: bullet.right
             anchors.leftMargin: 12
             anchors.right: parent.right
@@ -84,10 +85,20 @@ Item {
         }
     }
 
+    Rectangle {
+        x: 14
+        y: 100
+        width: parent.width - 28
+        height: tips.height + 24
+        radius: 16
+        color: "#F20C2631"
+        border.color: "#2E8FD6CF"
+    }
     Column {
-        y: 112
+        id: tips
+        y: 114
         width: parent.width
-        spacing: 12
+        spacing: 16
         Tip {
             number: 1
             heading: "다음 항공편 카드"

@@ -1,5 +1,4 @@
 import QtQuick
-import QtQuick.Window
 
 // One phone-shaped window. The phone keeps its aspect at any window size.
 Window {

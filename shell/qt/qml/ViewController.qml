@@ -74,13 +74,24 @@ Item {
             font.pixelSize: 17
             font.bold: true
         }
-        Text {
+        Rectangle {
             anchors.right: parent.right
-            anchors.rightMargin: 20
+            anchors.rightMargin: 12
             anchors.verticalCenter: parent.verticalCenter
-            text: "›"
-            color: Theme.aqua
-            font.pixelSize: 26
+            width: 30
+            height: 30
+            radius: 15
+            color: "#26FFFFFF"
+            Text {
+                anchors.centerIn: parent
+                anchors.verticalCenterOffset: -2
+                anchors.horizontalCenterOffset: 1
+                text: "›"
+                color: "white"
+                font.family: Theme.family
+                font.pixelSize: 24
+                font.bold: true
+            }
         }
         TapArea {
             anchors.fill: parent
@@ -137,9 +148,12 @@ Item {
         screen: root.screen
     }
 
-    HelpOverlay {
+    // Made only while it is shown: most starts never show it.
+    Loader {
         anchors.fill: parent
-        screen: root.screen
-        visible: !root.o.View_Help.hidden
+        active: !root.o.View_Help.hidden
+        sourceComponent: HelpOverlay {
+            screen: root.screen
+        }
     }
 }

@@ -1,0 +1,164 @@
+// The bridge between the UI model and QML, driven by the real app core.
+#include "CoreFixture.h"
+
+#include <QPointer>
+#include <QSignalSpy>
+#include <filesystem>
+
+namespace gui_testing {
+namespace {
+
+using qtshell::ScreenItem;
+
+class BridgeTest : public CoreFixture {};
+
+TEST_F(BridgeTest, MainScreenOutletsReachTheModel) {
+    launch();
+    ASSERT_EQ(bridge->stack()->count(), 1);
+    EXPECT_EQ(item(0)->name(), "ViewController");
+    // Every outlet, listed in the screen's own order.
+    const QStringList names = item(0)->outletNames();
+    EXPECT_EQ(names.size(), item(0)->outlets().size());
+    EXPECT_EQ(names.value(0), "lbl_Date");
+
+    const QVariantMap status = outlet(0, "lbl_Status");
+    EXPECT_EQ(status.value("kind").toString(), "label");
+    EXPECT_EQ(status.value("text").toString(), "정보없음");
+    EXPECT_EQ(status.value("cornerRadius").toDouble(), 8.0);
+
+    const QVariantMap button = outlet(0, "addButton");
+    EXPECT_EQ(button.value("kind").toString(), "floatingMenu");
+    const QVariantMap frame = button.value("frame").toMap();
+    EXPECT_DOUBLE_EQ(frame.value("x").toDouble(), 375 / 2.0 - 25);
+    EXPECT_DOUBLE_EQ(frame.value("y").toDouble(), 667 - 44 - 80);
+    EXPECT_DOUBLE_EQ(frame.value("width").toDouble(), 50);
+    EXPECT_DOUBLE_EQ(frame.value("height").toDouble(), 50);
+    EXPECT_DOUBLE_EQ(button.value("hideDistance").toDouble(), 6 * (667 - (667 - 44 - 80 + 50)));
+    EXPECT_EQ(button.value("titles").toStringList(),
+              (QStringList{"여권사진", "출입국신고서", "환율계산기", "도움말"}));
+    const QVariantList delays = button.value("rowDelays").toList();
+    ASSERT_EQ(delays.size(), 4);
+    EXPECT_DOUBLE_EQ(delays[3].toDouble(), 0.036);
+
+    EXPECT_EQ(outlet(0, "Img_BottomBackgroud").value("image").toString(), "main1_background2.jpg");
+    EXPECT_FALSE(outlet(0, "View_Help").value("hidden").toBool());
+}
+
+TEST_F(BridgeTest, OutletAddedWhileTheScreenLoadsIsInTheModel) {
+    // Without the help overlay nothing changes the floating button after it is added,
+    // so only a re-read of the screen's outlets can bring it in.
+    helpAlreadySeen();
+    launch();
+    const QVariantMap button = outlet(0, "addButton");
+    ASSERT_FALSE(button.isEmpty());
+    EXPECT_FALSE(button.value("hidden").toBool());
+    EXPECT_TRUE(outlet(0, "View_Help").value("hidden").toBool());
+}
+
+TEST_F(BridgeTest, TapsThroughTheBridgeReachTheCore) {
+    helpAlreadySeen();
+    launch();
+    ScreenItem* main = item(0);
+
+    EXPECT_TRUE(main->tap("btn_Menu4"));
+    ASSERT_EQ(browser.opened.size(), 1u);
+    EXPECT_NE(browser.opened[0].find("a_aid="), std::string::npos);
+
+    EXPECT_TRUE(main->tap("addButton"));
+    EXPECT_TRUE(outlet(0, "addButton").value("open").toBool());
+    EXPECT_EQ(outlet(0, "addButton").value("rows").toList().size(), 4);
+
+    EXPECT_TRUE(main->menuSelect(3)); // help
+    EXPECT_FALSE(outlet(0, "View_Help").value("hidden").toBool());
+    EXPECT_TRUE(outlet(0, "addButton").value("hidden").toBool());
+    EXPECT_FALSE(outlet(0, "addButton").value("open").toBool());
+}
+
+TEST_F(BridgeTest, HiddenOrUnknownOutletsTakeNoEvents) {
+    launch(); // first start: the help overlay hides the floating button
+    ScreenItem* main = item(0);
+    EXPECT_FALSE(main->tap("addButton"));
+    EXPECT_FALSE(outlet(0, "addButton").value("open").toBool());
+    EXPECT_FALSE(main->tap("no_such_outlet"));
+    EXPECT_FALSE(main->menuSelect(0));              // no menu is open
+    EXPECT_FALSE(main->type("lbl_Status", "text")); // not a text field
+    EXPECT_FALSE(main->select("btn_Menu1", 0));     // not a table
+}
+
+TEST_F(BridgeTest, ABurstOfChangesIsAnnouncedOnce) {
+    helpAlreadySeen();
+    launch();
+    ScreenItem* main = item(0);
+    QSignalSpy changed(main, &ScreenItem::outletsChanged);
+    main->tap("btn_Help_Close"); // hides the overlay, shows the button
+    main->tap("addButton");
+    EXPECT_EQ(changed.count(), 0); // not yet: the views redraw on the next turn
+    drain();
+    EXPECT_EQ(changed.count(), 1);
+}
+
+TEST_F(BridgeTest, AlertQueueFrontIsExposedAndPressed) {
+    location.setState(platform::LocationAuthorization::State::Denied);
+    QVariantMap alert;
+    launch();
+    ASSERT_EQ(bridge->alertCount(), 1);
+    alert = bridge->alert();
+    EXPECT_EQ(alert.value("title").toString(), "서비스 안내");
+    const QVariantList buttons = alert.value("buttons").toList();
+    ASSERT_EQ(buttons.size(), 1);
+    EXPECT_EQ(buttons[0].toMap().value("title").toString(), "확인");
+
+    QSignalSpy changed(bridge.get(), &qtshell::WindowBridge::alertsChanged);
+    EXPECT_FALSE(bridge->pressAlertButton("취소"));
+    EXPECT_TRUE(bridge->pressAlertButton("확인"));
+    EXPECT_EQ(bridge->alertCount(), 0);
+    EXPECT_TRUE(bridge->alert().isEmpty());
+    EXPECT_EQ(changed.count(), 1);
+}
+
+TEST_F(BridgeTest, PresentedScreenJoinsTheStackAndLeavesWhenDismissed) {
+    helpAlreadySeen();
+    camera.present = true;
+    launch();
+    QSignalSpy presented(bridge.get(), &qtshell::WindowBridge::screenPresented);
+    QSignalSpy dismissed(bridge.get(), &qtshell::WindowBridge::screenDismissed);
+
+    item(0)->tap("addButton");
+    item(0)->menuSelect(0); // passport photo: the camera picker slides up
+    ASSERT_EQ(presented.count(), 1);
+    EXPECT_TRUE(presented[0][1].toBool());
+    ASSERT_EQ(bridge->stack()->count(), 2);
+    QPointer<ScreenItem> picker = item(1);
+    EXPECT_EQ(picker->name(), "UIImagePickerController");
+    EXPECT_EQ(picker->outlets().value("btn_Capture").toMap().value("title").toString(), "촬영");
+
+    // The picker dismisses itself from its own button; the event ends safely.
+    EXPECT_TRUE(picker->tap("btn_Cancel"));
+    ASSERT_EQ(dismissed.count(), 1);
+    EXPECT_EQ(dismissed[0][0].value<QObject*>(), picker.data());
+    EXPECT_TRUE(dismissed[0][1].toBool());
+    EXPECT_EQ(bridge->stack()->count(), 1);
+    EXPECT_FALSE(picker->attached());
+    EXPECT_FALSE(picker->tap("btn_Capture")); // gone from the window: no more events
+
+    picker->release(); // the view has finished sliding it away
+    drain();
+    EXPECT_TRUE(picker.isNull());
+}
+
+TEST_F(BridgeTest, CapturedPhotoIsSavedAndAnnounced) {
+    helpAlreadySeen();
+    camera.present = true;
+    camera.picture = std::vector<unsigned char>{0xFF, 0xD8, 0xFF, 0xD9};
+    launch();
+    item(0)->tap("addButton");
+    item(0)->menuSelect(0);
+    ASSERT_EQ(bridge->stack()->count(), 2);
+    EXPECT_TRUE(item(1)->tap("btn_Capture"));
+    EXPECT_EQ(bridge->stack()->count(), 1);
+    EXPECT_EQ(bridge->alert().value("title").toString(), "저장완료");
+    EXPECT_TRUE(std::filesystem::exists(data.file("IMG_Tamberlinove_Passport.jpg")));
+}
+
+} // namespace
+} // namespace gui_testing

@@ -1,0 +1,91 @@
+// The core's main loop on Qt's event loop.
+#include "platform/QtMainLoop.h"
+#include "QtTestApp.h"
+
+#include <gtest/gtest.h>
+#include <thread>
+#include <vector>
+
+namespace gui_testing {
+namespace {
+
+using platform::seconds;
+
+/// Timers need the application object before the loop exists.
+class QtMainLoopTest : public ::testing::Test {
+protected:
+    QtMainLoopTest() { qtApp(); }
+};
+
+TEST_F(QtMainLoopTest, PostedTasksRunInOrderOnALaterTurn) {
+    qtshell::QtMainLoop loop;
+    std::vector<int> order;
+    loop.post([&] { order.push_back(1); });
+    loop.post([&] {
+        order.push_back(2);
+        loop.post([&] { order.push_back(4); });
+    });
+    loop.post([&] { order.push_back(3); });
+    EXPECT_TRUE(order.empty());
+    EXPECT_FALSE(loop.idle());
+    waitUntil([&] { return loop.idle(); });
+    EXPECT_EQ(order, (std::vector<int>{1, 2, 3, 4}));
+}
+
+TEST_F(QtMainLoopTest, CancelledTasksNeverRun) {
+    qtshell::QtMainLoop loop;
+    bool delayedRan = false, repeatingRan = false, postedRan = false;
+    const auto delayed = loop.postDelayed(seconds(0.01), [&] { delayedRan = true; });
+    const auto repeating = loop.startRepeating(seconds(0.01), [&] { repeatingRan = true; });
+    loop.cancel(delayed);
+    loop.cancel(repeating);
+    loop.cancel(12345); // unknown ids are ignored
+    bool marker = false;
+    loop.postDelayed(seconds(0.05), [&] { marker = true; });
+    loop.post([&] { postedRan = true; });
+    waitUntil([&] { return marker; });
+    EXPECT_FALSE(delayedRan);
+    EXPECT_FALSE(repeatingRan);
+    EXPECT_TRUE(postedRan);
+    EXPECT_EQ(loop.pendingTimers(), 0);
+}
+
+TEST_F(QtMainLoopTest, RepeatingTimerRunsUntilItCancelsItself) {
+    qtshell::QtMainLoop loop;
+    int ticks = 0;
+    platform::TimerId id = 0;
+    id = loop.startRepeating(seconds(0.005), [&] {
+        if (++ticks == 3)
+            loop.cancel(id);
+    });
+    bool later = false;
+    waitUntil([&] { return ticks == 3; });
+    loop.postDelayed(seconds(0.03), [&] { later = true; });
+    waitUntil([&] { return later; });
+    EXPECT_EQ(ticks, 3);
+}
+
+TEST_F(QtMainLoopTest, ExternalWorkKeepsTheLoopBusyUntilItsAnswerRuns) {
+    qtshell::QtMainLoop loop;
+    const auto gui = std::this_thread::get_id();
+    std::thread::id ranOn;
+    loop.beginExternal();
+    EXPECT_FALSE(loop.idle());
+    std::thread worker([&] { loop.finishExternal([&] { ranOn = std::this_thread::get_id(); }); });
+    worker.join();
+    EXPECT_FALSE(loop.idle()); // handed back, not yet run
+    waitUntil([&] { return loop.idle(); });
+    EXPECT_EQ(ranOn, gui);
+}
+
+TEST_F(QtMainLoopTest, AnExceptionInATaskDoesNotStopTheLoop) {
+    qtshell::QtMainLoop loop;
+    bool after = false;
+    loop.post([] { throw std::runtime_error("boom"); });
+    loop.post([&] { after = true; });
+    waitUntil([&] { return loop.idle(); });
+    EXPECT_TRUE(after);
+}
+
+} // namespace
+} // namespace gui_testing
