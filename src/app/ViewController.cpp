@@ -391,9 +391,12 @@ UIImagePickerController::UIImagePickerController(platform::Camera& camera,
     btn_Cancel.setTitle("취소");
     btn_Capture.onTap = [this] {
         auto delegate = delegate_;
-        camera_.capture([delegate](std::optional<std::vector<unsigned char>> picture) {
+        std::weak_ptr<ui::Screen> picker = weak_from_this();
+        camera_.capture([delegate, picker](std::optional<std::vector<unsigned char>> picture) {
+            // A picture that arrives after the picker was cancelled or closed is dropped.
+            auto p = picker.lock();
             auto d = delegate.lock();
-            if (!d)
+            if (!d || !p || !p->window())
                 return;
             if (picture)
                 d->imagePickerDidFinish(*picture);

@@ -193,3 +193,31 @@ TEST_F(MainScreen, FailedPhotoWriteKeepsThePhotoInUseAndSaysSo) {
     ASSERT_EQ(window().alerts().size(), 1u);
     EXPECT_EQ(window().alerts().front().title, "저장실패");
 }
+
+namespace {
+/// A camera whose picture arrives later, as a real camera's does.
+struct SlowCamera : platform::Camera {
+    bool available() const override { return true; }
+    void capture(std::function<void(std::optional<std::vector<unsigned char>>)> done) override {
+        pending = std::move(done);
+    }
+    std::function<void(std::optional<std::vector<unsigned char>>)> pending;
+};
+} // namespace
+
+TEST_F(MainScreen, PictureArrivingAfterCancelIsDropped) {
+    SlowCamera slow;
+    std::ofstream(data.file("IMG_Tamberlinove_Passport1.jpg")) << "old";
+    launch();
+    auto picker = std::make_shared<app::UIImagePickerController>(
+        slow, std::static_pointer_cast<app::ViewController>(main().shared_from_this()));
+    main().present(picker, true);
+    ASSERT_TRUE(picker->btn_Capture.tap());
+    ASSERT_TRUE(picker->btn_Cancel.tap());
+    window().releaseRetired();
+    ASSERT_TRUE(slow.pending);
+    slow.pending(std::vector<unsigned char>{0xFF, 0xD8});
+    EXPECT_FALSE(std::filesystem::exists(data.file("IMG_Tamberlinove_Passport.jpg")));
+    EXPECT_EQ(readFile(data.file("IMG_Tamberlinove_Passport1.jpg")), "old");
+    EXPECT_TRUE(window().alerts().empty());
+}
