@@ -4,6 +4,8 @@
 #include "platform/Paths.h"
 #include "services/StandIn.h"
 
+#include <algorithm>
+
 namespace shell {
 
 const char* usage() {
@@ -60,6 +62,18 @@ std::optional<std::string> parseLaunchOptions(const std::vector<std::string>& ar
         }
     }
     return std::nullopt;
+}
+
+platform::HttpOptions Launch::httpOptions() const {
+    platform::HttpOptions o;
+    o.totalTimeout =
+        std::chrono::milliseconds(static_cast<long long>(config_.requestTimeoutSeconds * 1000));
+    o.connectTimeout = std::min(o.connectTimeout, o.totalTimeout);
+    return o;
+}
+
+platform::Paths Launch::paths() const {
+    return platform::Paths{documents_, platform::Paths::defaultResources()};
 }
 
 Launch::Launch() = default;

@@ -4,6 +4,8 @@
 
 #include "app/Config.h"
 #include "platform/Clock.h"
+#include "platform/Http.h"
+#include "platform/Paths.h"
 
 #include <memory>
 #include <optional>
@@ -48,6 +50,11 @@ public:
     const std::string& documents() const { return documents_; }
     const app::Config& config() const { return config_; }
     bool demo() const { return demo_ != nullptr; }
+    /// HTTP time-outs from the config: the total is requestTimeoutSeconds, and connecting may
+    /// take no longer than that.
+    platform::HttpOptions httpOptions() const;
+    /// The data directory and the shipped resources.
+    platform::Paths paths() const;
 
 private:
     std::string documents_;

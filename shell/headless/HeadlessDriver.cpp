@@ -112,15 +112,11 @@ bool HeadlessDriver::start(const LaunchOptions& options) {
         return false;
     }
     const auto& config = launch_.config();
-    platform::HttpOptions httpOptions;
-    httpOptions.totalTimeout =
-        std::chrono::milliseconds(static_cast<long long>(config.requestTimeoutSeconds * 1000));
-    httpOptions.connectTimeout = std::min(httpOptions.connectTimeout, httpOptions.totalTimeout);
-    http_ = std::make_unique<platform::CurlHttp>(*loop_, httpOptions);
+    http_ = std::make_unique<platform::CurlHttp>(*loop_, launch_.httpOptions());
 
-    platform_ = std::make_unique<platform::Platform>(platform::Platform{
-        *loop_, *clock_, *http_, location_, notifications_, push_, browser_, vibration_, camera_,
-        platform::Paths{launch_.documents(), platform::Paths::defaultResources()}});
+    platform_ = std::make_unique<platform::Platform>(
+        platform::Platform{*loop_, *clock_, *http_, location_, notifications_, push_, browser_,
+                           vibration_, camera_, launch_.paths()});
 
     notifications_.onSchedule = [this](const platform::LocalNotification& n) {
         emit({{"event", "notification"},
@@ -363,6 +359,18 @@ std::optional<std::string> HeadlessDriver::execute(const std::string& cmd, const
     if (cmd == "quit")
         return std::nullopt;
     return "unknown command " + cmd;
+}
+
+int runHeadless(const LaunchOptions& options) {
+    if (!options.passThrough.empty()) {
+        std::cerr << "tamberlinove: unknown option " << options.passThrough.front() << '\n'
+                  << usage();
+        return 2;
+    }
+    HeadlessDriver driver(std::cout);
+    if (!driver.start(options))
+        return 1;
+    return driver.run(STDIN_FILENO);
 }
 
 void HeadlessDriver::presented(ui::Screen& screen, bool animated) {

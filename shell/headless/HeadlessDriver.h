@@ -62,4 +62,7 @@ private:
     std::unique_ptr<app::AppDelegate> delegate_;
 };
 
+/// Runs the automation driver on standard input and output; returns the exit status.
+int runHeadless(const LaunchOptions& options);
+
 } // namespace shell

@@ -2,7 +2,6 @@
 #include "HeadlessDriver.h"
 
 #include <iostream>
-#include <unistd.h>
 
 int main(int argc, char** argv) {
     shell::LaunchOptions options;
@@ -11,13 +10,5 @@ int main(int argc, char** argv) {
         std::cerr << "tamberlinove: " << *error << '\n' << shell::usage();
         return 2;
     }
-    if (!options.passThrough.empty()) {
-        std::cerr << "tamberlinove: unknown option " << options.passThrough.front() << '\n'
-                  << shell::usage();
-        return 2;
-    }
-    shell::HeadlessDriver driver(std::cout);
-    if (!driver.start(options))
-        return 1;
-    return driver.run(STDIN_FILENO);
+    return shell::runHeadless(options);
 }

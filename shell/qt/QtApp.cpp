@@ -126,15 +126,11 @@ void QtApp::prepareViews() {
 
 void QtApp::startCore() {
     const auto& config = launch_.config();
-    platform::HttpOptions httpOptions;
-    httpOptions.totalTimeout =
-        std::chrono::milliseconds(static_cast<long long>(config.requestTimeoutSeconds * 1000));
-    httpOptions.connectTimeout = std::min(httpOptions.connectTimeout, httpOptions.totalTimeout);
-    http_ = std::make_unique<platform::CurlHttp>(*loop_, httpOptions);
+    http_ = std::make_unique<platform::CurlHttp>(*loop_, launch_.httpOptions());
 
-    platform_ = std::make_unique<platform::Platform>(platform::Platform{
-        *loop_, *clock_, *http_, location_, *notifications_, push_, *browser_, *vibration_,
-        *camera_, platform::Paths{launch_.documents(), platform::Paths::defaultResources()}});
+    platform_ = std::make_unique<platform::Platform>(
+        platform::Platform{*loop_, *clock_, *http_, location_, *notifications_, push_, *browser_,
+                           *vibration_, *camera_, launch_.paths()});
 
     context_ = std::make_unique<app::AppContext>(*platform_, config);
     // The bridge watches the window before the first screen loads, so it sees everything.

@@ -6,23 +6,6 @@
 #include <QFont>
 #include <QGuiApplication>
 #include <iostream>
-#include <unistd.h>
-
-namespace {
-
-int runHeadless(const shell::LaunchOptions& options) {
-    if (!options.passThrough.empty()) {
-        std::cerr << "tamberlinove: unknown option " << options.passThrough.front() << '\n'
-                  << shell::usage();
-        return 2;
-    }
-    shell::HeadlessDriver driver(std::cout);
-    if (!driver.start(options))
-        return 1;
-    return driver.run(STDIN_FILENO);
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
     shell::LaunchOptions options;
@@ -37,7 +20,7 @@ int main(int argc, char** argv) {
             return 0;
         }
     if (options.headless)
-        return runHeadless(options);
+        return shell::runHeadless(options);
 
     qtshell::QtOptions qtOptions;
     if (auto error = qtshell::takeQtOptions(options.passThrough, qtOptions)) {

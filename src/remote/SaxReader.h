@@ -1,9 +1,35 @@
 #pragma once
 // Event-driven XML reading shared by the answer parsers.
 
+#include <string>
 #include <string_view>
 
 namespace remote {
+
+/// The text of an element read since the last element start or end. The pieces of one
+/// value (split by libxml2 or around an entity reference) join up; the first piece after an
+/// element boundary starts afresh.
+class FoundText {
+public:
+    void add(std::string_view piece) {
+        if (inRun_)
+            text_.append(piece);
+        else
+            text_.assign(piece);
+        inRun_ = true;
+    }
+    /// An element starts or ends: the text is kept until the next piece replaces it.
+    void boundary() { inRun_ = false; }
+    void clear() {
+        text_.clear();
+        inRun_ = false;
+    }
+    const std::string& text() const { return text_; }
+
+private:
+    std::string text_;
+    bool inRun_ = false;
+};
 
 /// Receives the events of one parse, in document order.
 class SaxHandler {

@@ -13,24 +13,17 @@ void XmlDataSetParser1::parse(std::string_view bytes) {
 void XmlDataSetParser1::startElement(std::string_view name) {
     key_.assign(name);
     found_.clear();
-    inRun_ = false;
 }
 
 void XmlDataSetParser1::endElement(std::string_view) {
-    list_.push_back(XMLData{std::move(key_), found_});
+    list_.push_back(XMLData{std::move(key_), found_.text()});
     key_.clear();
-    inRun_ = false;
+    found_.boundary();
 }
 
 void XmlDataSetParser1::characters(std::string_view piece, bool) {
     currentData_.append(piece);
-    // The pieces of one value (split by libxml2 or around an entity reference) join up; the
-    // first piece after an element boundary starts afresh.
-    if (inRun_)
-        found_.append(piece);
-    else
-        found_.assign(piece);
-    inRun_ = true;
+    found_.add(piece);
 }
 
 } // namespace remote

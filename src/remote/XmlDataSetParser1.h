@@ -31,7 +31,7 @@ public:
     /// Name of the element last opened, or empty.
     [[nodiscard]] const std::string& mXMLKey() const { return key_; }
     /// The character data read since the previous element start or end.
-    [[nodiscard]] const std::string& foundString() const { return found_; }
+    [[nodiscard]] const std::string& foundString() const { return found_.text(); }
     /// The pairs made.
     [[nodiscard]] const std::vector<XMLData>& mXMLDataList() const { return list_; }
 
@@ -42,8 +42,7 @@ private:
 
     std::string currentData_;
     std::string key_;
-    std::string found_;
-    bool inRun_ = false;
+    FoundText found_;
     std::vector<XMLData> list_;
 };
 

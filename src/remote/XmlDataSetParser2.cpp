@@ -19,7 +19,6 @@ void XmlDataSetParser2::parse(std::string_view bytes) {
 void XmlDataSetParser2::startElement(std::string_view name) {
     key_.assign(name);
     found_.clear();
-    inRun_ = false;
     if (name == mainString_) {
         // Rows of one answer share their columns: sizing a new row like the last one
         // fills it without growing.
@@ -36,22 +35,15 @@ void XmlDataSetParser2::endElement(std::string_view name) {
             rowOpen_ = false;
         }
     } else if (rowOpen_) {
-        row_.set(name, found_);
+        row_.set(name, found_.text());
     }
     key_.clear();
     found_.clear();
-    inRun_ = false;
 }
 
 void XmlDataSetParser2::characters(std::string_view piece, bool) {
     currentData_.append(piece);
-    // The pieces of one value (split by libxml2 or around an entity reference) join up; the
-    // first piece after an element boundary starts afresh.
-    if (inRun_)
-        found_.append(piece);
-    else
-        found_.assign(piece);
-    inRun_ = true;
+    found_.add(piece);
 }
 
 } // namespace remote

@@ -35,7 +35,7 @@ public:
     /// Name of the element last opened, or empty.
     [[nodiscard]] const std::string& mXMLKey() const { return key_; }
     /// The character data read since the previous element start or end.
-    [[nodiscard]] const std::string& foundString() const { return found_; }
+    [[nodiscard]] const std::string& foundString() const { return found_.text(); }
     /// The completed rows, in document order.
     [[nodiscard]] const std::vector<DataRow>& mXMLDataList() const { return list_; }
     /// The row element's name.
@@ -57,8 +57,7 @@ private:
     std::string mainString_;
     std::string currentData_;
     std::string key_;
-    std::string found_;
-    bool inRun_ = false;
+    FoundText found_;
     std::vector<DataRow> list_;
     DataRow row_;
     std::size_t lastRowSize_ = 0; // packed bytes of the last completed row

@@ -1,7 +1,7 @@
 #pragma once
 // A running app core on the simulated platform with virtual time, in a temp data dir.
 
-#include "TempDir.h"
+#include "SimulatedPlatform.h"
 #include "app/AppContext.h"
 #include "app/AppDelegate.h"
 #include "app/ViewController.h"
@@ -15,26 +15,19 @@
 
 namespace testing_support {
 
-class AppFixture : public ::testing::Test {
+class AppFixture : public ::testing::Test, protected SimulatedPlatform {
 protected:
-    explicit AppFixture(const char* now = "2026-12-07T09:30:00+09:00") {
-        platform::TimePoint t;
-        int offset = 0;
-        platform::parseIsoInstant(now, t, offset);
-        clock = std::make_unique<platform::VirtualClock>(t, offset);
-        loop = std::make_unique<platform::VirtualMainLoop>(*clock);
-        http = std::make_unique<platform::CurlHttp>(*loop, platform::HttpOptions{});
-        platform::setLog(&log);
+    explicit AppFixture(const char* now = "2026-12-07T09:30:00+09:00") : SimulatedPlatform(now) {}
+    ~AppFixture() override {
+        delegate.reset();
+        context.reset();
     }
-    ~AppFixture() override { platform::setLog(nullptr); }
 
     /// Launches the app (the main screen loads and appears) and runs the loop until idle.
     void launch(std::optional<std::string> shortcut = std::nullopt) {
         delegate.reset(); // a relaunch tears the previous app down first
         context.reset();
-        plat = std::make_unique<platform::Platform>(
-            platform::Platform{*loop, *clock, *http, location, notifications, push, browser,
-                               vibration, camera, platform::Paths{data.str(), resources}});
+        plat = makePlatform(resources);
         context = std::make_unique<app::AppContext>(*plat, app::Config{});
         context->refreshFlight = [this](app::ViewController&) { ++refreshes; };
         context->referenceCheck = [this] { ++referenceChecks; };
@@ -74,18 +67,7 @@ protected:
                 "",         "인천",   "나리타", "ICN", "NRT",   "", "", "",      remark, "", "1"};
     }
 
-    TempDir data;
     std::string resources = TAMBERLINOVE_ASSETS_DIR;
-    std::unique_ptr<platform::VirtualClock> clock;
-    std::unique_ptr<platform::VirtualMainLoop> loop;
-    std::unique_ptr<platform::CurlHttp> http;
-    platform::LocationAuthorization location;
-    platform::RecordingNotifications notifications;
-    platform::RecordingPush push;
-    platform::RecordingBrowser browser;
-    platform::RecordingVibration vibration;
-    platform::InjectedCamera camera;
-    platform::CapturedLog log;
     std::unique_ptr<platform::Platform> plat;
     std::unique_ptr<app::AppContext> context;
     std::unique_ptr<app::AppDelegate> delegate;

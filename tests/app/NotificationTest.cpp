@@ -54,9 +54,7 @@ TEST_F(Notifications, BackgroundWarnsOnlyWhileACarrierSearchRuns) {
 }
 
 TEST_F(Notifications, MainScreenLoadClearsTheCarrierSearchFlag) {
-    plat = std::make_unique<platform::Platform>(
-        platform::Platform{*loop, *clock, *http, location, notifications, push, browser, vibration,
-                           camera, platform::Paths{data.str(), resources}});
+    plat = makePlatform(resources);
     context = std::make_unique<app::AppContext>(*plat, app::Config{});
     delegate = std::make_unique<app::AppDelegate>(*context);
     delegate->isState = true;

@@ -45,9 +45,7 @@ TEST_F(StartUp, FirstStartCreatesTheDatabaseShowsHelpAndTheEmptyCard) {
 }
 
 TEST_F(StartUp, ReferenceCheckRunsOnlyAfterTwoTurnsOfTheLoop) {
-    plat = std::make_unique<platform::Platform>(
-        platform::Platform{*loop, *clock, *http, location, notifications, push, browser, vibration,
-                           camera, platform::Paths{data.str(), resources}});
+    plat = makePlatform(resources);
     context = std::make_unique<app::AppContext>(*plat, app::Config{});
     std::vector<std::string> order;
     context->referenceCheck = [&] { order.push_back("check"); };

@@ -2,7 +2,7 @@
 // The app core on the simulated platform with the QML bridge watching its window.
 
 #include "QtTestApp.h"
-#include "TempDir.h"
+#include "SimulatedPlatform.h"
 #include "app/AppContext.h"
 #include "app/AppDelegate.h"
 #include "bridge/ScreenItem.h"
@@ -16,30 +16,18 @@
 
 namespace gui_testing {
 
-class CoreFixture : public ::testing::Test {
+class CoreFixture : public ::testing::Test, protected testing_support::SimulatedPlatform {
 protected:
-    CoreFixture() {
-        qtApp();
-        platform::TimePoint t;
-        int offset = 0;
-        platform::parseIsoInstant("2026-12-07T09:30:00+09:00", t, offset);
-        clock = std::make_unique<platform::VirtualClock>(t, offset);
-        loop = std::make_unique<platform::VirtualMainLoop>(*clock);
-        http = std::make_unique<platform::CurlHttp>(*loop, platform::HttpOptions{});
-        platform::setLog(&log);
-    }
+    CoreFixture() { qtApp(); }
     ~CoreFixture() override {
         delegate.reset();
         bridge.reset();
         context.reset();
-        platform::setLog(nullptr);
     }
 
     /// Starts the app with the bridge attached first, as the windowed app does.
     void launch() {
-        plat = std::make_unique<platform::Platform>(platform::Platform{
-            *loop, *clock, *http, location, notifications, push, browser, vibration, camera,
-            platform::Paths{data.str(), TAMBERLINOVE_ASSETS_DIR}});
+        plat = makePlatform(TAMBERLINOVE_ASSETS_DIR);
         context = std::make_unique<app::AppContext>(*plat, app::Config{});
         bridge = std::make_unique<qtshell::WindowBridge>(context->window);
         delegate = std::make_unique<app::AppDelegate>(*context);
@@ -68,17 +56,6 @@ protected:
         return item(row)->outlets().value(QString::fromLatin1(name)).toMap();
     }
 
-    testing_support::TempDir data;
-    std::unique_ptr<platform::VirtualClock> clock;
-    std::unique_ptr<platform::VirtualMainLoop> loop;
-    std::unique_ptr<platform::CurlHttp> http;
-    platform::LocationAuthorization location;
-    platform::RecordingNotifications notifications;
-    platform::RecordingPush push;
-    platform::RecordingBrowser browser;
-    platform::RecordingVibration vibration;
-    platform::InjectedCamera camera;
-    platform::CapturedLog log;
     std::unique_ptr<platform::Platform> plat;
     std::unique_ptr<app::AppContext> context;
     std::unique_ptr<qtshell::WindowBridge> bridge;

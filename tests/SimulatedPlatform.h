@@ -1,0 +1,49 @@
+#pragma once
+// The simulated platform the core's tests run on: a virtual clock and loop at a fixed
+// instant, real HTTP, recording device services and a captured log.
+
+#include "TempDir.h"
+#include "platform/CurlHttp.h"
+#include "platform/Log.h"
+#include "platform/Platform.h"
+#include "platform/TaskQueue.h"
+
+#include <memory>
+
+namespace testing_support {
+
+struct SimulatedPlatform {
+    explicit SimulatedPlatform(const char* now = "2026-12-07T09:30:00+09:00") {
+        platform::TimePoint t;
+        int offset = 0;
+        platform::parseIsoInstant(now, t, offset);
+        clock = std::make_unique<platform::VirtualClock>(t, offset);
+        loop = std::make_unique<platform::VirtualMainLoop>(*clock);
+        http = std::make_unique<platform::CurlHttp>(*loop, platform::HttpOptions{});
+        platform::setLog(&log);
+    }
+    ~SimulatedPlatform() { platform::setLog(nullptr); }
+    SimulatedPlatform(const SimulatedPlatform&) = delete;
+    SimulatedPlatform& operator=(const SimulatedPlatform&) = delete;
+
+    /// The platform bundle over these services, with the data dir and resources given.
+    std::unique_ptr<platform::Platform> makePlatform(const std::string& resources) {
+        return std::make_unique<platform::Platform>(
+            platform::Platform{*loop, *clock, *http, location, notifications, push, browser,
+                               vibration, camera, platform::Paths{data.str(), resources}});
+    }
+
+    TempDir data;
+    std::unique_ptr<platform::VirtualClock> clock;
+    std::unique_ptr<platform::VirtualMainLoop> loop;
+    std::unique_ptr<platform::CurlHttp> http;
+    platform::LocationAuthorization location;
+    platform::RecordingNotifications notifications;
+    platform::RecordingPush push;
+    platform::RecordingBrowser browser;
+    platform::RecordingVibration vibration;
+    platform::InjectedCamera camera;
+    platform::CapturedLog log;
+};
+
+} // namespace testing_support
