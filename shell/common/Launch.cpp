@@ -5,6 +5,7 @@
 #include "services/StandIn.h"
 
 #include <algorithm>
+#include <iostream>
 
 namespace shell {
 
@@ -74,6 +75,14 @@ platform::HttpOptions Launch::httpOptions() const {
 
 platform::Paths Launch::paths() const {
     return platform::Paths{documents_, platform::Paths::defaultResources()};
+}
+
+bool parseCommandLine(int argc, char** argv, LaunchOptions& out) {
+    if (auto error = parseLaunchOptions(std::vector<std::string>(argv + 1, argv + argc), out)) {
+        std::cerr << "tamberlinove: " << *error << '\n' << usage();
+        return false;
+    }
+    return true;
 }
 
 Launch::Launch() = default;

@@ -34,6 +34,10 @@ struct LaunchOptions {
 std::optional<std::string> parseLaunchOptions(const std::vector<std::string>& args,
                                               LaunchOptions& out);
 
+/// Parses the program's arguments; on an error prints it with the usage to standard error
+/// and returns false (the program then exits with status 2).
+bool parseCommandLine(int argc, char** argv, LaunchOptions& out);
+
 /// Usage text for --help and errors.
 const char* usage();
 

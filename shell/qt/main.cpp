@@ -9,11 +9,8 @@
 
 int main(int argc, char** argv) {
     shell::LaunchOptions options;
-    std::vector<std::string> args(argv + 1, argv + argc);
-    if (auto error = shell::parseLaunchOptions(args, options)) {
-        std::cerr << "tamberlinove: " << *error << '\n' << shell::usage();
+    if (!shell::parseCommandLine(argc, argv, options))
         return 2;
-    }
     for (const auto& a : options.passThrough)
         if (a == "--help" || a == "-h") {
             std::cout << shell::usage() << qtshell::qtUsage();
