@@ -33,24 +33,27 @@ json alertJson(const ui::Alert& a) {
 }
 
 /// Candidates for an outlet name: the screen's children front-most first, then the screen.
-void collect(ui::Screen& s, const std::string& name, bool parentHidden,
-             std::vector<std::pair<ui::Outlet*, bool>>& found) {
-    const bool hidden = parentHidden || s.hidden();
+void collect(ui::Screen& s, const std::string& name,
+             std::vector<std::pair<ui::Outlet*, ui::Screen*>>& found) {
     const auto& children = s.children();
     for (auto it = children.rbegin(); it != children.rend(); ++it)
-        collect(**it, name, hidden, found);
+        collect(**it, name, found);
     if (ui::Outlet* o = s.findOutlet(name))
-        found.emplace_back(o, hidden || o->hidden());
+        found.emplace_back(o, &s);
 }
 
-/// The visible outlet of that name, else a hidden one (reported as such), else none.
-std::pair<ui::Outlet*, bool> findOutlet(ui::Screen& s, const std::string& name) {
-    std::vector<std::pair<ui::Outlet*, bool>> found;
-    collect(s, name, false, found);
-    for (auto& f : found)
-        if (!f.second)
-            return f;
-    return found.empty() ? std::pair<ui::Outlet*, bool>{nullptr, false} : found.front();
+/// The outlet of that name a person can touch, else one that is shown but covered, else a
+/// hidden one; with the reason it cannot be touched (empty when it can), or none at all.
+std::pair<ui::Outlet*, std::string> findOutlet(ui::Screen& s, const std::string& name) {
+    std::vector<std::pair<ui::Outlet*, ui::Screen*>> found;
+    collect(s, name, found);
+    for (auto want : {ui::Screen::Reach::Touchable, ui::Screen::Reach::Covered})
+        for (auto& [outlet, screen] : found)
+            if (screen->reach(*outlet) == want)
+                return {outlet, screen->unreachableReason(*outlet)};
+    if (found.empty())
+        return {nullptr, {}};
+    return {found.front().first, found.front().second->unreachableReason(*found.front().first)};
 }
 
 std::string str(const json& c, const char* key) {
@@ -263,11 +266,11 @@ std::optional<std::string> HeadlessDriver::execute(const std::string& cmd, const
             return "the calendar date picker is not available in this build";
         const std::string name =
             cmd == "tap" && c.contains("table") ? str(c, "table") : str(c, "outlet");
-        auto [outlet, hidden] = findOutlet(*screen, name);
+        auto [outlet, unreachable] = findOutlet(*screen, name);
         if (!outlet)
             return "no outlet " + name + " on " + screen->name();
-        if (hidden)
-            return "outlet " + name + " is hidden";
+        if (!unreachable.empty())
+            return unreachable;
         if (cmd == "tap" && c.contains("table")) {
             auto* table = dynamic_cast<ui::Table*>(outlet);
             auto row = intArg("row");

@@ -97,6 +97,18 @@ ViewController::ViewController(AppContext& context, AppDelegate& delegate)
     btn_Alarm.setTitle("캐리어 찾기");
     btn_Help_Check.setTitle("다시 보지 않기");
     btn_Help_Close.setTitle("닫기");
+
+    // The card holds the flight band (shown only with a flight) and the empty band; the
+    // help overlay covers the whole screen and holds its two buttons.
+    contain(v_AirportView,
+            {&v_BeAirSchedule, &v_NoAirSchedule, &lbl_Schedule_DepartureTime,
+             &lbl_Change_DepartureTime, &lbl_Schedule_ArrivalTime, &lbl_Change_ArrivalTime,
+             &lbl_Status, &lbl_GateNumber, &lbl_CheckInRange, &lbl_Carousel, &lbl_ExitNumber});
+    contain(v_BeAirSchedule,
+            {&lbl_Date, &lbl_FlightId, &lbl_Departure_Code, &lbl_Departure_Name, &lbl_Arrival_Code,
+             &lbl_Arrival_Name, &v_Departure_Flight, &v_Arrival_Flight});
+    contain(View_Help, {&btn_Help_Check, &btn_Help_Close});
+    View_Help.setCoversScreen(true);
 }
 
 ViewController::~ViewController() {

@@ -25,6 +25,8 @@ struct TextRun {
     bool operator==(const TextRun&) const = default;
 };
 
+class View;
+
 class Outlet {
 public:
     enum class Kind { Label, Button, TextField, Image, ZoomImage, View, Table, FloatingMenu };
@@ -48,6 +50,9 @@ public:
     /// Called after every change; set by the owning screen or cell.
     void setChangeHandler(std::function<void()> handler) { onChange_ = std::move(handler); }
 
+    /// The view of its screen that holds this outlet; none when the screen itself does.
+    View* container() const { return container_; }
+
 protected:
     explicit Outlet(Kind kind) : kind_(kind) {}
     void changed() {
@@ -56,8 +61,10 @@ protected:
     }
 
 private:
+    friend class Screen;
     Kind kind_;
     bool hidden_ = false;
+    View* container_ = nullptr;
     std::function<void()> onChange_;
 };
 
@@ -139,10 +146,17 @@ private:
 class View final : public Outlet {
 public:
     View() : Outlet(Kind::View) {}
+    /// A view laid over the whole screen (an overlay): while it shows, only what it holds
+    /// can be touched.
+    bool coversScreen() const { return coversScreen_; }
+    void setCoversScreen(bool covers) { coversScreen_ = covers; }
     bool tappable() const override { return static_cast<bool>(onTap); }
     bool tap() override;
     std::function<void()> onTap;
     nlohmann::json toJson() const override;
+
+private:
+    bool coversScreen_ = false;
 };
 
 /// Named outlets of one table row, created on first use.

@@ -122,11 +122,11 @@ void ScreenItem::release() {
 
 ui::Outlet* ScreenItem::visibleOutlet(const QString& name) const {
     ui::Screen* s = screen();
-    if (!s || s->hidden())
+    if (!s)
         return nullptr;
     ui::Outlet* o = s->findOutlet(name.toStdString());
-    // A person can only touch what is shown.
-    return o && !o->hidden() ? o : nullptr;
+    // A person can only touch what is shown and not beneath an overlay.
+    return o && s->reach(*o) == ui::Screen::Reach::Touchable ? o : nullptr;
 }
 
 bool ScreenItem::tap(const QString& outlet) {
