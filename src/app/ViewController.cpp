@@ -3,7 +3,6 @@
 #include "app/AppDelegate.h"
 #include "app/CardText.h"
 #include "platform/Log.h"
-#include "storage/SqlFormat.h"
 
 #include <filesystem>
 #include <fstream>
@@ -11,15 +10,6 @@
 
 namespace app {
 namespace {
-
-constexpr const char* kNextFlightQuery =
-    "SELECT airline, flightId, scheduleDate, scheduleDate_Departure, scheduleTime_Departure, "
-    "scheduleDate_Arrival, scheduleTime_Arrival, estimatedDate_Departure, "
-    "estimatedTime_Departure, estimatedDate_Arrival, estimatedTime_Arrival, airport, "
-    "airport_departure, airport_arrival, airportcode_departure, airportcode_arrival, "
-    "gatenumber, carousel, exitnumber, remark, chkinrange, io FROM aFlightInfo WHERE remark <> "
-    "'착륙' AND remark <> '도착' AND (scheduleDate >= '%@' OR scheduleDate_Arrival >= %@) ORDER "
-    "BY scheduleDate, scheduleTime_Departure limit 1";
 
 constexpr const char* kPassportNew = "IMG_Tamberlinove_Passport.jpg";
 constexpr const char* kPassportInUse = "IMG_Tamberlinove_Passport1.jpg";
@@ -231,7 +221,7 @@ bool ViewController::getAirportInfo() {
     if (!dbClass_)
         dbClass_ = std::make_unique<storage::DBClass>(context_.databaseFile());
     dbClass_->ConnectDB();
-    const auto rows = dbClass_->SelectExcuteQuery(storage::sqlFormat(kNextFlightQuery, {day, day}));
+    const auto rows = dbClass_->SelectExcuteQuery(flights::nextFlightStatement(day));
     dbClass_->DisConnectDB();
 
     if (rows.empty()) {
@@ -251,8 +241,8 @@ bool ViewController::getAirportInfo() {
 
 void ViewController::showAirportview() {
     const auto& t = tracked;
-    auto v = [](const TrackedFlight::List& l) -> const std::string& {
-        return TrackedFlight::first(l);
+    auto v = [](const flights::TrackedFlight::List& l) -> const std::string& {
+        return flights::TrackedFlight::first(l);
     };
 
     if (!v(t.ScheduleTime_Departure_List).empty())
@@ -384,12 +374,14 @@ void ViewController::AirportView_Taped() {
 
 void ViewController::Airport_Departure_Taped() {
     if (context_.openCardGuide)
-        context_.openCardGuide(*this, TrackedFlight::first(tracked.AirportCode_Departure_List));
+        context_.openCardGuide(*this,
+                               flights::TrackedFlight::first(tracked.AirportCode_Departure_List));
 }
 
 void ViewController::Airport_Arrival_Taped() {
     if (context_.openCardGuide)
-        context_.openCardGuide(*this, TrackedFlight::first(tracked.AirportCode_Arrival_List));
+        context_.openCardGuide(*this,
+                               flights::TrackedFlight::first(tracked.AirportCode_Arrival_List));
 }
 
 // ---- camera picker ------------------------------------------------------------

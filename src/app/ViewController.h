@@ -4,7 +4,7 @@
 
 #include "app/AppContext.h"
 #include "app/Environment.h"
-#include "app/TrackedFlight.h"
+#include "flights/TrackedFlight.h"
 #include "platform/MainLoop.h"
 #include "storage/DBClass.h"
 #include "ui/Screen.h"
@@ -42,7 +42,7 @@ public:
     std::unique_ptr<widgets::FloatingActionButton> addButton;
 
     /// The next flight, refilled by getAirportInfo.
-    TrackedFlight tracked;
+    flights::TrackedFlight tracked;
 
     // ---- operations of the screen
     bool getAirportInfo();

@@ -5,6 +5,7 @@
 #include "app/AppContext.h"
 #include "app/AppDelegate.h"
 #include "app/ViewController.h"
+#include "flights/FlightStatements.h"
 #include "platform/CurlHttp.h"
 #include "platform/Log.h"
 #include "platform/TaskQueue.h"
@@ -45,16 +46,7 @@ protected:
         storage::DBClass db(storage::DBClass::databasePath(data.str()));
         db.ConnectDB();
         db.createDatabase();
-        ASSERT_EQ(db.InsertUpdateDeleteExcuteQuery(storage::sqlFormat(
-                      "INSERT INTO aFlightInfo(airline, flightId, scheduleDate, "
-                      "scheduleDate_Departure, scheduleTime_Departure, estimatedDate_Departure, "
-                      "estimatedTime_Departure, scheduleDate_Arrival, scheduleTime_Arrival, "
-                      "estimatedDate_Arrival, estimatedTime_Arrival,airport, airport_departure, "
-                      "airport_arrival, airportcode_departure, airportcode_arrival, gatenumber, "
-                      "carousel, exitnumber, remark, chkinrange, io) "
-                      "VALUES('%@','%@','%@','%@','%@','%@','%@','%@','%@','%@','%@','%@','%@','%@"
-                      "','%@','%@','%@','%@','%@','%@','%@','%@')",
-                      v)),
+        ASSERT_EQ(db.InsertUpdateDeleteExcuteQuery(storage::sqlFormat(flights::kInsertFlight, v)),
                   "0");
         db.DisConnectDB();
     }
