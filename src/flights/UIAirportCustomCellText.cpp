@@ -1,5 +1,6 @@
 #include "flights/UIAirportCustomCellText.h"
 
+#include "app/CardText.h"
 #include "widgets/CalendarDates.h"
 
 namespace flights {
@@ -7,25 +8,25 @@ namespace {
 
 constexpr ui::Color kRed{1, 0, 0, 1};
 
-std::string_view part(std::string_view s, std::size_t from, std::size_t n) {
+} // namespace
+
+std::string_view textPart(std::string_view s, std::size_t from, std::size_t n) {
     return from < s.size() ? s.substr(from, n) : std::string_view();
 }
-
-} // namespace
 
 std::string cellWeekday(std::string_view date) {
     static constexpr const char* kNames[] = {"일요일", "월요일", "화요일", "수요일",
                                              "목요일", "금요일", "토요일"};
-    const auto day = widgets::dates::parseCompact(part(date, 0, 8));
+    const auto day = widgets::dates::parseCompact(textPart(date, 0, 8));
     return day ? kNames[widgets::dates::weekday(*day) - 1] : "";
 }
 
 std::string cellDate(std::string_view date) {
-    std::string out(part(date, 0, 4));
+    std::string out(textPart(date, 0, 4));
     out += '.';
-    out += part(date, 4, 2);
+    out += textPart(date, 4, 2);
     out += '.';
-    out += part(date, 6, 2);
+    out += textPart(date, 6, 2);
     out += '/';
     out += cellWeekday(date);
     return out;
@@ -34,7 +35,7 @@ std::string cellDate(std::string_view date) {
 CellDateLine cellDateLine(std::string_view scheduleDate, std::string_view arrival) {
     CellDateLine line;
     std::string_view last = scheduleDate;
-    if (arrival.empty() || arrival == part(scheduleDate, 0, 8)) {
+    if (arrival.empty() || arrival == textPart(scheduleDate, 0, 8)) {
         line.text = cellDate(scheduleDate);
     } else {
         line.text = " 출발일:" + cellDate(scheduleDate) + "  도착일:" + cellDate(arrival);
@@ -61,21 +62,14 @@ std::string cellEstimatedTime(std::string_view estimated, std::string_view sched
 }
 
 std::string cellStatus(std::string_view remark) {
-    if (remark.empty() || remark == "scheduled" || remark == "unknown")
-        return "정보없음";
-    if (remark == "active")
+    // The list names an active flight "출발", where the main card says "운항중".
+    if (remark == "active" || remark == "출발")
         return "출발";
-    if (remark == "cancelled")
-        return "취소";
-    if (remark == "diverted")
-        return "회항";
-    if (remark == "landed")
-        return "착륙";
-    return std::string(remark);
+    return app::cardStatus(remark);
 }
 
 std::string cellValue(std::string_view value) {
-    return value.empty() ? std::string("-") : std::string(value);
+    return app::cardValue(value);
 }
 
 } // namespace flights

@@ -10,6 +10,9 @@
 
 namespace flights {
 
+/// Up to `n` bytes of `s` from `from`; empty past the end.
+std::string_view textPart(std::string_view s, std::size_t from, std::size_t n);
+
 /// Korean weekday name of a "yyyyMMdd" date ("일요일" … "토요일"); empty when the first
 /// eight characters are not a date.
 std::string cellWeekday(std::string_view yyyymmdd);

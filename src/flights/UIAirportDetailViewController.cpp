@@ -1,6 +1,7 @@
 #include "flights/UIAirportDetailViewController.h"
 
 #include "flights/FlightStatements.h"
+#include "flights/UIAirportCustomCellText.h"
 #include "storage/SqlFormat.h"
 
 namespace flights {
@@ -11,10 +12,6 @@ constexpr std::string_view kStoredFlight =
     "airportcode_arrival = '%@' AND flightId = '%@' AND scheduleDate = '%@'";
 constexpr const char* kRegisteredCarriers = "SELECT sUUID, sMajor, sMinor FROM aRegistration";
 
-std::string_view part(std::string_view s, std::size_t from, std::size_t n) {
-    return from < s.size() ? s.substr(from, n) : std::string_view();
-}
-
 std::string column(const storage::Row& row, const char* key) {
     auto it = row.find(key);
     return it != row.end() ? it->second : std::string();
@@ -23,15 +20,15 @@ std::string column(const storage::Row& row, const char* key) {
 } // namespace
 
 std::string detailDateTime(std::string_view date, std::string_view time) {
-    std::string out(part(date, 0, 4));
+    std::string out(textPart(date, 0, 4));
     out += '/';
-    out += part(date, 4, 2);
+    out += textPart(date, 4, 2);
     out += '/';
-    out += part(date, 6, 2);
+    out += textPart(date, 6, 2);
     out += ' ';
-    out += part(time, 0, 2);
+    out += textPart(time, 0, 2);
     out += ':';
-    out += part(time, 2, 2);
+    out += textPart(time, 2, 2);
     return out;
 }
 
@@ -144,15 +141,7 @@ void UIAirportDetailViewController::btnInsertClicked() {
     using namespace detail_text;
     const bool stored = isStored();
     if (airportInfo1.sFlag() != "1") {
-        std::weak_ptr<ui::Screen> weak = weak_from_this();
-        showAlert(ui::Alert{kUntrackTitle,
-                            kUntrackQuestion,
-                            {ui::AlertButton{"확인", ui::AlertButton::Role::Default,
-                                             [this, weak] {
-                                                 if (auto self = weak.lock())
-                                                     deleteInfo();
-                                             }},
-                             ui::AlertButton{"취소", ui::AlertButton::Role::Cancel, {}}}});
+        showAlert(untrackQuestion(*this, [this] { deleteInfo(); }));
         return;
     }
     if (stored) {
@@ -180,14 +169,8 @@ void UIAirportDetailViewController::insertInfo() {
         dbClass->InsertUpdateDeleteExcuteQuery(insertFlightStatement(airportInfo1));
     if (result != "0")
         result = dbClass->InsertUpdateDeleteExcuteQuery(rewriteFlightStatement(airportInfo1));
-    std::weak_ptr<ui::Screen> weak = weak_from_this();
     if (result == "0")
-        showAlert(ui::Alert{kSavedTitle,
-                            kSaved,
-                            {ui::AlertButton{"OK", ui::AlertButton::Role::Default, [this, weak] {
-                                                 if (auto self = weak.lock())
-                                                     closeAfterSuccess();
-                                             }}}});
+        showAlert(okAlert(*this, kSavedTitle, kSaved, [this] { closeAfterSuccess(); }));
     else
         showAlert(ui::Alert::simple(kSaveFailedTitle, kSaveFailed, "OK"));
     dbClass->DisConnectDB();
@@ -199,14 +182,8 @@ void UIAirportDetailViewController::deleteInfo() {
     dbClass->ConnectDB();
     const std::string result =
         dbClass->InsertUpdateDeleteExcuteQuery(deleteFlightStatement(FlightKey::of(airportInfo1)));
-    std::weak_ptr<ui::Screen> weak = weak_from_this();
     if (result == "0")
-        showAlert(ui::Alert{kUntrackedTitle,
-                            kUntracked,
-                            {ui::AlertButton{"OK", ui::AlertButton::Role::Default, [this, weak] {
-                                                 if (auto self = weak.lock())
-                                                     closeAfterSuccess();
-                                             }}}});
+        showAlert(okAlert(*this, kUntrackedTitle, kUntracked, [this] { closeAfterSuccess(); }));
     else
         showAlert(ui::Alert::simple(kUntrackFailedTitle, kUntrackFailed, "OK"));
     dbClass->DisConnectDB();

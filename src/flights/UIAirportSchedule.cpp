@@ -38,6 +38,22 @@ void stopBusyIndicator(ui::Label& label, ui::View& spinner) {
     spinner.setHidden(true);
 }
 
+ui::Alert okAlert(ui::Screen& screen, std::string title, std::string message,
+                  std::function<void()> then) {
+    return ui::Alert{std::move(title),
+                     std::move(message),
+                     {ui::AlertButton{"OK", ui::AlertButton::Role::Default,
+                                      whileAlive(screen, std::move(then))}}};
+}
+
+ui::Alert untrackQuestion(ui::Screen& screen, std::function<void()> then) {
+    return ui::Alert{detail_text::kUntrackTitle,
+                     detail_text::kUntrackQuestion,
+                     {ui::AlertButton{"확인", ui::AlertButton::Role::Default,
+                                      whileAlive(screen, std::move(then))},
+                      ui::AlertButton{"취소", ui::AlertButton::Role::Cancel, {}}}};
+}
+
 void registerFlightScreens(app::AppContext& context) {
     context.screens["UIAirportSchedule"] = [](app::AppContext& c) {
         return std::make_shared<UIAirportSchedule>(c);
@@ -99,14 +115,6 @@ UIAirportSchedule::UIAirportSchedule(app::AppContext& context)
     airportTableView.onSelect = [this](int row) { openDetail(row); };
 }
 
-template <typename F> std::function<void()> UIAirportSchedule::guarded(F f) {
-    std::weak_ptr<ui::Screen> weak = weak_from_this();
-    return [weak, f = std::move(f)] {
-        if (auto self = weak.lock())
-            f();
-    };
-}
-
 void UIAirportSchedule::viewDidLoad() {
     resetPaging();
     io = 1;
@@ -128,7 +136,7 @@ void UIAirportSchedule::requestLater(std::optional<std::pair<std::string, std::s
         query = std::pair{withoutHyphens(txt_Calendar.text()), txt_FlightId.text()};
     requestPending_ = true;
     context_.platform.loop.postDelayed(platform::seconds(kRequestDelay),
-                                       guarded([this, q = std::move(*query)] {
+                                       whileAlive(*this, [this, q = std::move(*query)] {
                                            requestPending_ = false;
                                            getAirportData(q.first, q.second);
                                        }));

@@ -9,6 +9,7 @@
 #include "widgets/SingleSelectionController.h"
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -25,6 +26,21 @@ public:
 /// The busy label and spinner of the flight screens (the spinner runs while shown).
 void startBusyIndicator(ui::Label& label, ui::View& spinner);
 void stopBusyIndicator(ui::Label& label, ui::View& spinner);
+
+/// A task that runs `f` only while `screen` lives.
+template <typename F> std::function<void()> whileAlive(ui::Screen& screen, F f) {
+    std::weak_ptr<ui::Screen> weak = screen.weak_from_this();
+    return [weak, f = std::move(f)] {
+        if (auto self = weak.lock())
+            f();
+    };
+}
+/// An alert with the one button "OK", which runs `then` while `screen` lives.
+ui::Alert okAlert(ui::Screen& screen, std::string title, std::string message,
+                  std::function<void()> then);
+/// The question "등록을 취소하시겠습니까?": "확인" runs `then` while `screen` lives, "취소"
+/// does nothing.
+ui::Alert untrackQuestion(ui::Screen& screen, std::function<void()> then);
 
 /// Registers the flight search, the tracked-flights list and the detail view in the
 /// context's screen registry under their class names.
@@ -80,7 +96,6 @@ private:
     void openDetail(int row);
     void btnCalendarClicked();
     void btnFlightIdSearchClicked();
-    template <typename F> std::function<void()> guarded(F f);
 
     app::AppContext& context_;
     bool requestPending_ = false;

@@ -37,15 +37,7 @@ UIAirportSchedule1::UIAirportSchedule1(app::AppContext& context)
     };
     myScheduleTableView.onSelect = [this](int row) {
         // The question comes once the selection has been handled.
-        context_.platform.loop.post(guarded([this, row] { askToUntrack(row); }));
-    };
-}
-
-template <typename F> std::function<void()> UIAirportSchedule1::guarded(F f) {
-    std::weak_ptr<ui::Screen> weak = weak_from_this();
-    return [weak, f = std::move(f)] {
-        if (auto self = weak.lock())
-            f();
+        context_.platform.loop.post(whileAlive(*this, [this, row] { askToUntrack(row); }));
     };
 }
 
@@ -61,7 +53,7 @@ void UIAirportSchedule1::viewDidAppear(bool) {
 
 void UIAirportSchedule1::reloadLater() {
     context_.platform.loop.postDelayed(platform::seconds(kReloadDelay),
-                                       guarded([this] { getMyAirportInfo("", ""); }));
+                                       whileAlive(*this, [this] { getMyAirportInfo("", ""); }));
 }
 
 void UIAirportSchedule1::getMyAirportInfo(const std::string&, const std::string&) {
@@ -87,15 +79,7 @@ void UIAirportSchedule1::askToUntrack(int row) {
     // The flight is kept with the question, so a reload in between cannot change which
     // flight the answer removes.
     AirportInfo flight = data[static_cast<std::size_t>(row)];
-    std::weak_ptr<ui::Screen> weak = weak_from_this();
-    showAlert(ui::Alert{detail_text::kUntrackTitle,
-                        detail_text::kUntrackQuestion,
-                        {ui::AlertButton{"확인", ui::AlertButton::Role::Default,
-                                         [this, weak, flight] {
-                                             if (auto self = weak.lock())
-                                                 deleteInfo(flight);
-                                         }},
-                         ui::AlertButton{"취소", ui::AlertButton::Role::Cancel, {}}}});
+    showAlert(untrackQuestion(*this, [this, flight] { deleteInfo(flight); }));
 }
 
 void UIAirportSchedule1::deleteInfo(const AirportInfo& info) {
@@ -104,14 +88,8 @@ void UIAirportSchedule1::deleteInfo(const AirportInfo& info) {
     db.ConnectDB();
     const std::string result =
         db.InsertUpdateDeleteExcuteQuery(deleteFlightStatement(FlightKey::of(info)));
-    std::weak_ptr<ui::Screen> weak = weak_from_this();
     if (result == "0")
-        showAlert(ui::Alert{kUntrackedTitle,
-                            kUntracked,
-                            {ui::AlertButton{"OK", ui::AlertButton::Role::Default, [this, weak] {
-                                                 if (auto self = weak.lock())
-                                                     reloadLater();
-                                             }}}});
+        showAlert(okAlert(*this, kUntrackedTitle, kUntracked, [this] { reloadLater(); }));
     else
         showAlert(ui::Alert::simple(kUntrackFailedTitle, kUntrackFailed, "OK"));
     db.DisConnectDB();

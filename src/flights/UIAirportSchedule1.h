@@ -45,7 +45,6 @@ protected:
 private:
     void reloadLater();
     void askToUntrack(int row);
-    template <typename F> std::function<void()> guarded(F f);
 
     app::AppContext& context_;
 };
