@@ -1,9 +1,11 @@
 #include "QtApp.h"
 
 #include "Backdrop.h"
+#include "ScreenSteps.h"
 #include "bridge/Assets.h"
 #include "bridge/ScreenItem.h"
 #include "bridge/WindowBridge.h"
+#include "flights/UIAirportSchedule.h"
 #include "platform/Log.h"
 #include "platform/Paths.h"
 #include "platform/QtCamera.h"
@@ -23,6 +25,7 @@
 #include <cstdio>
 #include <iostream>
 #include <thread>
+#include <tuple>
 
 #ifndef TAMBERLINOVE_ASSETS_DIR
 #define TAMBERLINOVE_ASSETS_DIR ""
@@ -36,6 +39,9 @@ constexpr int kPollMs = 50;
 constexpr int kIdlePolls = 3;
 /// Time the open menu takes to unfold (rows, delays and the button) with a margin.
 constexpr int kMenuSettleMs = 700;
+/// Delayed work due this soon (a request half a second after a screen appears) is waited
+/// for before a screenshot.
+constexpr int kSoonMs = 2000;
 /// A screenshot is taken at the latest this long after the first frame.
 constexpr int kScreenshotDeadlineMs = 20000;
 
@@ -133,6 +139,9 @@ void QtApp::startCore() {
                            *vibration_, *camera_, launch_.paths()});
 
     context_ = std::make_unique<app::AppContext>(*platform_, config);
+    flights::registerFlightScreens(*context_);
+    if (qtOptions_.screenSize)
+        std::tie(context_->screenWidth, context_->screenHeight) = *qtOptions_.screenSize;
     // The bridge watches the window before the first screen loads, so it sees everything.
     bridge_ = std::make_unique<WindowBridge>(context_->window);
     delegate_ = std::make_unique<app::AppDelegate>(*context_);
@@ -166,7 +175,7 @@ void QtApp::firstFrame() {
         QCoreApplication::exit(0);
         return;
     }
-    if (options_.screenshot.empty() && !qtOptions_.openMenu)
+    if (options_.screenshot.empty() && !qtOptions_.openMenu && qtOptions_.steps.empty())
         return;
     settling_.start();
     screenshotTimer_.setInterval(kPollMs);
@@ -177,9 +186,19 @@ void QtApp::firstFrame() {
 void QtApp::checkScreenshot() {
     // Settled: the core's loop has had nothing to do for a few polls in a row (queued
     // outlet changes have reached the views and been drawn).
-    idlePolls_ = loop_->idle() ? idlePolls_ + 1 : 0;
+    idlePolls_ = loop_->idle() && !loop_->oneShotDueWithin(kSoonMs) ? idlePolls_ + 1 : 0;
     const bool late = settling_.elapsed() > kScreenshotDeadlineMs;
     if (idlePolls_ < kIdlePolls && !late)
+        return;
+    if (nextStep_ < qtOptions_.steps.size()) {
+        if (auto error = runScreenStep(*bridge_, qtOptions_.steps[nextStep_++]))
+            platform::logLine("step: " + *error);
+        settling_.start();
+        idlePolls_ = 0;
+        return;
+    }
+    // Screens slide in and out: the last step's animation ends before the picture.
+    if (!qtOptions_.steps.empty() && settling_.elapsed() < kMenuSettleMs && !late)
         return;
     if (qtOptions_.openMenu && !menuOpened_) {
         menuOpened_ = true;

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace qtshell {
@@ -15,6 +16,11 @@ struct QtOptions {
     bool firstFrameExit = false;
     /// Open the floating menu once start-up is done (for screenshots of the open menu).
     bool openMenu = false;
+    /// Phone screen size in points (--screen-size WxH); 375 x 667 when not given.
+    std::optional<std::pair<double, double>> screenSize;
+    /// Driver commands ({"cmd":"tap","outlet":...}) run one by one once the app is idle,
+    /// before a screenshot (--step JSON, repeatable).
+    std::vector<std::string> steps;
 };
 
 /// Takes the options above out of `args`, leaving the rest (for Qt: -platform ...).

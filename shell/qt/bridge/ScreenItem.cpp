@@ -169,6 +169,14 @@ bool ScreenItem::tapInRow(const QString& table, int row, const QString& outlet) 
     return done;
 }
 
+bool ScreenItem::selectDate(const QString& calendar, const QString& yyyymmdd) {
+    auto* c = dynamic_cast<widgets::CalendarView*>(visibleOutlet(calendar));
+    const auto day = widgets::dates::parseCompact(yyyymmdd.toStdString());
+    const bool done = c && day && c->selectDate(*day);
+    bridge_.afterEvent();
+    return done;
+}
+
 bool ScreenItem::selectCalendarItem(const QString& calendar, int section, int item) {
     auto* c = dynamic_cast<widgets::CalendarView*>(visibleOutlet(calendar));
     const bool done = c && c->selectItem({section, item});

@@ -85,6 +85,13 @@ void QtMainLoop::finishExternal(platform::Task task) {
         Qt::QueuedConnection);
 }
 
+bool QtMainLoop::oneShotDueWithin(int ms) const {
+    for (const auto& [id, timer] : timers_)
+        if (timer->isSingleShot() && timer->isActive() && timer->remainingTime() <= ms)
+            return true;
+    return false;
+}
+
 bool QtMainLoop::idle() const {
     return posted_.empty() && external_.load() == 0;
 }

@@ -31,6 +31,9 @@ public:
     bool idle() const;
     /// Timers and delayed tasks not yet fired or cancelled.
     int pendingTimers() const { return static_cast<int>(timers_.size()); }
+    /// A one-shot delayed task is due within `ms` milliseconds (work such as a request
+    /// started half a second after a screen appears).
+    bool oneShotDueWithin(int ms) const;
 
 protected:
     platform::TimerId schedule(platform::Duration delay, platform::Duration repeat,

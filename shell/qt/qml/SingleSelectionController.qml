@@ -112,11 +112,14 @@ Rectangle {
                     width: root.lay.itemWidth
                     height: root.lay.itemHeight
 
+                    // The hairline over each day: a whole pixel, which every renderer draws,
+                    // above the label, which reaches the cell's top on short cells.
                     Rectangle {
+                        z: 1
                         visible: cell.modelData.topLine
                         width: parent.width
-                        height: 0.5
-                        color: Theme.line
+                        height: 1
+                        color: "#EEF3F5"
                     }
                     Rectangle {
                         width: cell.modelData.labelSize
