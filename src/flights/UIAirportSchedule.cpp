@@ -192,6 +192,7 @@ void UIAirportSchedule::openDetail(int row) {
         return;
     auto detail = std::make_shared<UIAirportDetailViewController>(context_);
     detail->delegate = std::static_pointer_cast<UIAirportSchedule>(shared_from_this());
+    detail->setCoversParent(true);
     addChild(detail);
     detail->getAirportInfo(data[static_cast<std::size_t>(row)]);
 }

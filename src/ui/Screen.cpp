@@ -58,12 +58,31 @@ const View* Screen::frontOverlay() const {
     return nullptr;
 }
 
+const Screen* Screen::coveringScreen() const {
+    auto covers = [](const std::shared_ptr<Screen>& c) { return c->coversParent_ && !c->hidden_; };
+    for (auto it = children_.rbegin(); it != children_.rend(); ++it)
+        if (covers(*it))
+            return it->get();
+    // Children listed after a screen lie above it.
+    for (const Screen* s = this; s->parent_; s = s->parent_) {
+        bool above = false;
+        for (const auto& sibling : s->parent_->children_) {
+            if (above && covers(sibling))
+                return sibling.get();
+            above = above || sibling.get() == s;
+        }
+    }
+    return nullptr;
+}
+
 Screen::Reach Screen::reach(const Outlet& outlet) const {
     for (const Screen* s = this; s; s = s->parent_)
         if (s->hidden_)
             return Reach::Hidden;
     if (!shown(outlet))
         return Reach::Hidden;
+    if (coveringScreen())
+        return Reach::Covered;
     if (const View* overlay = frontOverlay()) {
         for (const Outlet* o = &outlet; o; o = o->container())
             if (o == overlay)
@@ -79,6 +98,8 @@ std::string Screen::unreachableReason(const Outlet& outlet) const {
     case Reach::Touchable:
         return {};
     case Reach::Covered:
+        if (const Screen* cover = coveringScreen())
+            return "outlet " + name + " is covered by " + cover->name();
         return "outlet " + name + " is covered by " + outletName(*frontOverlay());
     case Reach::Hidden:
         break;

@@ -63,6 +63,10 @@ public:
     Screen* parent() const { return parent_; }
     bool hidden() const { return hidden_; }
     void setHidden(bool h);
+    /// A child laid over the whole of its parent (a sheet with a dimmed backdrop): while it
+    /// shows, nothing of the parent or of the children beneath it can be touched.
+    bool coversParent() const { return coversParent_; }
+    void setCoversParent(bool covers) { coversParent_ = covers; }
 
     /// Puts up an alert through the window (queued behind any alert already shown).
     void showAlert(Alert alert);
@@ -92,6 +96,9 @@ private:
     bool shown(const Outlet& outlet) const;
     /// The front-most shown overlay of this screen, if any.
     const View* frontOverlay() const;
+    /// The shown child that covers this screen from above, if any: one of its own children,
+    /// or a sibling (of it or of a parent) laid over it.
+    const Screen* coveringScreen() const;
 
     std::string name_;
     std::vector<std::pair<std::string, Outlet*>> outlets_;
@@ -102,6 +109,7 @@ private:
     bool loaded_ = false;
     bool onDisplay_ = false;
     bool hidden_ = false;
+    bool coversParent_ = false;
 };
 
 } // namespace ui

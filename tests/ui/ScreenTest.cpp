@@ -274,3 +274,26 @@ TEST(Containment, OutletsOfAHiddenChildScreenAreHidden) {
     parent->help.setHidden(false);
     EXPECT_EQ(child->reach(child->menu), Screen::Reach::Touchable);
 }
+
+TEST(Containment, AChildCoveringItsParentLeavesOnlyItselfAndWhatLiesAboveTouchable) {
+    auto parent = std::make_shared<Layered>();
+    auto sheet = std::make_shared<Layered>();
+    auto popup = std::make_shared<Layered>();
+    parent->addChild(sheet);
+    parent->addChild(popup); // lies above the sheet
+    EXPECT_EQ(parent->reach(parent->menu), Screen::Reach::Touchable);
+
+    sheet->setCoversParent(true);
+    EXPECT_EQ(parent->reach(parent->menu), Screen::Reach::Covered);
+    EXPECT_EQ(parent->unreachableReason(parent->menu), "outlet btn_Menu is covered by Layered");
+    EXPECT_EQ(sheet->reach(sheet->menu), Screen::Reach::Touchable);
+    EXPECT_EQ(popup->reach(popup->menu), Screen::Reach::Touchable);
+
+    // A covering child above the sheet covers the sheet too; a hidden one covers nothing.
+    popup->setCoversParent(true);
+    EXPECT_EQ(sheet->reach(sheet->menu), Screen::Reach::Covered);
+    popup->setHidden(true);
+    EXPECT_EQ(sheet->reach(sheet->menu), Screen::Reach::Touchable);
+    parent->removeChild(sheet.get());
+    EXPECT_EQ(parent->reach(parent->menu), Screen::Reach::Touchable);
+}
