@@ -146,8 +146,10 @@ void HeadlessDriver::syncRealTime() {
         return;
     platform::SystemClock system;
     const auto now = system.now();
+    // Real time passed while the driver waited (or the machine slept): what fell due runs
+    // once, with the clock reading the real time.
     if (now > clock_->now())
-        loop_->advance(std::chrono::duration_cast<platform::Duration>(now - clock_->now()));
+        loop_->jump(std::chrono::duration_cast<platform::Duration>(now - clock_->now()));
 }
 
 void HeadlessDriver::settle() {
