@@ -116,7 +116,7 @@ bool HeadlessDriver::start(const LaunchOptions& options) {
 
     platform_ = std::make_unique<platform::Platform>(
         platform::Platform{*loop_, *clock_, *http_, location_, notifications_, push_, browser_,
-                           vibration_, camera_, launch_.paths()});
+                           vibration_, camera_, screenSaver_, launch_.paths()});
 
     notifications_.onSchedule = [this](const platform::LocalNotification& n) {
         emit({{"event", "notification"},

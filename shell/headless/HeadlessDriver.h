@@ -55,6 +55,7 @@ private:
     platform::RecordingBrowser browser_;
     platform::RecordingVibration vibration_;
     platform::InjectedCamera camera_;
+    platform::RecordingScreenSaver screenSaver_;
     platform::CapturedLog log_;
     std::unique_ptr<platform::Platform> platform_;
     Launch launch_;

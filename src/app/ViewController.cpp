@@ -166,7 +166,7 @@ void ViewController::viewDidLoad() {
 }
 
 void ViewController::viewWillAppear(bool) {
-    context_.idleTimerDisabled = true;
+    context_.setIdleTimerDisabled(true);
 }
 
 void ViewController::viewDidAppear(bool) {
@@ -182,7 +182,7 @@ void ViewController::viewDidAppear(bool) {
 
 void ViewController::viewDidDisappear(bool) {
     stopTimer();
-    context_.idleTimerDisabled = false;
+    context_.setIdleTimerDisabled(false);
 }
 
 void ViewController::AirportChangeTimer() {

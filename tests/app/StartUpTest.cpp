@@ -36,12 +36,11 @@ TEST_F(StartUp, FirstStartCreatesTheDatabaseShowsHelpAndTheEmptyCard) {
     EXPECT_EQ(m.lbl_Status.text(), "정보없음");
     EXPECT_EQ(m.lbl_GateNumber.text(), "-");
     EXPECT_DOUBLE_EQ(m.lbl_Status.cornerRadius(), 8);
-    EXPECT_TRUE(context->idleTimerDisabled);
+    EXPECT_TRUE(context->idleTimerDisabled());
     EXPECT_TRUE(window().alerts().empty());
     EXPECT_EQ(notifications.badge, 0);
     EXPECT_GE(notifications.cancelCount, 2); // on load and on appearing
     EXPECT_FALSE(delegate->isState);
-    EXPECT_NE(delegate->bgTask, app::AppDelegate::kInvalidBackgroundTask);
 }
 
 TEST_F(StartUp, ReferenceCheckRunsOnlyAfterTwoTurnsOfTheLoop) {
@@ -71,7 +70,6 @@ TEST_F(StartUp, RefreshTimerTicksEveryMinuteOnlyWhileTheMainScreenShows) {
 
     main().present(std::make_shared<Plain>("Cover"), false);
     EXPECT_FALSE(main().timerRunning());
-    EXPECT_FALSE(context->idleTimerDisabled);
     loop->advance(600s);
     EXPECT_EQ(refreshes, 5);
 
@@ -81,6 +79,20 @@ TEST_F(StartUp, RefreshTimerTicksEveryMinuteOnlyWhileTheMainScreenShows) {
     EXPECT_EQ(refreshes, 6);
     loop->advance(30s);
     EXPECT_EQ(refreshes, 7);
+}
+
+TEST_F(StartUp, DisplayStaysOnOnlyWhileTheMainScreenShows) {
+    launch();
+    EXPECT_EQ(screenSaver.changes, std::vector<bool>{true});
+    main().present(std::make_shared<Plain>("Cover"), false);
+    EXPECT_FALSE(context->idleTimerDisabled());
+    EXPECT_EQ(screenSaver.changes, (std::vector<bool>{true, false}));
+    main().dismiss(false);
+    EXPECT_EQ(screenSaver.changes, (std::vector<bool>{true, false, true}));
+    // The app ending on the main screen lets the display sleep again.
+    delegate.reset();
+    context.reset();
+    EXPECT_EQ(screenSaver.changes, (std::vector<bool>{true, false, true, false}));
 }
 
 TEST_F(StartUp, NoFlightMeansNoRefreshButTheTimerStillRuns) {
