@@ -56,7 +56,8 @@ private:
     platform::RecordingVibration vibration_;
     platform::InjectedCamera camera_;
     platform::RecordingScreenSaver screenSaver_;
-    platform::CapturedLog log_;
+    /// Forwards each line as an event and keeps none, so a long run does not grow with it.
+    platform::CapturedLog log_{0};
     std::unique_ptr<platform::Platform> platform_;
     Launch launch_;
     std::unique_ptr<app::AppContext> context_;
