@@ -161,6 +161,8 @@ TEST_F(MainScreen, PassportPhotoIsSavedReplacingThePhotoInUse) {
     EXPECT_EQ(readFile(data.file("IMG_Tamberlinove_Passport.jpg")), "\xFF\xD8\xFF\xE0jpg");
     EXPECT_FALSE(std::filesystem::exists(data.file("IMG_Tamberlinove_Passport1.jpg")));
     EXPECT_EQ(main().Img_Passport1.image(), data.file("IMG_Tamberlinove_Passport.jpg"));
+    for (const auto& name : data.names())
+        EXPECT_EQ(name.find("IMG_Tamberlinove_Passport.jpg."), std::string::npos) << name;
     ASSERT_EQ(window().alerts().size(), 1u);
     EXPECT_EQ(window().alerts().front().title, "저장완료");
     EXPECT_EQ(window().alerts().front().message, "여권사진 저장이 완료되었습니다.");
@@ -186,12 +188,14 @@ TEST_F(MainScreen, FailedPhotoWriteKeepsThePhotoInUseAndSaysSo) {
     std::filesystem::create_directory(data.file("IMG_Tamberlinove_Passport.jpg"));
     std::ofstream(data.file("IMG_Tamberlinove_Passport.jpg/blocker")) << "x";
     launch();
+    const auto before = data.names();
     main().addButton->handleTap();
     main().addButton->selectRow(0);
     window().front()->findOutlet("btn_Capture")->tap();
     EXPECT_EQ(readFile(data.file("IMG_Tamberlinove_Passport1.jpg")), "old");
     ASSERT_EQ(window().alerts().size(), 1u);
     EXPECT_EQ(window().alerts().front().title, "저장실패");
+    EXPECT_EQ(data.names(), before); // no temporary file left behind
 }
 
 namespace {
