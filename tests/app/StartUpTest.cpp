@@ -106,7 +106,7 @@ class LocationAlert : public AppFixture,
                       public ::testing::WithParamInterface<
                           std::pair<platform::LocationAuthorization::State, bool>> {};
 
-TEST_P(LocationAlert, ShownWhenLocationIsOffDeniedOrUndetermined) {
+TEST_P(LocationAlert, ShownOnlyWhenLocationIsOffDeniedOrUndetermined) {
     location.setState(GetParam().first);
     launch();
     if (!GetParam().second) {
@@ -126,7 +126,7 @@ TEST_P(LocationAlert, ShownWhenLocationIsOffDeniedOrUndetermined) {
 
 std::string stateName(
     const ::testing::TestParamInfo<std::pair<platform::LocationAuthorization::State, bool>>& info) {
-    const char* names[] = {"Authorized", "Denied", "Undetermined", "Off"};
+    const char* names[] = {"Authorized", "Denied", "Undetermined", "Off", "Restricted"};
     return names[static_cast<int>(info.param.first)];
 }
 
@@ -135,7 +135,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(std::pair{platform::LocationAuthorization::State::Authorized, false},
                       std::pair{platform::LocationAuthorization::State::Denied, true},
                       std::pair{platform::LocationAuthorization::State::Undetermined, true},
-                      std::pair{platform::LocationAuthorization::State::Off, true}),
+                      std::pair{platform::LocationAuthorization::State::Off, true},
+                      std::pair{platform::LocationAuthorization::State::Restricted, false}),
     stateName);
 
 TEST_F(StartUp, TickingTheHelpBoxKeepsTheOverlayAwayOnLaterStarts) {
