@@ -26,7 +26,7 @@ struct Reader {
     xmlParserCtxtPtr ctxt = nullptr;
     SaxHandler* handler = nullptr;
     bool failed = false;     // a fatal error: later events do not count
-    long lastReference = -1; // input offset just after the last reference reported
+    std::size_t nextAmp = 0; // the first '&' of the input not known to be consumed
     std::string name;        // an element name as written
 };
 
@@ -71,18 +71,22 @@ bool endsInReference(std::string_view input, std::size_t end) {
 
 // libxml2 hands the replacement of a reference (one character) as a piece of its own, right
 // after consuming the reference. Text cannot contain '&', so a one-character piece reported
-// where the consumed input ends in a complete reference is that reference, unless a
-// reference was already reported there: text that follows a reference is reported before
-// its own bytes count as consumed.
+// where the consumed input has just passed an '&' and ends in a complete reference is that
+// reference. Each '&' counts once: text that follows a reference is reported before its
+// own bytes count as consumed, when the consumed input still ends in that reference.
 bool isReference(Reader& r, const xmlChar* chars, int len) {
     if (len < 1 || len > 4 || utf8Length(chars[0]) != static_cast<std::size_t>(len))
         return false;
-    const long consumed = xmlByteConsumed(r.ctxt);
-    if (consumed <= 0 || consumed == r.lastReference ||
-        !endsInReference(r.input, static_cast<std::size_t>(consumed)))
+    // Until libxml2 has read past the next '&' there is nothing to look for. This spares
+    // the count, which is not cheap for a document in another encoding.
+    if (r.nextAmp == std::string_view::npos || r.offset <= r.nextAmp)
         return false;
-    r.lastReference = consumed;
-    return true;
+    const long consumed = xmlByteConsumed(r.ctxt);
+    if (consumed <= 0 || static_cast<std::size_t>(consumed) <= r.nextAmp)
+        return false;
+    const auto end = static_cast<std::size_t>(consumed);
+    r.nextAmp = r.input.find('&', end);
+    return endsInReference(r.input, end);
 }
 
 // After a fatal error libxml2 keeps scanning with events disabled, yet its fast path for
@@ -174,6 +178,7 @@ bool readXml(std::string_view bytes, SaxHandler& handler) {
 
     Reader reader;
     reader.input = bytes;
+    reader.nextAmp = bytes.find('&');
     reader.handler = &handler;
     // The context takes its own copy of the handler and reads the bytes through the
     // callback; the encoding is detected from the document.
