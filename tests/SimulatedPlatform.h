@@ -28,9 +28,9 @@ struct SimulatedPlatform {
 
     /// The platform bundle over these services, with the data dir and resources given.
     std::unique_ptr<platform::Platform> makePlatform(const std::string& resources) {
-        return std::make_unique<platform::Platform>(
-            platform::Platform{*loop, *clock, *http, location, notifications, push, browser,
-                               vibration, camera, platform::Paths{data.str(), resources}});
+        return std::make_unique<platform::Platform>(platform::Platform{
+            *loop, *clock, *http, location, notifications, push, browser, vibration, camera,
+            screenSaver, platform::Paths{data.str(), resources}});
     }
 
     TempDir data;
@@ -43,6 +43,7 @@ struct SimulatedPlatform {
     platform::RecordingBrowser browser;
     platform::RecordingVibration vibration;
     platform::InjectedCamera camera;
+    platform::RecordingScreenSaver screenSaver;
     platform::CapturedLog log;
 };
 

@@ -137,7 +137,7 @@ bool HeadlessDriver::start(const LaunchOptions& options) {
 
     platform_ = std::make_unique<platform::Platform>(
         platform::Platform{*loop_, *clock_, *http_, location_, notifications_, push_, browser_,
-                           vibration_, camera_, launch_.paths()});
+                           vibration_, camera_, screenSaver_, launch_.paths()});
 
     notifications_.onSchedule = [this](const platform::LocalNotification& n) {
         emit({{"event", "notification"},
@@ -168,8 +168,10 @@ void HeadlessDriver::syncRealTime() {
         return;
     platform::SystemClock system;
     const auto now = system.now();
+    // Real time passed while the driver waited (or the machine slept): what fell due runs
+    // once, with the clock reading the real time.
     if (now > clock_->now())
-        loop_->advance(std::chrono::duration_cast<platform::Duration>(now - clock_->now()));
+        loop_->jump(std::chrono::duration_cast<platform::Duration>(now - clock_->now()));
 }
 
 void HeadlessDriver::settle() {

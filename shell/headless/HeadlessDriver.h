@@ -55,7 +55,9 @@ private:
     platform::RecordingBrowser browser_;
     platform::RecordingVibration vibration_;
     platform::InjectedCamera camera_;
-    platform::CapturedLog log_;
+    platform::RecordingScreenSaver screenSaver_;
+    /// Forwards each line as an event and keeps none, so a long run does not grow with it.
+    platform::CapturedLog log_{0};
     std::unique_ptr<platform::Platform> platform_;
     Launch launch_;
     std::unique_ptr<app::AppContext> context_;

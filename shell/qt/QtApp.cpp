@@ -12,6 +12,7 @@
 #include "platform/QtDevices.h"
 #include "platform/QtMainLoop.h"
 #include "platform/QtNotifications.h"
+#include "platform/QtScreenSaver.h"
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
@@ -87,6 +88,7 @@ bool QtApp::start() {
     browser_ = std::make_unique<QtBrowser>();
     vibration_ = std::make_unique<QtVibration>();
     camera_ = std::make_unique<QtCamera>();
+    screenSaver_ = std::make_unique<QtScreenSaver>();
 
     // The stand-in services start on another thread while the views are compiled here;
     // the core starts once both are done, as in the headless driver.
@@ -136,7 +138,7 @@ void QtApp::startCore() {
 
     platform_ = std::make_unique<platform::Platform>(
         platform::Platform{*loop_, *clock_, *http_, location_, *notifications_, push_, *browser_,
-                           *vibration_, *camera_, launch_.paths()});
+                           *vibration_, *camera_, *screenSaver_, launch_.paths()});
 
     context_ = std::make_unique<app::AppContext>(*platform_, config);
     flights::registerFlightScreens(*context_);

@@ -30,6 +30,7 @@ class QtBrowser;
 class QtCamera;
 class QtMainLoop;
 class QtNotifications;
+class QtScreenSaver;
 class QtVibration;
 class WindowBridge;
 
@@ -77,6 +78,7 @@ private:
     std::unique_ptr<QtBrowser> browser_;
     std::unique_ptr<QtVibration> vibration_;
     std::unique_ptr<QtCamera> camera_;
+    std::unique_ptr<QtScreenSaver> screenSaver_;
     shell::Launch launch_;
     std::unique_ptr<platform::CurlHttp> http_;
     std::unique_ptr<platform::Platform> platform_;

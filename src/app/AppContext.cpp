@@ -14,6 +14,17 @@ std::shared_ptr<ui::Screen> AppContext::makeScreen(const std::string& name) {
     return it->second(*this);
 }
 
+AppContext::~AppContext() {
+    setIdleTimerDisabled(false);
+}
+
+void AppContext::setIdleTimerDisabled(bool disabled) {
+    if (disabled == idleTimerDisabled_)
+        return;
+    idleTimerDisabled_ = disabled;
+    platform.screenSaver.setInhibited(disabled);
+}
+
 std::string AppContext::databaseFile() const {
     return storage::DBClass::databasePath(platform.paths.documents);
 }

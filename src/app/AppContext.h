@@ -22,6 +22,10 @@ using ScreenFactory = std::function<std::shared_ptr<ui::Screen>(AppContext&)>;
 
 struct AppContext {
     AppContext(platform::Platform& p, Config c) : platform(p), config(std::move(c)) {}
+    /// Lets the display sleep again if the app still held it awake.
+    ~AppContext();
+    AppContext(const AppContext&) = delete;
+    AppContext& operator=(const AppContext&) = delete;
 
     platform::Platform& platform;
     Config config;
@@ -41,14 +45,19 @@ struct AppContext {
 
     /// Size of the phone screen in points.
     double screenWidth = 375, screenHeight = 667;
-    /// The screen does not dim while true (main screen on display).
-    bool idleTimerDisabled = false;
+    /// While true the display does not dim or lock (the main screen is on display); each
+    /// change is passed to the platform's screen saver.
+    void setIdleTimerDisabled(bool disabled);
+    bool idleTimerDisabled() const { return idleTimerDisabled_; }
 
     std::string databaseFile() const;
     /// The maker's two services as the config names them.
     remote::ServiceEndpoints serviceEndpoints() const;
     /// A catalogue for one remote call or one piece of work.
     remote::CacheDBCommands commands() { return {platform.http, serviceEndpoints()}; }
+
+private:
+    bool idleTimerDisabled_ = false;
 };
 
 } // namespace app

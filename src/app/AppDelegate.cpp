@@ -17,7 +17,6 @@ void AppDelegate::showRoot() {
 }
 
 bool AppDelegate::didFinishLaunching(const std::optional<std::string>& shortcutType) {
-    bgTask = nextTaskId_++;
     if (shortcutType)
         performActionForShortcutItem(*shortcutType);
     registerForRemoteNotifications();
@@ -35,14 +34,6 @@ bool AppDelegate::performActionForShortcutItem(const std::string& type) {
         return false;
     context_.window.root()->present(std::move(screen), false);
     return true;
-}
-
-void AppDelegate::expireBackgroundTask() {
-    context_.platform.loop.post([this] {
-        if (bgTask != kInvalidBackgroundTask)
-            platform::logLine("background task " + std::to_string(bgTask) + " ended");
-        bgTask = kInvalidBackgroundTask;
-    });
 }
 
 void AppDelegate::applicationDidEnterBackground() {

@@ -2,10 +2,10 @@
 
 #include "app/AppDelegate.h"
 #include "app/CardText.h"
+#include "platform/Files.h"
 #include "platform/Log.h"
 
 #include <filesystem>
-#include <fstream>
 #include <system_error>
 
 namespace app {
@@ -23,23 +23,6 @@ void setStruck(ui::Label& label, std::string text) {
 void setWhite(ui::Label& label, std::string text) {
     const int n = ui::characterCount(text);
     label.setAttributedText(std::move(text), {ui::TextRun{0, n, false, kWhite}});
-}
-
-bool writeAtomically(const std::string& path, const std::vector<unsigned char>& bytes) {
-    const std::string temp = path + ".tmp";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(bytes.data()),
-                  static_cast<std::streamsize>(bytes.size()));
-        if (!out.flush())
-            return false;
-    }
-    std::error_code ec;
-    std::filesystem::rename(temp, path, ec);
-    if (!ec)
-        return true;
-    std::filesystem::remove(temp, ec);
-    return false;
 }
 
 } // namespace
@@ -168,7 +151,7 @@ void ViewController::viewDidLoad() {
 }
 
 void ViewController::viewWillAppear(bool) {
-    context_.idleTimerDisabled = true;
+    context_.setIdleTimerDisabled(true);
 }
 
 void ViewController::viewDidAppear(bool) {
@@ -184,7 +167,7 @@ void ViewController::viewDidAppear(bool) {
 
 void ViewController::viewDidDisappear(bool) {
     stopTimer();
-    context_.idleTimerDisabled = false;
+    context_.setIdleTimerDisabled(false);
 }
 
 void ViewController::AirportChangeTimer() {
@@ -342,7 +325,8 @@ void ViewController::imagePickerDidFinish(const std::vector<unsigned char>& pict
     const std::string fresh = (docs / kPassportNew).string();
     // The new picture is written before the photo in use is removed, so a failed write
     // loses nothing.
-    const bool saved = writeAtomically(fresh, picture);
+    const bool saved = platform::writeFileAtomically(
+        fresh, std::string_view(reinterpret_cast<const char*>(picture.data()), picture.size()));
     if (saved) {
         std::error_code ec;
         fs::remove(docs / kPassportInUse, ec);

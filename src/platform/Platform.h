@@ -20,6 +20,7 @@ struct Platform {
     Browser& browser;
     Vibration& vibration;
     Camera& camera;
+    ScreenSaver& screenSaver;
     Paths paths;
 };
 
