@@ -1,15 +1,20 @@
 #include "QtApp.h"
 
 #include "Backdrop.h"
+#include "WindowLifecycle.h"
 #include "bridge/Assets.h"
 #include "bridge/ScreenItem.h"
 #include "bridge/WindowBridge.h"
 #include "platform/Log.h"
 #include "platform/Paths.h"
+#include "platform/QtBeaconRadio.h"
 #include "platform/QtCamera.h"
 #include "platform/QtDevices.h"
 #include "platform/QtMainLoop.h"
 #include "platform/QtNotifications.h"
+#include "platform/SimulatedRadio.h"
+#include "services/Csv.h"
+#include "services/EmbeddedFiles.h"
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
@@ -48,6 +53,7 @@ QtApp::QtApp(shell::LaunchOptions options, QtOptions qtOptions, QObject* parent)
 
 QtApp::~QtApp() {
     // The views go first, then the bridge, then the core; the loop outlives them all.
+    lifecycle_.reset();
     compiled_.clear();
     engine_.reset();
     bridge_.reset();
@@ -127,10 +133,11 @@ void QtApp::prepareViews() {
 void QtApp::startCore() {
     const auto& config = launch_.config();
     http_ = std::make_unique<platform::CurlHttp>(*loop_, launch_.httpOptions());
+    makeRadio();
 
     platform_ = std::make_unique<platform::Platform>(
         platform::Platform{*loop_, *clock_, *http_, location_, *notifications_, push_, *browser_,
-                           *vibration_, *camera_, launch_.paths()});
+                           *vibration_, *camera_, launch_.paths(), *bluetooth_, *radio_});
 
     context_ = std::make_unique<app::AppContext>(*platform_, config);
     // The bridge watches the window before the first screen loads, so it sees everything.
@@ -152,7 +159,53 @@ bool QtApp::showWindow() {
     }
     backdrop_->setWindow(window_);
     connect(window_, &QQuickWindow::frameSwapped, this, &QtApp::firstFrame);
+    watchLifecycle();
     return true;
+}
+
+void QtApp::makeRadio() {
+    const bool demoTags = qtOptions_.radio == QtOptions::Radio::Demo ||
+                          (qtOptions_.radio == QtOptions::Radio::Default && launch_.demo());
+    if (!demoTags) {
+        auto adapter = std::make_unique<QtBluetoothAdapter>();
+        radio_ = std::make_unique<QtBeaconRadio>(*loop_, *adapter);
+        bluetooth_ = std::move(adapter);
+        return;
+    }
+    // The demo's tags carry the UUIDs the stand-in carrier service lists.
+    std::vector<platform::BeaconUuid> uuids;
+    if (auto file = services::embeddedFile("beacons.csv"))
+        for (const auto& record : services::parseCsv(*file, "beacons.csv"))
+            if (auto it = record.find("sUnitUUID"); it != record.end())
+                if (auto uuid = platform::parseBeaconUuid(it->second))
+                    uuids.push_back(*uuid);
+    auto adapter = std::make_unique<platform::SimulatedBluetoothAdapter>();
+    auto radio = std::make_unique<platform::SimulatedBeaconRadio>(*loop_, *adapter);
+    demoTags_ = std::make_unique<platform::DemoTags>(*loop_, *radio, uuids);
+    radio_ = std::move(radio);
+    bluetooth_ = std::move(adapter);
+}
+
+void QtApp::watchLifecycle() {
+    lifecycle_ = std::make_unique<WindowLifecycle>(*window_, [this](bool background) {
+        if (background)
+            delegate_->enterBackground();
+        else
+            delegate_->enterForeground();
+        bridge_->afterEvent();
+    });
+    notifications_->shouldPresent = [this](const platform::LocalNotification& n) {
+        const bool present = delegate_->notificationFired(n);
+        bridge_->afterEvent();
+        return present;
+    };
+    notifications_->opened = [this](const platform::LocalNotification& n) {
+        window_->showNormal();
+        window_->raise();
+        window_->requestActivate();
+        delegate_->notificationOpened(n);
+        bridge_->afterEvent();
+    };
 }
 
 void QtApp::firstFrame() {

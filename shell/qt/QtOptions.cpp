@@ -7,6 +7,7 @@ namespace qtshell {
 
 const char* qtUsage() {
     return "window options: [--scale F] [--open-menu] [--first-frame-exit]\n"
+           "                [--radio demo|bluetooth]\n"
            "                and Qt's own, such as -platform offscreen\n"
            "In the window, --virtual-time holds the clock at that instant while timers run\n"
            "on real time.\n";
@@ -30,6 +31,14 @@ std::optional<std::string> takeQtOptions(std::vector<std::string>& args, QtOptio
             out.firstFrameExit = true;
         } else if (a == "--open-menu") {
             out.openMenu = true;
+        } else if (a == "--radio") {
+            const std::string v = i + 1 < args.size() ? args[++i] : std::string();
+            if (v == "demo")
+                out.radio = QtOptions::Radio::Demo;
+            else if (v == "bluetooth")
+                out.radio = QtOptions::Radio::Bluetooth;
+            else
+                return "--radio needs demo or bluetooth";
         } else {
             rest.push_back(a);
         }

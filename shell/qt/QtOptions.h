@@ -15,6 +15,9 @@ struct QtOptions {
     bool firstFrameExit = false;
     /// Open the floating menu once start-up is done (for screenshots of the open menu).
     bool openMenu = false;
+    /// Where luggage tags are heard: the demo's scripted tags, or the desktop's Bluetooth
+    /// adapter. By default the demo's tags in demo mode, the adapter otherwise.
+    enum class Radio { Default, Demo, Bluetooth } radio = Radio::Default;
 };
 
 /// Takes the options above out of `args`, leaving the rest (for Qt: -platform ...).

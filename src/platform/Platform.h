@@ -1,6 +1,8 @@
 #pragma once
 // The bundle of platform services handed to the app's objects at construction.
 
+#include "platform/BeaconRadio.h"
+#include "platform/Bluetooth.h"
 #include "platform/Clock.h"
 #include "platform/Device.h"
 #include "platform/Http.h"
@@ -21,6 +23,8 @@ struct Platform {
     Vibration& vibration;
     Camera& camera;
     Paths paths;
+    BluetoothAdapter& bluetooth;
+    BeaconRadio& beacons;
 };
 
 } // namespace platform

@@ -78,12 +78,16 @@ public:
     void setAttributedText(std::string text, std::vector<TextRun> runs);
     double cornerRadius() const { return cornerRadius_; }
     void setCornerRadius(double r);
+    /// The system font at this size in points; 0 keeps the layout's own font.
+    double fontSize() const { return fontSize_; }
+    void setFontSize(double points);
     nlohmann::json toJson() const override;
 
 private:
     std::string text_;
     std::vector<TextRun> runs_;
     double cornerRadius_ = 0;
+    double fontSize_ = 0;
 };
 
 class Button final : public Outlet {
