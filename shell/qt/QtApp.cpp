@@ -41,6 +41,8 @@ constexpr int kPollMs = 50;
 constexpr int kIdlePolls = 3;
 /// Time the open menu takes to unfold (rows, delays and the button) with a margin.
 constexpr int kMenuSettleMs = 700;
+/// Time a screen presented or dismissed by a step takes to slide, with a margin.
+constexpr int kStepSettleMs = 450;
 /// A screenshot is taken at the latest this long after the first frame.
 constexpr int kScreenshotDeadlineMs = 20000;
 
@@ -140,6 +142,8 @@ void QtApp::startCore() {
                            *vibration_, *camera_, launch_.paths(), *bluetooth_, *radio_});
 
     context_ = std::make_unique<app::AppContext>(*platform_, config);
+    context_->screenWidth = qtOptions_.phoneWidth;
+    context_->screenHeight = qtOptions_.phoneHeight;
     // The bridge watches the window before the first screen loads, so it sees everything.
     bridge_ = std::make_unique<WindowBridge>(context_->window);
     delegate_ = std::make_unique<app::AppDelegate>(*context_);
@@ -219,7 +223,7 @@ void QtApp::firstFrame() {
         QCoreApplication::exit(0);
         return;
     }
-    if (options_.screenshot.empty() && !qtOptions_.openMenu)
+    if (options_.screenshot.empty() && !qtOptions_.openMenu && qtOptions_.steps.empty())
         return;
     settling_.start();
     screenshotTimer_.setInterval(kPollMs);
@@ -232,8 +236,20 @@ void QtApp::checkScreenshot() {
     // outlet changes have reached the views and been drawn).
     idlePolls_ = loop_->idle() ? idlePolls_ + 1 : 0;
     const bool late = settling_.elapsed() > kScreenshotDeadlineMs;
-    if (idlePolls_ < kIdlePolls && !late)
+    if ((idlePolls_ < kIdlePolls || settling_.elapsed() < stepSettleMs_) && !late)
         return;
+    if (nextStep_ < qtOptions_.steps.size()) {
+        // One step per settled screen; a wait keeps the screen unsettled until it is over.
+        const ScreenshotStep& step = qtOptions_.steps[nextStep_++];
+        if (!step.run(*bridge_))
+            platform::logLine("screenshot: step " + std::to_string(nextStep_) +
+                              " could not be "
+                              "carried out");
+        settling_.start();
+        stepSettleMs_ = step.kind == ScreenshotStep::Kind::Wait ? step.waitMs : kStepSettleMs;
+        idlePolls_ = 0;
+        return;
+    }
     if (qtOptions_.openMenu && !menuOpened_) {
         menuOpened_ = true;
         if (auto* root = qobject_cast<ScreenItem*>(bridge_->stack()->get(0)))

@@ -104,6 +104,8 @@ private:
     QElapsedTimer settling_;
     int idlePolls_ = 0;
     bool menuOpened_ = false;
+    std::size_t nextStep_ = 0;
+    int stepSettleMs_ = 0;
 };
 
 } // namespace qtshell

@@ -2,6 +2,8 @@
 /// @file
 /// Start options that only the windowed application knows.
 
+#include "ScreenshotSteps.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,6 +20,11 @@ struct QtOptions {
     /// Where luggage tags are heard: the demo's scripted tags, or the desktop's Bluetooth
     /// adapter. By default the demo's tags in demo mode, the adapter otherwise.
     enum class Radio { Default, Demo, Bluetooth } radio = Radio::Default;
+    /// The phone screen in points (320 x 568 shows how narrow phones lay the screens out).
+    double phoneWidth = 375, phoneHeight = 667;
+    /// Taps, alert buttons and waits carried out in order once start-up is done (before a
+    /// screenshot).
+    std::vector<ScreenshotStep> steps;
 };
 
 /// Takes the options above out of `args`, leaving the rest (for Qt: -platform ...).

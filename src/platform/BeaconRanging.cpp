@@ -328,6 +328,11 @@ void BeaconRanging::hear(const IBeaconFrame& frame, int rssi) {
     tag.lastHeard = core_->second;
 }
 
+void BeaconRanging::forget(const BeaconUuid& uuid, std::uint16_t major, std::uint16_t minor) {
+    if (core_)
+        core_->tags.erase(TagKey{uuid, major, minor});
+}
+
 bool BeaconRanging::scanning() const {
     return core_ && core_->listening;
 }

@@ -57,6 +57,8 @@ protected:
     virtual void scanningChanged(bool /*scanning*/) {}
     /// Some manager started or stopped a region.
     virtual void regionsChanged() {}
+    /// Forgets that the tag was ever heard (it counts as long gone).
+    void forget(const BeaconUuid& uuid, std::uint16_t major, std::uint16_t minor);
     /// Seconds ticked so far; advertisements heard now carry this count.
     long currentSecond() const;
     /// Detaches the managers; derived radios call it first in their destructors.

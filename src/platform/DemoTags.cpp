@@ -61,7 +61,7 @@ void DemoTags::regionsChanged() {
             continue;
         }
         // The bag is in the hold; it reaches the belt a little later, a few metres away.
-        radio_.removeTag(tags_[i].uuid, tags_[i].major, tags_[i].minor);
+        radio_.takeAway(tags_[i].uuid, tags_[i].major, tags_[i].minor);
         SimulatedTag onBelt = tags_[i];
         onBelt.rssi = -75;
         arrivals_[i] = loop_.postDelayed(seconds(kArrivalSeconds[i]), [this, i, onBelt] {

@@ -27,6 +27,12 @@ bool SimulatedBeaconRadio::removeTag(const BeaconUuid& uuid, std::uint16_t major
            0;
 }
 
+void SimulatedBeaconRadio::takeAway(const BeaconUuid& uuid, std::uint16_t major,
+                                    std::uint16_t minor) {
+    removeTag(uuid, major, minor);
+    forget(uuid, major, minor);
+}
+
 std::vector<SimulatedTag> SimulatedBeaconRadio::tags() const {
     std::vector<SimulatedTag> out;
     for (const Entry& e : tags_)

@@ -28,6 +28,9 @@ public:
     void setTag(const SimulatedTag& tag);
     /// The tag is out of range from now on; false when it was not in range.
     bool removeTag(const BeaconUuid& uuid, std::uint16_t major, std::uint16_t minor);
+    /// The tag is gone at once, as if it had been out of range for long: regions holding it
+    /// are left at the next second (a scripted scene change, not a tag walking away).
+    void takeAway(const BeaconUuid& uuid, std::uint16_t major, std::uint16_t minor);
     std::vector<SimulatedTag> tags() const;
 
     /// Called whenever a region is started or stopped.

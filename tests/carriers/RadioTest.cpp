@@ -2,6 +2,7 @@
 // component that turns what is heard into region events and once-a-second results.
 #include "SimulatedPlatform.h"
 #include "platform/BeaconRanging.h"
+#include "platform/DemoTags.h"
 #include "platform/IBeacon.h"
 
 #include <gtest/gtest.h>
@@ -291,6 +292,36 @@ TEST_F(Ranging, DelegateMayStopItsRegionsAndDropItsManagerWhileTold) {
     advance(3);
     EXPECT_EQ(recorder->results.size(), 1u);
     EXPECT_FALSE(radio->scanning());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Ranging, DemoTagsAreNearUntilASearchForThemAndArriveSecondsLater) {
+    platform::DemoTags demo(*loop, *radio, {uuid(kUuid), uuid(kOther)});
+    ASSERT_EQ(demo.tags().size(), 3u);
+    const auto& bag = demo.tags()[0];
+    manager->startRanging(region("all", kUuid)); // registration: every tag near the phone
+    advance(1);
+    EXPECT_EQ(recorder->results.back().beacons.size(), 2u);
+    manager->stopRanging(region("all", kUuid));
+
+    // The search for another carrier starts first: the radio hears every tag near it then.
+    const auto other = region("other", kOther, 999, 1);
+    manager->startRanging(other);
+    manager->startMonitoring(other);
+    const auto exact = region("bag", kUuid, bag.major, bag.minor);
+    manager->startRanging(exact);
+    manager->startMonitoring(exact);
+    manager->requestState(exact);
+    loop->runUntilIdle();
+    EXPECT_EQ(recorder->events, (std::vector<std::string>{"outside bag"}));
+    advance(platform::DemoTags::kArrivalSeconds[0] - 1);
+    EXPECT_TRUE(recorder->results.back().beacons.empty());
+    advance(1);
+    EXPECT_EQ(recorder->events.back(), "enter bag");
+    EXPECT_EQ(recorder->results.back().beacons.size(), 1u);
 }
 
 } // namespace
