@@ -17,7 +17,7 @@ const std::string& column(const storage::Row& row, const char* key) {
 } // namespace
 
 UICarrierList::UICarrierList(CarrierContext context)
-    : ui::Screen("UICarrierList"), context_(std::move(context)) {
+    : ui::Screen("UICarrierList"), context_(std::move(context)), timer1_(context_.platform.loop) {
     addOutlet("btn_Back", btn_Back);
     addOutlet("btn_Refresh", btn_Refresh);
     addOutlet("img_Search", img_Search);
@@ -34,10 +34,6 @@ UICarrierList::UICarrierList(CarrierContext context)
     };
 }
 
-UICarrierList::~UICarrierList() {
-    cancelTimer();
-}
-
 std::shared_ptr<UICarrierList> UICarrierList::self() {
     return std::static_pointer_cast<UICarrierList>(shared_from_this());
 }
@@ -45,8 +41,7 @@ std::shared_ptr<UICarrierList> UICarrierList::self() {
 void UICarrierList::viewDidLoad() {
     dbClass_ = std::make_unique<storage::DBClass>(context_.databaseFile);
     data.clear();
-    btn_Refresh.setHidden(true);
-    img_Search.setHidden(false);
+    showScanning(btn_Refresh, img_Search, true);
     setBluetooth();
 }
 
@@ -61,32 +56,17 @@ void UICarrierList::setBluetooth() {
     // when the scan starts is reported to it.
     bluetoothScanner->delegate = self();
     bluetoothScanner->GetBeacon(rows);
-    cancelTimer();
-    std::weak_ptr<ui::Screen> weak = weak_from_this();
-    timer1_ = context_.platform.loop.postDelayed(platform::seconds(kScanSeconds), [this, weak] {
-        if (!weak.lock())
-            return;
-        timer1_.reset();
-        stopBluetooth();
-    });
+    timer1_.start(kScanSeconds, weak_from_this(), [this] { stopBluetooth(); });
 }
 
 void UICarrierList::stopBluetooth() {
     if (bluetoothScanner)
         bluetoothScanner->StopBeacon();
-    btn_Refresh.setHidden(false);
-    img_Search.setHidden(true);
-}
-
-void UICarrierList::cancelTimer() {
-    if (timer1_) {
-        context_.platform.loop.cancel(*timer1_);
-        timer1_.reset();
-    }
+    showScanning(btn_Refresh, img_Search, false);
 }
 
 void UICarrierList::viewDidDisappear(bool) {
-    cancelTimer();
+    timer1_.cancel();
 }
 
 void UICarrierList::btn_Back_Clicked() {
@@ -96,8 +76,7 @@ void UICarrierList::btn_Back_Clicked() {
 
 void UICarrierList::btn_Refresh_Clicked() {
     stopBluetooth();
-    btn_Refresh.setHidden(true);
-    img_Search.setHidden(false);
+    showScanning(btn_Refresh, img_Search, true);
     if (bluetoothScanner)
         bluetoothScanner->GetBeacon();
 }
@@ -169,13 +148,8 @@ void UICarrierList::SendAlertDialog(const std::string& title, const std::string&
 }
 
 void UICarrierList::BluetoothState(bool poweredOn) {
-    if (poweredOn)
-        return;
-    std::weak_ptr<ui::Screen> weak = weak_from_this();
-    showAlert(adapterOffAlert([this, weak] {
-        if (weak.lock())
-            stopBluetooth();
-    }));
+    if (!poweredOn)
+        alertAdapterOff(*this, [this] { stopBluetooth(); });
 }
 
 } // namespace carriers

@@ -6,6 +6,7 @@
 #include "carriers/CarrierContext.h"
 #include "carriers/CarrierRegDelegate.h"
 #include "carriers/PutName.h"
+#include "carriers/ScanParts.h"
 #include "platform/MainLoop.h"
 #include "storage/DBClass.h"
 #include "ui/Screen.h"
@@ -25,7 +26,6 @@ public:
     static constexpr const char* kDeletedMessage = "삭제완료하였습니다.";
 
     explicit UICarrierList(CarrierContext context);
-    ~UICarrierList() override;
 
     ui::Button btn_Back, btn_Refresh;
     ui::ImageView img_Search; ///< shown while scanning
@@ -46,7 +46,7 @@ public:
     storage::Rows getDeviceList();
     void updateName(const BeaconRecord& beacon);
     void SendAlertDialog(const std::string& title, const std::string& message);
-    bool scanTimerRunning() const { return timer1_.has_value(); }
+    bool scanTimerRunning() const { return timer1_.running(); }
 
     // CarrierRegDelegate
     void BluetoothState(bool poweredOn) override;
@@ -61,12 +61,11 @@ protected:
     void viewDidDisappear(bool animated) override;
 
 private:
-    void cancelTimer();
     std::shared_ptr<UICarrierList> self();
 
     CarrierContext context_;
     std::unique_ptr<storage::DBClass> dbClass_;
-    std::optional<platform::TimerId> timer1_;
+    ScanTimer timer1_;
 };
 
 } // namespace carriers

@@ -9,7 +9,8 @@
 namespace carriers {
 
 UIRegstrationViewController::UIRegstrationViewController(CarrierContext context)
-    : ui::Screen("UIRegstrationViewController"), context_(std::move(context)) {
+    : ui::Screen("UIRegstrationViewController"), context_(std::move(context)),
+      timer1_(context_.platform.loop) {
     addOutlet("btn_Back", btn_Back);
     addOutlet("btn_Refresh", btn_Refresh);
     addOutlet("img_Refresh", img_Refresh);
@@ -23,10 +24,6 @@ UIRegstrationViewController::UIRegstrationViewController(CarrierContext context)
     registrationTableView.cellForRow = [this](int row, ui::Cell& cell) {
         configureCell(row, cell);
     };
-}
-
-UIRegstrationViewController::~UIRegstrationViewController() {
-    cancelTimer();
 }
 
 void UIRegstrationViewController::viewDidLoad() {
@@ -45,35 +42,19 @@ void UIRegstrationViewController::setBluetooth() {
     bluetoothScanner->delegate =
         std::static_pointer_cast<UIRegstrationViewController>(shared_from_this());
     bluetoothScanner->GetBeacon();
-    btn_Refresh.setHidden(true);
-    img_Refresh.setHidden(false);
-    cancelTimer();
-    std::weak_ptr<ui::Screen> weak = weak_from_this();
-    timer1_ = context_.platform.loop.postDelayed(platform::seconds(kScanSeconds), [this, weak] {
-        if (!weak.lock())
-            return;
-        timer1_.reset();
-        stopBluetooth();
-    });
+    showScanning(btn_Refresh, img_Refresh, true);
+    timer1_.start(kScanSeconds, weak_from_this(), [this] { stopBluetooth(); });
 }
 
 void UIRegstrationViewController::stopBluetooth() {
     if (bluetoothScanner)
         bluetoothScanner->StopBeacon();
-    btn_Refresh.setHidden(false);
-    img_Refresh.setHidden(true);
-}
-
-void UIRegstrationViewController::cancelTimer() {
-    if (timer1_) {
-        context_.platform.loop.cancel(*timer1_);
-        timer1_.reset();
-    }
+    showScanning(btn_Refresh, img_Refresh, false);
 }
 
 void UIRegstrationViewController::viewWillDisappear(bool) {
     stopBluetooth();
-    cancelTimer();
+    timer1_.cancel();
 }
 
 void UIRegstrationViewController::btn_Back_Clicked() {
@@ -89,13 +70,8 @@ void UIRegstrationViewController::btn_Refresh_Clicked() {
 }
 
 void UIRegstrationViewController::BluetoothState(bool poweredOn) {
-    if (poweredOn)
-        return;
-    std::weak_ptr<ui::Screen> weak = weak_from_this();
-    showAlert(adapterOffAlert([this, weak] {
-        if (weak.lock())
-            stopBluetooth();
-    }));
+    if (!poweredOn)
+        alertAdapterOff(*this, [this] { stopBluetooth(); });
 }
 
 void UIRegstrationViewController::getRegistrationBeacon(const BeaconRecord& beacon) {

@@ -6,6 +6,7 @@
 #include "carriers/CarrierContext.h"
 #include "carriers/CarrierRegDelegate.h"
 #include "carriers/PutName.h"
+#include "carriers/ScanParts.h"
 #include "platform/MainLoop.h"
 #include "storage/DBClass.h"
 #include "ui/Screen.h"
@@ -23,7 +24,6 @@ public:
     static constexpr double kScanSeconds = 60;
 
     explicit UIRegstrationViewController(CarrierContext context);
-    ~UIRegstrationViewController() override;
 
     ui::Table registrationTableView;
     ui::Button btn_Back, btn_Refresh;
@@ -41,7 +41,7 @@ public:
     void stopBluetooth();
     void btn_Back_Clicked();
     void btn_Refresh_Clicked();
-    bool scanTimerRunning() const { return timer1_.has_value(); }
+    bool scanTimerRunning() const { return timer1_.running(); }
 
     // CarrierRegDelegate
     void BluetoothState(bool poweredOn) override;
@@ -60,11 +60,10 @@ private:
     void insertInfo(const std::string& name, const std::string& mac, const std::string& uuid,
                     const std::string& major, const std::string& minor);
     void configureCell(int row, ui::Cell& cell);
-    void cancelTimer();
 
     CarrierContext context_;
     std::unique_ptr<storage::DBClass> dbClass_;
-    std::optional<platform::TimerId> timer1_;
+    ScanTimer timer1_;
 };
 
 } // namespace carriers
