@@ -6,7 +6,6 @@ UIFind::UIFind(platform::Platform& platform) : ui::Screen("UIFind"), platform_(p
     addOutlet("btn_Close1", btn_Close1);
     addOutlet("btn_Close", btn_Close);
     btn_Close.setTitle("닫기");
-    btn_Close1.setImage("find_close");
     btn_Close.onTap = [this] { btn_Close_Clicked(); };
     btn_Close1.onTap = [this] { processFinished(); };
 }
