@@ -135,9 +135,10 @@ bool HeadlessDriver::start(const LaunchOptions& options) {
     const auto& config = launch_.config();
     http_ = std::make_unique<platform::CurlHttp>(*loop_, launch_.httpOptions());
 
-    platform_ = std::make_unique<platform::Platform>(
-        platform::Platform{*loop_, *clock_, *http_, location_, notifications_, push_, browser_,
-                           vibration_, camera_, screenSaver_, launch_.paths()});
+    radio_ = std::make_unique<platform::SimulatedBeaconRadio>(*loop_, bluetooth_);
+    platform_ = std::make_unique<platform::Platform>(platform::Platform{
+        *loop_, *clock_, *http_, location_, notifications_, push_, browser_, vibration_, camera_,
+        screenSaver_, launch_.paths(), bluetooth_, *radio_});
 
     notifications_.onSchedule = [this](const platform::LocalNotification& n) {
         emit({{"event", "notification"},
@@ -145,6 +146,12 @@ bool HeadlessDriver::start(const LaunchOptions& options) {
               {"action", n.action},
               {"badge", n.badge},
               {"fireIn", n.fireInSeconds}});
+        // It fires unless cancelled first; in front the app does not present it.
+        const int generation = notifications_.cancelCount;
+        loop_->postDelayed(platform::seconds(n.fireInSeconds), [this, n, generation] {
+            if (notifications_.cancelCount == generation && delegate_)
+                (void)delegate_->notificationFired(n);
+        });
     };
     notifications_.onCancelAll = [this] { emit({{"event", "notifications-cancelled"}}); };
     notifications_.onBadge = [this](int v) { emit({{"event", "badge"}, {"value", v}}); };
@@ -352,8 +359,16 @@ std::optional<std::string> HeadlessDriver::execute(const std::string& cmd, const
         loop_->advance(platform::seconds(it->get<double>()));
         return std::nullopt;
     }
-    if (cmd == "beacon" || cmd == "bluetooth")
-        return "the Bluetooth beacon radio is not available in this build";
+    if (cmd == "beacon")
+        return beacon(c);
+    if (cmd == "bluetooth") {
+        auto on = c.find("on");
+        if (on == c.end() || !on->is_boolean())
+            return "bluetooth needs \"on\": true or false";
+        bluetooth_.setState(on->get<bool>() ? platform::AdapterState::PoweredOn
+                                            : platform::AdapterState::PoweredOff);
+        return std::nullopt;
+    }
     if (cmd == "camera") {
         camera_.present = c.value("available", false);
         camera_.picture.reset();
@@ -367,11 +382,11 @@ std::optional<std::string> HeadlessDriver::execute(const std::string& cmd, const
         return std::nullopt;
     }
     if (cmd == "background") {
-        delegate_->applicationDidEnterBackground();
+        delegate_->enterBackground();
         return std::nullopt;
     }
     if (cmd == "foreground") {
-        delegate_->applicationWillEnterForeground();
+        delegate_->enterForeground();
         return std::nullopt;
     }
     if (cmd == "shortcut") {
@@ -383,6 +398,46 @@ std::optional<std::string> HeadlessDriver::execute(const std::string& cmd, const
     if (cmd == "quit")
         return std::nullopt;
     return "unknown command " + cmd;
+}
+
+std::optional<std::string> HeadlessDriver::beacon(const json& c) {
+    const auto uuid = platform::parseBeaconUuid(str(c, "uuid"));
+    if (!uuid)
+        return "beacon needs \"uuid\" written as 8-4-4-4-12 hexadecimal digits";
+    auto number = [&](const char* key, int low, int high, std::optional<int> fallback,
+                      int& into) -> std::optional<std::string> {
+        auto it = c.find(key);
+        if (it == c.end() && fallback) {
+            into = *fallback;
+            return std::nullopt;
+        }
+        if (it == c.end() || !it->is_number_integer() || it->get<long long>() < low ||
+            it->get<long long>() > high)
+            return "beacon needs \"" + std::string(key) + "\" as a whole number from " +
+                   std::to_string(low) + " to " + std::to_string(high);
+        into = static_cast<int>(it->get<long long>());
+        return std::nullopt;
+    };
+    platform::SimulatedTag tag;
+    tag.uuid = *uuid;
+    int major = 0, minor = 0;
+    if (auto e = number("major", 0, 65535, std::nullopt, major))
+        return e;
+    if (auto e = number("minor", 0, 65535, std::nullopt, minor))
+        return e;
+    tag.major = static_cast<std::uint16_t>(major);
+    tag.minor = static_cast<std::uint16_t>(minor);
+    if (c.value("gone", false)) {
+        radio_->removeTag(tag.uuid, tag.major, tag.minor);
+        return std::nullopt;
+    }
+    // RSSI 0 and power 0 mean "not known", as a radio reports them.
+    if (auto e = number("rssi", -127, 0, -60, tag.rssi))
+        return e;
+    if (auto e = number("power", -127, 0, 0, tag.measuredPower))
+        return e;
+    radio_->setTag(tag);
+    return std::nullopt;
 }
 
 int runHeadless(const LaunchOptions& options) {

@@ -2,17 +2,22 @@
 
 #include "Backdrop.h"
 #include "ScreenSteps.h"
+#include "WindowLifecycle.h"
 #include "bridge/Assets.h"
 #include "bridge/ScreenItem.h"
 #include "bridge/WindowBridge.h"
 #include "flights/UIAirportSchedule.h"
 #include "platform/Log.h"
 #include "platform/Paths.h"
+#include "platform/QtBeaconRadio.h"
 #include "platform/QtCamera.h"
 #include "platform/QtDevices.h"
 #include "platform/QtMainLoop.h"
 #include "platform/QtNotifications.h"
 #include "platform/QtScreenSaver.h"
+#include "platform/SimulatedRadio.h"
+#include "services/Csv.h"
+#include "services/EmbeddedFiles.h"
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
@@ -43,6 +48,8 @@ constexpr int kMenuSettleMs = 700;
 /// Delayed work due this soon (a request half a second after a screen appears) is waited
 /// for before a screenshot.
 constexpr int kSoonMs = 2000;
+/// Time a screen presented or dismissed by a step takes to slide, with a margin.
+constexpr int kStepSettleMs = 450;
 /// A screenshot is taken at the latest this long after the first frame.
 constexpr int kScreenshotDeadlineMs = 20000;
 
@@ -55,6 +62,7 @@ QtApp::QtApp(shell::LaunchOptions options, QtOptions qtOptions, QObject* parent)
 
 QtApp::~QtApp() {
     // The views go first, then the bridge, then the core; the loop outlives them all.
+    lifecycle_.reset();
     compiled_.clear();
     engine_.reset();
     bridge_.reset();
@@ -135,10 +143,11 @@ void QtApp::prepareViews() {
 void QtApp::startCore() {
     const auto& config = launch_.config();
     http_ = std::make_unique<platform::CurlHttp>(*loop_, launch_.httpOptions());
+    makeRadio();
 
-    platform_ = std::make_unique<platform::Platform>(
-        platform::Platform{*loop_, *clock_, *http_, location_, *notifications_, push_, *browser_,
-                           *vibration_, *camera_, *screenSaver_, launch_.paths()});
+    platform_ = std::make_unique<platform::Platform>(platform::Platform{
+        *loop_, *clock_, *http_, location_, *notifications_, push_, *browser_, *vibration_,
+        *camera_, *screenSaver_, launch_.paths(), *bluetooth_, *radio_});
 
     context_ = std::make_unique<app::AppContext>(*platform_, config);
     flights::registerFlightScreens(*context_);
@@ -163,7 +172,53 @@ bool QtApp::showWindow() {
     }
     backdrop_->setWindow(window_);
     connect(window_, &QQuickWindow::frameSwapped, this, &QtApp::firstFrame);
+    watchLifecycle();
     return true;
+}
+
+void QtApp::makeRadio() {
+    const bool demoTags = qtOptions_.radio == QtOptions::Radio::Demo ||
+                          (qtOptions_.radio == QtOptions::Radio::Default && launch_.demo());
+    if (!demoTags) {
+        auto adapter = std::make_unique<QtBluetoothAdapter>();
+        radio_ = std::make_unique<QtBeaconRadio>(*loop_, *adapter);
+        bluetooth_ = std::move(adapter);
+        return;
+    }
+    // The demo's tags carry the UUIDs the stand-in carrier service lists.
+    std::vector<platform::BeaconUuid> uuids;
+    if (auto file = services::embeddedFile("beacons.csv"))
+        for (const auto& record : services::parseCsv(*file, "beacons.csv"))
+            if (auto it = record.find("sUnitUUID"); it != record.end())
+                if (auto uuid = platform::parseBeaconUuid(it->second))
+                    uuids.push_back(*uuid);
+    auto adapter = std::make_unique<platform::SimulatedBluetoothAdapter>();
+    auto radio = std::make_unique<platform::SimulatedBeaconRadio>(*loop_, *adapter);
+    demoTags_ = std::make_unique<platform::DemoTags>(*loop_, *radio, uuids);
+    radio_ = std::move(radio);
+    bluetooth_ = std::move(adapter);
+}
+
+void QtApp::watchLifecycle() {
+    lifecycle_ = std::make_unique<WindowLifecycle>(*window_, [this](bool background) {
+        if (background)
+            delegate_->enterBackground();
+        else
+            delegate_->enterForeground();
+        bridge_->afterEvent();
+    });
+    notifications_->shouldPresent = [this](const platform::LocalNotification& n) {
+        const bool present = delegate_->notificationFired(n);
+        bridge_->afterEvent();
+        return present;
+    };
+    notifications_->opened = [this](const platform::LocalNotification& n) {
+        window_->showNormal();
+        window_->raise();
+        window_->requestActivate();
+        delegate_->notificationOpened(n);
+        bridge_->afterEvent();
+    };
 }
 
 void QtApp::firstFrame() {
@@ -190,18 +245,19 @@ void QtApp::checkScreenshot() {
     // outlet changes have reached the views and been drawn).
     idlePolls_ = loop_->idle() && !loop_->oneShotDueWithin(kSoonMs) ? idlePolls_ + 1 : 0;
     const bool late = settling_.elapsed() > kScreenshotDeadlineMs;
-    if (idlePolls_ < kIdlePolls && !late)
+    if ((idlePolls_ < kIdlePolls || settling_.elapsed() < stepSettleMs_) && !late)
         return;
     if (nextStep_ < qtOptions_.steps.size()) {
-        if (auto error = runScreenStep(*bridge_, qtOptions_.steps[nextStep_++]))
-            platform::logLine("step: " + *error);
+        // One step per settled screen; a wait keeps the screen unsettled until it is over.
+        const ScreenStep& step = qtOptions_.steps[nextStep_++];
+        if (!step.command.empty())
+            if (auto error = runScreenStep(*bridge_, step.command))
+                platform::logLine("step: " + *error);
         settling_.start();
+        stepSettleMs_ = step.command.empty() ? step.waitMs : kStepSettleMs;
         idlePolls_ = 0;
         return;
     }
-    // Screens slide in and out: the last step's animation ends before the picture.
-    if (!qtOptions_.steps.empty() && settling_.elapsed() < kMenuSettleMs && !late)
-        return;
     if (qtOptions_.openMenu && !menuOpened_) {
         menuOpened_ = true;
         if (auto* root = qobject_cast<ScreenItem*>(bridge_->stack()->get(0)))

@@ -10,6 +10,7 @@
 #include "app/AppDelegate.h"
 #include "platform/Clock.h"
 #include "platform/CurlHttp.h"
+#include "platform/DemoTags.h"
 #include "platform/Location.h"
 
 #include <QElapsedTimer>
@@ -29,6 +30,7 @@ class Backdrop;
 class QtBrowser;
 class QtCamera;
 class QtMainLoop;
+class WindowLifecycle;
 class QtNotifications;
 class QtScreenSaver;
 class QtVibration;
@@ -65,6 +67,10 @@ private:
     void firstFrame();
     void checkScreenshot();
     void saveScreenshot();
+    /// The adapter and the radio: the demo's tags or the desktop's Bluetooth.
+    void makeRadio();
+    /// The window went to the background or came back; notifications fire.
+    void watchLifecycle();
 
     shell::LaunchOptions options_;
     QtOptions qtOptions_;
@@ -79,6 +85,10 @@ private:
     std::unique_ptr<QtVibration> vibration_;
     std::unique_ptr<QtCamera> camera_;
     std::unique_ptr<QtScreenSaver> screenSaver_;
+    std::unique_ptr<platform::BluetoothAdapter> bluetooth_;
+    std::unique_ptr<platform::BeaconRadio> radio_;
+    std::unique_ptr<platform::DemoTags> demoTags_;
+    std::unique_ptr<WindowLifecycle> lifecycle_;
     shell::Launch launch_;
     std::unique_ptr<platform::CurlHttp> http_;
     std::unique_ptr<platform::Platform> platform_;
@@ -97,6 +107,7 @@ private:
     int idlePolls_ = 0;
     bool menuOpened_ = false;
     std::size_t nextStep_ = 0;
+    int stepSettleMs_ = 0;
 };
 
 } // namespace qtshell

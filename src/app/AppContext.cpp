@@ -1,9 +1,20 @@
 #include "app/AppContext.h"
 
+#include "carriers/UICarrierList.h"
+#include "carriers/UIRegistration_Help.h"
 #include "platform/Log.h"
 #include "storage/DBClass.h"
 
 namespace app {
+
+AppContext::AppContext(platform::Platform& p, Config c) : platform(p), config(std::move(c)) {
+    screens["UIRegistration_Help"] = [](AppContext& app) {
+        return std::make_shared<carriers::UIRegistration_Help>(app.carrierContext());
+    };
+    screens["UICarrierList"] = [](AppContext& app) {
+        return std::make_shared<carriers::UICarrierList>(app.carrierContext());
+    };
+}
 
 std::shared_ptr<ui::Screen> AppContext::makeScreen(const std::string& name) {
     auto it = screens.find(name);
@@ -31,6 +42,10 @@ std::string AppContext::databaseFile() const {
 
 remote::ServiceEndpoints AppContext::serviceEndpoints() const {
     return {config.soapNamespace, config.carrierServiceURL, config.airportServiceURL};
+}
+
+carriers::CarrierContext AppContext::carrierContext() const {
+    return {platform, serviceEndpoints(), databaseFile(), screenWidth, screenHeight};
 }
 
 } // namespace app

@@ -3,6 +3,7 @@
 // screens, and the hooks that later subsystems fill in.
 
 #include "app/Config.h"
+#include "carriers/CarrierContext.h"
 #include "platform/Platform.h"
 #include "remote/CacheDBCommands.h"
 #include "ui/Screen.h"
@@ -21,7 +22,8 @@ struct AppContext;
 using ScreenFactory = std::function<std::shared_ptr<ui::Screen>(AppContext&)>;
 
 struct AppContext {
-    AppContext(platform::Platform& p, Config c) : platform(p), config(std::move(c)) {}
+    /// Registers the screens every build has.
+    AppContext(platform::Platform& p, Config c);
     /// Lets the display sleep again if the app still held it awake.
     ~AppContext();
     AppContext(const AppContext&) = delete;
@@ -55,6 +57,8 @@ struct AppContext {
     remote::ServiceEndpoints serviceEndpoints() const;
     /// A catalogue for one remote call or one piece of work.
     remote::CacheDBCommands commands() { return {platform.http, serviceEndpoints()}; }
+    /// What the carrier screens need of the app.
+    carriers::CarrierContext carrierContext() const;
 
 private:
     bool idleTimerDisabled_ = false;

@@ -36,6 +36,23 @@ public:
     void applicationDidEnterBackground();
     void applicationWillEnterForeground() {}
 
+    /// The app's window went to the background (minimised, hidden, the screen locked):
+    /// applicationDidEnterBackground, once until the window comes back.
+    void enterBackground();
+    /// The window came back: applicationWillEnterForeground, then the main screen comes on
+    /// display again when it is the front screen.
+    void enterForeground();
+    bool inBackground() const { return inBackground_; }
+
+    /// A scheduled local notification fires. In front the app does not present it (the
+    /// notification centre's willPresent call only logs it); returns whether the platform
+    /// should present it.
+    [[nodiscard]] bool notificationFired(const platform::LocalNotification& n);
+    /// The user opened a presented notification.
+    void notificationOpened(const platform::LocalNotification& n);
+    /// A user-info dictionary written as the platform describes one: "{\n    key = value;\n}".
+    static std::string describeUserInfo(const std::map<std::string, std::string>& userInfo);
+
     // ---- notifications
     void registerForRemoteNotifications();
     /// Main screen: settings for badge, sound and alert, then push registration.
@@ -60,6 +77,7 @@ private:
     void platformRegisterForRemote();
 
     AppContext& context_;
+    bool inBackground_ = false;
 };
 
 } // namespace app

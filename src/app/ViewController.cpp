@@ -2,6 +2,7 @@
 
 #include "app/AppDelegate.h"
 #include "app/CardText.h"
+#include "carriers/CarrierTexts.h"
 #include "platform/Files.h"
 #include "platform/Log.h"
 
@@ -82,6 +83,13 @@ ViewController::ViewController(AppContext& context, AppDelegate& delegate)
              &lbl_Arrival_Name, &v_Departure_Flight, &v_Arrival_Flight});
     contain(View_Help, {&btn_Help_Check, &btn_Help_Close});
     View_Help.setCoversScreen(true);
+
+    btn_Alarm.setImage(carriers::kAlarmOffPicture);
+    carrierAlarm_ = std::make_shared<carriers::CarrierAlarm>(
+        context_.carrierContext(), *this, btn_Alarm,
+        carriers::CarrierAlarm::Hooks{
+            [this] { return delegate_.isState; }, [this](bool on) { delegate_.isState = on; },
+            [this](const std::string& message) { delegate_.scheduleLocalAlert(message); }});
 }
 
 ViewController::~ViewController() {
@@ -121,7 +129,7 @@ void ViewController::viewDidLoad() {
         const char sep = c.hotelURL.find('?') == std::string::npos ? '?' : '&';
         context_.platform.browser.openUrl(c.hotelURL + sep + "a_aid=" + c.hotelAffiliateId);
     };
-    btn_Alarm.onTap = [this] { presentNamed("UICarrierSearch"); };
+    btn_Alarm.onTap = [this] { btn_Alarm_Clicked(); };
     btn_Help_Check.onTap = [this] {
         environment_.setEnvironList();
         View_Help.setHidden(true);
@@ -148,6 +156,15 @@ void ViewController::viewDidLoad() {
                 context_.referenceCheck();
         }));
     }));
+}
+
+void ViewController::btn_Alarm_Clicked() {
+    carrierAlarm_->btn_Alarm_Clicked();
+}
+
+void ViewController::returnedToForeground() {
+    viewWillAppear(false);
+    viewDidAppear(false);
 }
 
 void ViewController::viewWillAppear(bool) {

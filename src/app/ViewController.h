@@ -4,6 +4,7 @@
 
 #include "app/AppContext.h"
 #include "app/Environment.h"
+#include "carriers/CarrierAlarm.h"
 #include "flights/TrackedFlight.h"
 #include "platform/MainLoop.h"
 #include "storage/DBClass.h"
@@ -58,6 +59,14 @@ public:
     void imagePickerDidFinish(const std::vector<unsigned char>& picture);
     void imagePickerDidCancel();
 
+    /// The alarm button: starts a carrier search, or offers to stop the running one.
+    void btn_Alarm_Clicked();
+    /// The carrier search this screen runs (the scanner's delegate).
+    carriers::CarrierAlarm& carrierAlarm() { return *carrierAlarm_; }
+    /// The app came back from the background with this screen in front: it comes on
+    /// display again.
+    void returnedToForeground();
+
     bool timerRunning() const { return timer_.has_value(); }
     AppContext& context() { return context_; }
     storage::DBClass& dbClass() { return *dbClass_; }
@@ -81,6 +90,7 @@ private:
     Environment environment_;
     std::unique_ptr<storage::DBClass> dbClass_;
     std::optional<platform::TimerId> timer_;
+    std::shared_ptr<carriers::CarrierAlarm> carrierAlarm_;
 };
 
 /// The camera picker: shows the viewfinder; "촬영" takes the picture, "취소" cancels.

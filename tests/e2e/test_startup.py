@@ -108,7 +108,10 @@ class StartUp(unittest.TestCase):
         with Driver("--virtual-time", TIME) as d:
             d.wait_for("ready")
             for cmd, fields in [("tap", {"outlet": "no_such_outlet"}),
-                                ("beacon", {"uuid": "x", "major": 1, "minor": 2}),
+                                ("beacon", {"uuid": "not-a-uuid", "major": 1, "minor": 2}),
+                                ("beacon", {"uuid": "D5FC0C59-E3AF-4493-B85A-4CEA5A1EDB9B",
+                                            "major": 70000, "minor": 2}),
+                                ("bluetooth", {}),
                                 ("menu", {"index": 0}),
                                 ("advance", {}),
                                 ("frobnicate", {})]:
