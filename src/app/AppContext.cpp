@@ -1,9 +1,14 @@
 #include "app/AppContext.h"
 
+#include "app/ViewController.h"
 #include "platform/Log.h"
 #include "storage/DBClass.h"
 
 namespace app {
+
+AppContext::AppContext(platform::Platform& p, Config c)
+    : platform(p), config(std::move(c)),
+      refreshFlight([](ViewController& screen) { screen.getRenewData(); }) {}
 
 std::shared_ptr<ui::Screen> AppContext::makeScreen(const std::string& name) {
     auto it = screens.find(name);

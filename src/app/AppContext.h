@@ -21,7 +21,7 @@ struct AppContext;
 using ScreenFactory = std::function<std::shared_ptr<ui::Screen>(AppContext&)>;
 
 struct AppContext {
-    AppContext(platform::Platform& p, Config c) : platform(p), config(std::move(c)) {}
+    AppContext(platform::Platform& p, Config c);
 
     platform::Platform& platform;
     Config config;
@@ -32,7 +32,8 @@ struct AppContext {
     /// Makes a registered screen, or nothing (with a log line) when none is registered.
     std::shared_ptr<ui::Screen> makeScreen(const std::string& name);
 
-    /// Refresh of the shown flight after the card was drawn (flight tracking).
+    /// Refresh of the shown flight after the card was drawn: the main screen's getRenewData
+    /// unless replaced.
     std::function<void(ViewController&)> refreshFlight;
     /// Modification check of the nation and city tables, run after start-up.
     std::function<void()> referenceCheck;

@@ -16,9 +16,21 @@ void ensureGlobalInit() {
     static CurlGlobal global;
 }
 
+struct BodySink {
+    std::string& body;
+    std::size_t limit;
+    bool overflowed = false;
+};
+
 std::size_t appendBody(char* data, std::size_t size, std::size_t count, void* user) {
-    static_cast<std::string*>(user)->append(data, size * count);
-    return size * count;
+    auto* sink = static_cast<BodySink*>(user);
+    const std::size_t n = size * count;
+    if (n > sink->limit - sink->body.size()) {
+        sink->overflowed = true;
+        return 0; // libcurl ends the transfer with a write error
+    }
+    sink->body.append(data, n);
+    return n;
 }
 
 std::optional<HttpResponse> perform(const std::string& url, const HttpHeaders* headers,
@@ -43,7 +55,8 @@ std::optional<HttpResponse> perform(const std::string& url, const HttpHeaders* h
                      static_cast<long>(options.connectTimeout.count()));
     curl_easy_setopt(h, CURLOPT_TIMEOUT_MS, static_cast<long>(options.totalTimeout.count()));
     curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, appendBody);
-    curl_easy_setopt(h, CURLOPT_WRITEDATA, &response.body);
+    BodySink sink{response.body, options.maxBodyBytes};
+    curl_easy_setopt(h, CURLOPT_WRITEDATA, &sink);
     curl_easy_setopt(h, CURLOPT_FOLLOWLOCATION, 1L);
     curl_easy_setopt(h, CURLOPT_MAXREDIRS, 5L);
     curl_easy_setopt(h, CURLOPT_PROTOCOLS_STR, "http,https");
@@ -57,8 +70,10 @@ std::optional<HttpResponse> perform(const std::string& url, const HttpHeaders* h
     CURLcode rc = curl_easy_perform(h);
     curl_slist_free_all(list);
     if (rc != CURLE_OK) {
-        logLine(std::string("HTTP ") + (postBody ? "POST " : "GET ") + url +
-                " failed: " + curl_easy_strerror(rc));
+        logLine(std::string("HTTP ") + (postBody ? "POST " : "GET ") + url + " failed: " +
+                (sink.overflowed
+                     ? "answer larger than " + std::to_string(options.maxBodyBytes) + " bytes"
+                     : std::string(curl_easy_strerror(rc))));
         return std::nullopt;
     }
     curl_easy_getinfo(h, CURLINFO_RESPONSE_CODE, &response.status);

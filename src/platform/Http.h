@@ -2,6 +2,7 @@
 // HTTP: a blocking POST (the SOAP services) and a GET answered on the main loop (feeds).
 
 #include <chrono>
+#include <cstddef>
 #include <functional>
 #include <optional>
 #include <string>
@@ -13,6 +14,8 @@ namespace platform {
 struct HttpOptions {
     std::chrono::milliseconds connectTimeout{10'000};
     std::chrono::milliseconds totalTimeout{30'000};
+    /// An answer body larger than this ends the exchange as a transport failure.
+    std::size_t maxBodyBytes = 16u << 20;
 };
 
 struct HttpResponse {
@@ -26,7 +29,8 @@ class Http {
 public:
     virtual ~Http() = default;
     /// Sends a POST and blocks until the exchange ends. Any HTTP status returns the body;
-    /// a transport failure (no connection, time-out, bad URL) returns nothing.
+    /// a transport failure (no connection, time-out, bad URL, a body over the size limit)
+    /// returns nothing.
     virtual std::optional<HttpResponse> post(const std::string& url, const HttpHeaders& headers,
                                              const std::string& body) = 0;
     /// Starts a GET on a worker thread; `done` runs later on the main loop, with nothing
