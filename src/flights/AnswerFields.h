@@ -1,6 +1,7 @@
 #pragma once
 // Pieces the answer handlers share: reading pairs by name and comparing one field.
 
+#include "flights/FlightStatements.h"
 #include "flights/FlightText.h"
 #include "flights/TrackedFlight.h"
 #include "remote/XMLData.h"
@@ -30,6 +31,21 @@ std::vector<remote::XMLData> answerPairs(std::string_view text);
 std::string compareField(ChangeMessage& message, ChangedField field,
                          const std::optional<std::string>& answer, const std::string& tracked,
                          bool emptyCounts);
+
+/// The five compared fields of a pair answer ("gatenumber", "carousel", "exitnumber",
+/// "remark" with "출발" read as "운항중", "chkinrange"), after compareField.
+struct ComparedFields {
+    std::string gate, carousel, exit, remark, checkIn;
+};
+ComparedFields comparePairFields(ChangeMessage& message, const std::vector<remote::XMLData>& pairs,
+                                 const TrackedFlight& tracked, bool emptyCounts);
+
+/// The live fields when an answer speaks for one side of the flight: that side's scheduled
+/// and estimated dates become @p today and its times the given ones; the other side's four
+/// values stay as tracked; the scheduled departure date is @p today either way.
+LiveFields sideUpdate(const TrackedFlight& tracked, bool departureSide, std::string_view today,
+                      std::string scheduledTime, std::string estimatedTime,
+                      ComparedFields compared);
 
 /// The first four characters of a time (all of it when shorter).
 inline std::string_view firstFour(std::string_view time) {

@@ -56,32 +56,11 @@ std::optional<FlightUpdate> domesticRowUpdate(const remote::DataRow& row, const 
     if (!m.changed())
         return std::nullopt;
 
-    FlightUpdate u{m.text(), {}, t.key()};
-    auto& f = u.fields;
-    f.scheduleDate_Departure = std::string(today);
-    f.gatenumber = newGate;
-    f.carousel = v(t.Carousel_List);
-    f.exitnumber = newExit;
-    f.remark = newRemark;
-    f.chkinrange = v(t.ChkInRange_List);
-    if (departureRow) {
-        f.scheduleTime_Departure = scheduled;
-        f.estimatedDate_Departure = std::string(today);
-        f.estimatedTime_Departure = estimated;
-        f.scheduleDate_Arrival = v(t.ScheduleDate_Arrival_List);
-        f.scheduleTime_Arrival = v(t.ScheduleTime_Arrival_List);
-        f.estimatedDate_Arrival = v(t.EstimatedDate_Arrival_List);
-        f.estimatedTime_Arrival = v(t.EstimatedTime_Arrival_List);
-    } else {
-        f.scheduleTime_Departure = v(t.ScheduleTime_Departure_List);
-        f.estimatedDate_Departure = v(t.EstimatedDate_Departure_List);
-        f.estimatedTime_Departure = v(t.EstimatedTime_Departure_List);
-        f.scheduleDate_Arrival = std::string(today);
-        f.scheduleTime_Arrival = scheduled;
-        f.estimatedDate_Arrival = std::string(today);
-        f.estimatedTime_Arrival = estimated;
-    }
-    return u;
+    return FlightUpdate{
+        m.text(),
+        detail::sideUpdate(t, departureRow, today, scheduled, estimated,
+                           {newGate, v(t.Carousel_List), newExit, newRemark, v(t.ChkInRange_List)}),
+        t.key()};
 }
 
 } // namespace flights

@@ -34,19 +34,7 @@ std::optional<FlightUpdate> internationalUpdate(const AnswerText& text, const Tr
         if (*estimated != detail::firstFour(trackedEstimate))
             m.appendTime(*estimated);
     }
-    auto remark = first("remark");
-    if (remark)
-        remark = collectedRemark(*remark);
-    const auto gate = detail::compareField(m, ChangedField::Gate, first("gatenumber"),
-                                           v(t.GateNumber_List), false);
-    const auto carousel = detail::compareField(m, ChangedField::Carousel, first("carousel"),
-                                               v(t.Carousel_List), false);
-    const auto exit = detail::compareField(m, ChangedField::Exit, first("exitnumber"),
-                                           v(t.ExitNumber_List), false);
-    const auto status =
-        detail::compareField(m, ChangedField::Status, remark, v(t.Remark_List), false);
-    const auto checkIn = detail::compareField(m, ChangedField::CheckIn, first("chkinrange"),
-                                              v(t.ChkInRange_List), false);
+    auto compared = detail::comparePairFields(m, pairs, t, false);
     if (!m.changed())
         return std::nullopt;
 
@@ -59,32 +47,10 @@ std::optional<FlightUpdate> internationalUpdate(const AnswerText& text, const Tr
     const std::string newScheduled = scheduled && !scheduled->empty() ? *scheduled : keptScheduled;
     const std::string newEstimate = estimated ? *estimated : keptEstimate;
 
-    FlightUpdate u{m.text(), {}, t.key()};
-    auto& f = u.fields;
-    f.scheduleDate_Departure = std::string(today);
-    f.gatenumber = gate;
-    f.carousel = carousel;
-    f.exitnumber = exit;
-    f.remark = status;
-    f.chkinrange = checkIn;
-    if (leavesHere) {
-        f.scheduleTime_Departure = newScheduled;
-        f.estimatedDate_Departure = std::string(today);
-        f.estimatedTime_Departure = newEstimate;
-        f.scheduleDate_Arrival = v(t.ScheduleDate_Arrival_List);
-        f.scheduleTime_Arrival = v(t.ScheduleTime_Arrival_List);
-        f.estimatedDate_Arrival = v(t.EstimatedDate_Arrival_List);
-        f.estimatedTime_Arrival = v(t.EstimatedTime_Arrival_List);
-    } else {
-        f.scheduleTime_Departure = v(t.ScheduleTime_Departure_List);
-        f.estimatedDate_Departure = v(t.EstimatedDate_Departure_List);
-        f.estimatedTime_Departure = v(t.EstimatedTime_Departure_List);
-        f.scheduleDate_Arrival = std::string(today);
-        f.scheduleTime_Arrival = newScheduled;
-        f.estimatedDate_Arrival = std::string(today);
-        f.estimatedTime_Arrival = newEstimate;
-    }
-    return u;
+    return FlightUpdate{
+        m.text(),
+        detail::sideUpdate(t, leavesHere, today, newScheduled, newEstimate, std::move(compared)),
+        t.key()};
 }
 
 } // namespace flights

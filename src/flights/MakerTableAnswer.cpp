@@ -35,19 +35,7 @@ std::optional<FlightUpdate> makerTableUpdate(const AnswerText& text, const Track
     } else if (!first("estimatedDate_Departure").value_or("").empty()) {
         m.appendTime(estimatedTime);
     }
-    auto remark = first("remark");
-    if (remark)
-        remark = collectedRemark(*remark);
-    const auto gate = detail::compareField(m, ChangedField::Gate, first("gatenumber"),
-                                           v(t.GateNumber_List), true);
-    const auto carousel = detail::compareField(m, ChangedField::Carousel, first("carousel"),
-                                               v(t.Carousel_List), true);
-    const auto exit = detail::compareField(m, ChangedField::Exit, first("exitnumber"),
-                                           v(t.ExitNumber_List), true);
-    const auto status =
-        detail::compareField(m, ChangedField::Status, remark, v(t.Remark_List), true);
-    const auto checkIn = detail::compareField(m, ChangedField::CheckIn, first("chkinrange"),
-                                              v(t.ChkInRange_List), true);
+    auto c = detail::comparePairFields(m, pairs, t, true);
     if (!m.changed())
         return std::nullopt;
 
@@ -55,8 +43,8 @@ std::optional<FlightUpdate> makerTableUpdate(const AnswerText& text, const Track
                         {valueOr("scheduleDate_Departure", t.ScheduleDate_Departure_List),
                          valueOr("scheduleTime_Departure", t.ScheduleTime_Departure_List),
                          valueOr("estimatedDate_Departure", t.EstimatedDate_Departure_List),
-                         valueOr("estimatedTime_Departure", t.EstimatedTime_Departure_List), gate,
-                         carousel, exit, status, checkIn,
+                         valueOr("estimatedTime_Departure", t.EstimatedTime_Departure_List), c.gate,
+                         c.carousel, c.exit, c.remark, c.checkIn,
                          valueOr("scheduleDate_Arrival", t.ScheduleDate_Arrival_List),
                          valueOr("scheduleTime_Arrival", t.ScheduleTime_Arrival_List),
                          valueOr("estimatedDate_Arrival", t.EstimatedDate_Arrival_List),
