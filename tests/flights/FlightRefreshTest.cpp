@@ -189,34 +189,6 @@ TEST_F(Refresh, AFlightOfAnotherDayIsAskedOfTheMakersTable) {
     EXPECT_EQ(stored("KE701").sRemark(), "결항");
 }
 
-TEST_F(Refresh, AFinishedFlightLeavesTheCardAfterItsWrite) {
-    // In flight on time: the departures feed is asked, and the classification sends the
-    // domestic requests too, which know nothing of it.
-    server.answer(
-        FeedServer::kInternationalDepartures,
-        replaced(fixture("international_departures.xml"), "<remark>탑승준비<", "<remark>출발<"));
-    server.answer("City_View03",
-                  "<NewDataSet><Table1><cityFlag>1</cityFlag></Table1></NewDataSet>");
-    server.answer(FeedServer::kDomestic, "<response><body><items/></body></response>");
-    auto f = incheonNarita();
-    f[19] = "운항중";
-    storeFlight(f);
-    launch();
-    EXPECT_TRUE(alerts().empty());
-    EXPECT_EQ(server.targets().size(), 3u);
-
-    server.answer(
-        FeedServer::kInternationalDepartures,
-        replaced(fixture("international_departures.xml"), "<remark>탑승준비<", "<remark>도착<"));
-    tick();
-    loop->advance(500ms);
-    EXPECT_EQ(alerts(),
-              (Alerts{{"정보변경", "12월 07일 10시 30분  KE701 나리타행\n\n운항상태: 도착\n"}}));
-    EXPECT_EQ(stored("KE701").sRemark(), "도착");
-    EXPECT_FALSE(main().v_NoAirSchedule.hidden());
-    EXPECT_TRUE(main().v_BeAirSchedule.hidden());
-}
-
 TEST_F(Refresh, ASlowFeedIsNotAskedAgainUntilItsRequestEnds) {
     http = std::make_unique<platform::CurlHttp>(*loop, platform::HttpOptions{500ms, 800ms});
     server.answer(FeedServer::kInternationalDepartures, fixture("international_departures.xml"));
