@@ -57,8 +57,8 @@ inline void check(const flights::FlightUpdate& u, const flights::TrackedFlight& 
     for (const std::string* s :
          {&f.scheduleDate_Departure, &f.scheduleTime_Departure, &f.estimatedDate_Departure,
           &f.estimatedTime_Departure, &f.gatenumber, &f.carousel, &f.exitnumber, &f.remark,
-          &f.chkinrange, &f.scheduleDate_Arrival, &f.scheduleTime_Arrival,
-          &f.estimatedDate_Arrival, &f.estimatedTime_Arrival})
+          &f.chkinrange, &f.scheduleDate_Arrival, &f.scheduleTime_Arrival, &f.estimatedDate_Arrival,
+          &f.estimatedTime_Arrival})
         if (!flights::isValidUtf8(*s))
             std::abort();
 }
