@@ -183,6 +183,13 @@ const Facility* DemoData::facility(std::string_view code) const {
     return it == facilities.end() ? nullptr : &it->second;
 }
 
+std::string upperCase(std::string text) {
+    for (char& c : text)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    return text;
+}
+
 std::string cityFlag(bool domestic) {
     return domestic ? "1" : "4";
 }

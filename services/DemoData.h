@@ -83,6 +83,9 @@ struct DemoData {
     const Facility* facility(std::string_view code) const;
 };
 
+/// Codes and flight numbers compare in upper case (ASCII only; other bytes are kept).
+std::string upperCase(std::string text);
+
 /// The classification carried as `cityFlag`. For one city: "1" for a Korean airport, "4" for
 /// one abroad. For a route from `from` to `to`: "1" domestic, "2" from Korea abroad, "3" from
 /// abroad into Korea, "4" between two airports abroad.

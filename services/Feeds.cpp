@@ -34,13 +34,6 @@ std::string param(const Query& query, const std::string& key) {
     return it == query.end() ? std::string() : it->second;
 }
 
-std::string upper(std::string text) {
-    for (char& c : text)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return text;
-}
-
 /// A time bound "HHmm" from 0000 to 2400 in minutes; `fallback` when the key is absent or
 /// empty; nothing when it is malformed.
 std::optional<int> timeBound(const Query& query, const std::string& key, int fallback) {
@@ -164,8 +157,8 @@ FeedAnswer internationalFlights(Side side, const Query& query, const FeedSource&
     std::optional<int> to = timeBound(query, "to_time", 24 * 60);
     if (!from || !to || *from > *to)
         return airportError(kBadParameter);
-    std::string other = upper(param(query, "airport"));
-    std::string flightId = upper(param(query, "flight_id"));
+    std::string other = upperCase(param(query, "airport"));
+    std::string flightId = upperCase(param(query, "flight_id"));
     bool departures = side == Side::Departure;
 
     std::string today = localMoment(source.now).date.text();
@@ -205,7 +198,7 @@ FeedAnswer internationalFlights(Side side, const Query& query, const FeedSource&
 FeedAnswer domesticFlights(const Query& query, const FeedSource& source) {
     if (!keyAccepted(query))
         return airportError(kUnknownKey);
-    std::string code = upper(param(query, "schAirCode"));
+    std::string code = upperCase(param(query, "schAirCode"));
     if (code.empty())
         return airportError(kMissingParameter);
     std::optional<int> from = timeBound(query, "schStTime", 0);
@@ -271,7 +264,7 @@ FeedAnswer domesticFlights(const Query& query, const FeedSource& source) {
 FeedAnswer timetable(const Query& query, const FeedSource& source) {
     if (param(query, "api_key") != kDemoTimetableKey)
         return jsonError(401, "invalid_api_key", "The api_key is missing or not valid.");
-    std::string code = upper(param(query, "iata_code"));
+    std::string code = upperCase(param(query, "iata_code"));
     std::string type = param(query, "type");
     if (code.empty())
         return jsonError(400, "missing_parameter", "iata_code is required.");

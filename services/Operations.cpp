@@ -66,14 +66,6 @@ std::string trimmed(std::string text) {
     return text.substr(start);
 }
 
-/// Codes and flight numbers compare in upper case (ASCII only; other bytes are kept).
-std::string upper(std::string text) {
-    for (char& c : text)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return text;
-}
-
 /// A positive decimal number of at most six digits.
 std::optional<int> pageNumber(const std::string& text) {
     if (text.empty() || text.size() > 6 ||
@@ -107,9 +99,9 @@ bool flightQuery(const Parameters& p, Date today, FlightQuery& query) {
     } else {
         return false;
     }
-    query.departure = upper(trimmed(param(p, "airportcode_departure")));
-    query.arrival = upper(trimmed(param(p, "airportcode_arrival")));
-    query.flightId = upper(trimmed(param(p, "filghtid")));
+    query.departure = upperCase(trimmed(param(p, "airportcode_departure")));
+    query.arrival = upperCase(trimmed(param(p, "airportcode_arrival")));
+    query.flightId = upperCase(trimmed(param(p, "filghtid")));
     query.flag = trimmed(param(p, "flag"));
     return true;
 }
@@ -208,9 +200,9 @@ std::string Operations::flightLog(const Parameters& p) {
     // The log names a flight by its route and scheduled departure; "1" means that tracking
     // started.
     if (trimmed(log["sLogStatus"]) == "1" && Date::parse(log["scheduleDate"])) {
-        std::string to = upper(trimmed(log["airportcode_arrival"]));
+        std::string to = upperCase(trimmed(log["airportcode_arrival"]));
         for (const Flight& f :
-             store_.board(upper(trimmed(log["airportcode_departure"])), Side::Departure,
+             store_.board(upperCase(trimmed(log["airportcode_departure"])), Side::Departure,
                           log["scheduleDate"], log["scheduleDate"]))
             if (f.columns[AirportCodeArrival] == to &&
                 f.columns[ScheduleTimeDeparture] == trimmed(log["scheduleTime"]))
@@ -220,8 +212,8 @@ std::string Operations::flightLog(const Parameters& p) {
 }
 
 std::string Operations::cityView(const Parameters& p) {
-    std::string first = upper(trimmed(param(p, "cityCode1")));
-    std::string second = upper(trimmed(param(p, "cityCode2")));
+    std::string first = upperCase(trimmed(param(p, "cityCode1")));
+    std::string second = upperCase(trimmed(param(p, "cityCode2")));
     if (first.empty() && second.empty())
         return std::string(kAnswerError);
     std::optional<City> from = store_.city(first);
@@ -245,7 +237,7 @@ std::string Operations::cityList(const Parameters&) {
 }
 
 std::string Operations::nationList(const Parameters& p) {
-    std::string code = upper(trimmed(param(p, "cityCode")));
+    std::string code = upperCase(trimmed(param(p, "cityCode")));
     if (code.empty())
         return dataSetDocument(store_.nations(""));
     std::optional<City> c = store_.city(code);

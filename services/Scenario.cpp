@@ -117,7 +117,8 @@ Scenario::Plan Scenario::plan(const FlightSchedule& flight,
     Plan p;
     if (kind_ != ScenarioKind::Demo)
         return p;
-    Disruptions day = disruptions(*Date::parse(flight.scheduleDate));
+    std::optional<Date> dated = Date::parse(flight.scheduleDate);
+    Disruptions day = dated ? disruptions(*dated) : Disruptions{};
     if (flight.flightId == day.cancelled) {
         p.cancelledAt = flight.departure - kCancellationNotice;
         return p;

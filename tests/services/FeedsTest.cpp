@@ -81,25 +81,6 @@ TEST_F(Feeds, AnswersMatchTheirGoldenFiles) {
     }
 }
 
-TEST_F(Feeds, InternationalAnswersReadAsTheAppReadsThem) {
-    remote::XmlDataSetParser1 parser;
-    parser.parse(get(international(kArrivals, "nrt", "ke704")).body);
-    const auto& pairs = parser.mXMLDataList();
-    EXPECT_EQ(remote::valuesOf(pairs, {"resultCode"}), std::vector<std::string>{"00"});
-    EXPECT_EQ(remote::valuesOf(pairs, {"airline"}), std::vector<std::string>{"대한항공"});
-    EXPECT_EQ(remote::valuesOf(pairs, {"flightId"}), std::vector<std::string>{"KE704"});
-    EXPECT_EQ(remote::valuesOf(pairs, {"scheduleDateTime"}), std::vector<std::string>{"1500"});
-    // Arrivals carry no check-in counters, departures no carousel or exit: the app keeps
-    // what it has for elements an answer lacks.
-    EXPECT_TRUE(remote::valuesOf(pairs, {"chkinrange"}).empty());
-    EXPECT_EQ(remote::valuesOf(pairs, {"exitnumber"}).size(), 1u);
-
-    remote::XmlDataSetParser1 departures;
-    departures.parse(get(international(kDepartures, "", "KE703")).body);
-    EXPECT_TRUE(remote::valuesOf(departures.mXMLDataList(), {"carousel"}).empty());
-    EXPECT_EQ(remote::valuesOf(departures.mXMLDataList(), {"chkinrange"}).size(), 1u);
-}
-
 TEST_F(Feeds, InternationalQueryKeysFilterTheDay) {
     auto flights = [&](const std::string& target) {
         remote::XmlDataSetParser1 parser;

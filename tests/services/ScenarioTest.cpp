@@ -222,7 +222,8 @@ TEST(HomeClock, KoreanAirportsKeepTheReadersLocalTime) {
     EXPECT_EQ(localMoment(homeMinute(london)).date.text(), "20261206");
     EXPECT_EQ(localMoment(homeMinute(london)).clock(), "1530");
     // Los Angeles keeps 17 hours behind the Korean airports.
-    const Airport& lax = *DemoData::load().airport("LAX");
+    DemoData data = DemoData::load();
+    const Airport& lax = *data.airport("LAX");
     EXPECT_EQ(localAt(lax, homeMinute(seoul)).date.text(), "20261206");
     EXPECT_EQ(localAt(lax, homeMinute(seoul)).clock(), "0730");
 }
