@@ -7,8 +7,9 @@
 namespace services {
 namespace {
 
-// Raised whenever the layout below changes; an older file is rebuilt from scratch.
-constexpr int kSchemaVersion = 1;
+// Raised whenever the layout or the meaning of the rows below changes; an older file is
+// rebuilt from scratch.
+constexpr int kSchemaVersion = 2;
 
 // Timetable window around today, in days.
 constexpr int kDaysBefore = 3;
@@ -25,10 +26,6 @@ std::string flightColumnList() {
         list += name;
     }
     return list;
-}
-
-std::vector<std::string> flightColumnNames() {
-    return std::vector<std::string>(kFlightColumnNames.begin(), kFlightColumnNames.end());
 }
 
 const char* const kFlightFilter =
@@ -200,12 +197,36 @@ std::vector<std::string> DataStore::beaconUuids() {
     return uuids;
 }
 
-std::vector<DataRow> DataStore::flights(const FlightQuery& query) {
-    Statement s = db_.prepare("SELECT " + flightColumnList() + kFlightFilter +
+std::vector<Flight> DataStore::selectFlights(Statement& statement) {
+    std::vector<Flight> flights;
+    while (statement.step()) {
+        Flight& f = flights.emplace_back();
+        for (std::size_t i = 0; i < FlightColumnCount; ++i)
+            f.columns[i] = statement.text(static_cast<int>(i));
+        f.sortTime = statement.text(static_cast<int>(FlightColumnCount));
+    }
+    return flights;
+}
+
+std::vector<Flight> DataStore::flights(const FlightQuery& query) {
+    Statement s = db_.prepare("SELECT " + flightColumnList() + ", sortTime" + kFlightFilter +
                               " ORDER BY sortTime, flightId, seq LIMIT ?7 OFFSET ?8");
     bindFlightQuery(s, query);
     s.bind(7, static_cast<long long>(query.limit)).bind(8, static_cast<long long>(query.offset));
-    return select(s, flightColumnNames());
+    return selectFlights(s);
+}
+
+std::vector<Flight> DataStore::board(const std::string& airport, Side side,
+                                     const std::string& first, const std::string& last) {
+    const char* end = side == Side::Departure ? "Departure" : "Arrival";
+    std::string date = std::string("scheduleDate_") + end;
+    std::string time = std::string("scheduleTime_") + end;
+    std::string code = side == Side::Departure ? "airportcode_departure" : "airportcode_arrival";
+    Statement s = db_.prepare("SELECT " + flightColumnList() + ", sortTime FROM flight WHERE " +
+                              code + " = ?1 AND " + date + " BETWEEN ?2 AND ?3 ORDER BY " + date +
+                              ", " + time + ", flightId, seq");
+    s.bind(1, airport).bind(2, first).bind(3, last);
+    return selectFlights(s);
 }
 
 long DataStore::countFlights(const FlightQuery& query) {

@@ -6,6 +6,7 @@
 #include "services/Dates.h"
 #include "services/DemoData.h"
 #include "services/Sqlite.h"
+#include "services/Timetable.h"
 
 #include <map>
 #include <optional>
@@ -30,6 +31,9 @@ struct FlightQuery {
     int limit = -1;        ///< rows at most; negative for all
     int offset = 0;
 };
+
+/// One end of a flight.
+enum class Side { Departure, Arrival };
 
 struct City {
     std::string code, eng, kor, nationCode;
@@ -57,9 +61,13 @@ public:
     /// A value kept by `prepare` ("nationsModified", "citiesModified"); empty when unknown.
     std::string meta(const std::string& key);
 
-    /// Flight rows (the 22 flight columns) ordered by their time, then flight number.
-    std::vector<DataRow> flights(const FlightQuery& query);
+    /// Flights ordered by their time, then flight number.
+    std::vector<Flight> flights(const FlightQuery& query);
     long countFlights(const FlightQuery& query);
+    /// Flights leaving (or reaching) `airport` on a local date from `first` to `last`
+    /// ("yyyyMMdd"), ordered by that end's scheduled date and time, then flight number.
+    std::vector<Flight> board(const std::string& airport, Side side, const std::string& first,
+                              const std::string& last);
 
     /// Registers a carrier unit (a repeated registration replaces the earlier one).
     void registerUnit(const Record& unit);
@@ -75,6 +83,7 @@ private:
     void seedTimetable(const DemoData& data, Date today);
     void setMeta(const std::string& key, const std::string& value);
     std::vector<DataRow> select(Statement& statement, const std::vector<std::string>& names);
+    static std::vector<Flight> selectFlights(Statement& statement);
 
     Database db_;
 };

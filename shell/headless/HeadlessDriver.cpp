@@ -127,8 +127,7 @@ bool HeadlessDriver::start(const LaunchOptions& options) {
     log_.onLine = [this](const std::string& line) { emit({{"event", "log"}, {"text", line}}); };
     platform::setLog(&log_);
 
-    const std::string today = platform::formatLocal(*clock_, start, "yyyyMMdd");
-    if (auto error = launch_.start(options, today)) {
+    if (auto error = launch_.start(options, *clock_)) {
         std::cerr << "tamberlinove: " << *error << '\n';
         return false;
     }

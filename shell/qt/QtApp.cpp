@@ -87,7 +87,6 @@ bool QtApp::start() {
         platform::logLine("virtual time: the clock is held at " + *options_.virtualTime);
     } else {
         clock_ = std::make_unique<platform::SystemClock>();
-        start = clock_->now();
     }
     loop_ = std::make_unique<QtMainLoop>();
     location_.setState(platform::LocationAuthorization::parse(options_.location)
@@ -100,9 +99,8 @@ bool QtApp::start() {
 
     // The stand-in services start on another thread while the views are compiled here;
     // the core starts once both are done, as in the headless driver.
-    const std::string today = platform::formatLocal(*clock_, start, "yyyyMMdd");
     std::optional<std::string> error;
-    std::thread launching([&] { error = launch_.start(options_, today); });
+    std::thread launching([&] { error = launch_.start(options_, *clock_); });
     prepareViews();
     launching.join();
     if (error) {

@@ -1,5 +1,6 @@
 #include "app/AppContext.h"
 
+#include "app/ViewController.h"
 #include "carriers/UICarrierList.h"
 #include "carriers/UIRegistration_Help.h"
 #include "platform/Log.h"
@@ -7,7 +8,9 @@
 
 namespace app {
 
-AppContext::AppContext(platform::Platform& p, Config c) : platform(p), config(std::move(c)) {
+AppContext::AppContext(platform::Platform& p, Config c)
+    : platform(p), config(std::move(c)),
+      refreshFlight([](ViewController& screen) { screen.getRenewData(); }) {
     screens["UIRegistration_Help"] = [](AppContext& app) {
         return std::make_shared<carriers::UIRegistration_Help>(app.carrierContext());
     };

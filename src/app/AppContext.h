@@ -38,7 +38,8 @@ struct AppContext {
     /// Makes a registered screen, or nothing (with a log line) when none is registered.
     std::shared_ptr<ui::Screen> makeScreen(const std::string& name);
 
-    /// Refresh of the shown flight after the card was drawn (flight tracking).
+    /// Refresh of the shown flight after the card was drawn: the main screen's getRenewData
+    /// unless replaced.
     std::function<void(ViewController&)> refreshFlight;
     /// Modification check of the nation and city tables, run after start-up.
     std::function<void()> referenceCheck;

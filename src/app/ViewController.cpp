@@ -3,6 +3,7 @@
 #include "app/AppDelegate.h"
 #include "app/CardText.h"
 #include "carriers/CarrierTexts.h"
+#include "flights/FlightText.h"
 #include "platform/Files.h"
 #include "platform/Log.h"
 
@@ -90,6 +91,14 @@ ViewController::ViewController(AppContext& context, AppDelegate& delegate)
         carriers::CarrierAlarm::Hooks{
             [this] { return delegate_.isState; }, [this](bool on) { delegate_.isState = on; },
             [this](const std::string& message) { delegate_.scheduleLocalAlert(message); }});
+
+    const auto& c = context_.config;
+    refresh_ = std::make_unique<flights::FlightRefresh>(
+        *this, context_.platform,
+        flights::RefreshSetup{context_.serviceEndpoints(),
+                              {c.internationalAirportAPI, c.domesticAirportsAPI, c.timetableAPI,
+                               c.flightStatusServiceKey, c.timetableKey},
+                              context_.databaseFile()});
 }
 
 ViewController::~ViewController() {
@@ -247,7 +256,9 @@ void ViewController::showAirportview() {
 
     if (!v(t.ScheduleTime_Departure_List).empty())
         setStruck(lbl_Schedule_DepartureTime, cardTime(v(t.ScheduleTime_Departure_List)));
-    if (!v(t.EstimatedDate_Departure_List).empty())
+    // An estimate date without an estimate time (a feed stored an empty estimate) shows the
+    // schedule rather than a bare ":".
+    if (!v(t.EstimatedDate_Departure_List).empty() && !v(t.EstimatedTime_Departure_List).empty())
         lbl_Change_DepartureTime.setText(cardTime(v(t.EstimatedTime_Departure_List)));
     else if (!v(t.ScheduleTime_Departure_List).empty())
         lbl_Change_DepartureTime.setText(cardTime(v(t.ScheduleTime_Departure_List)));
@@ -277,6 +288,14 @@ void ViewController::showAirportview() {
     lbl_ExitNumber.setText(cardValue(v(t.ExitNumber_List)));
     lbl_CheckInRange.setText(cardValue(v(t.ChkInRange_List)));
     lbl_GateNumber.setText(cardValue(v(t.GateNumber_List)));
+}
+
+void ViewController::changeStatusPopup(const flights::StatusPopup& info) {
+    showAlert(ui::Alert::simple(info.InfoText, info.Message, std::string(flights::kChangeButton)));
+}
+
+void ViewController::showStatusUnknown() {
+    lbl_Status.setText(cardStatus(""));
 }
 
 void ViewController::clearAirportView() {

@@ -5,6 +5,7 @@
 #include "app/AppContext.h"
 #include "app/Environment.h"
 #include "carriers/CarrierAlarm.h"
+#include "flights/FlightRefresh.h"
 #include "flights/TrackedFlight.h"
 #include "platform/MainLoop.h"
 #include "storage/DBClass.h"
@@ -19,7 +20,9 @@ namespace app {
 
 class AppDelegate;
 
-class ViewController final : public ui::Screen, public widgets::floatMenuDelegate {
+class ViewController final : public ui::Screen,
+                             public widgets::floatMenuDelegate,
+                             public flights::RefreshHost {
 public:
     static constexpr const char* kLocationAlertTitle = "서비스 안내";
     static constexpr const char* kLocationAlertMessage =
@@ -46,12 +49,54 @@ public:
     flights::TrackedFlight tracked;
 
     // ---- operations of the screen
-    bool getAirportInfo();
+    bool getAirportInfo() override;
     void showAirportview();
     void clearAirportView();
     void AirportUI();
     void updateMethod() { AirportUI(); }
     void AirportChangeTimer();
+
+    // ---- refresh of the tracked flight (the work is flights::FlightRefresh's)
+    void getRenewData() { refresh_->getRenewData(); }
+    void getInchonDBData(const std::string& scheduleDate, const std::string& flightId,
+                         const std::string& io) {
+        refresh_->getInchonDBData(scheduleDate, flightId, io);
+    }
+    void receivedDBAirportData(const flights::AnswerText& text) {
+        refresh_->receivedDBAirportData(text);
+    }
+    void GetCityCode(const std::string& cityCode1, const std::string& cityCode2,
+                     const std::string& ioType) {
+        refresh_->GetCityCode(cityCode1, cityCode2, ioType);
+    }
+    void receivedCityCodeData(const flights::AnswerText& answer, const std::string& ioType) {
+        refresh_->receivedCityCodeData(answer, ioType);
+    }
+    bool SendURL(const std::string& baseURL, const std::string& parameters) {
+        return refresh_->SendURL(baseURL, parameters);
+    }
+    bool SendURL_Local(const std::string& baseURL, const std::string& parameters) {
+        return refresh_->SendURL_Local(baseURL, parameters);
+    }
+    bool SendURL_International(const std::string& baseURL, const std::string& parameters) {
+        return refresh_->SendURL_International(baseURL, parameters);
+    }
+    void receivedAirportData(const flights::AnswerText& text) {
+        refresh_->receivedAirportData(text);
+    }
+    void receivedLocalAirportData(const flights::AnswerText& text) {
+        refresh_->receivedLocalAirportData(text);
+    }
+    void getInternationalAirportDataParsing(const flights::AnswerText& text) {
+        refresh_->getInternationalAirportDataParsing(text);
+    }
+    void insertInfo(const flights::LiveFields& fields, const flights::FlightKey& key) {
+        refresh_->insertInfo(fields, key);
+    }
+    void changeStatusPopup(const flights::StatusPopup& info) override;
+    [[nodiscard]] const flights::TrackedFlight& trackedFlight() const override { return tracked; }
+    void showStatusUnknown() override;
+    [[nodiscard]] const flights::FlightRefresh& flightRefresh() const { return *refresh_; }
     void removeNotification();
     void registerNotification();
     void floatingViewShow();
@@ -91,6 +136,7 @@ private:
     std::unique_ptr<storage::DBClass> dbClass_;
     std::optional<platform::TimerId> timer_;
     std::shared_ptr<carriers::CarrierAlarm> carrierAlarm_;
+    std::unique_ptr<flights::FlightRefresh> refresh_;
 };
 
 /// The camera picker: shows the viewfinder; "촬영" takes the picture, "취소" cancels.

@@ -159,28 +159,10 @@ inline constexpr std::array<std::string_view, AirportInfo::kStoredCount> kFlight
 
 /// The elements of a flight row of the airport service in record order: the column names,
 /// except that the direction arrives as "flag".
-inline constexpr std::array<std::string_view, AirportInfo::kStoredCount> kServiceRowElements{
-    "airline",
-    "flightId",
-    "scheduleDate",
-    "scheduleDate_Departure",
-    "scheduleTime_Departure",
-    "estimatedDate_Departure",
-    "estimatedTime_Departure",
-    "scheduleDate_Arrival",
-    "scheduleTime_Arrival",
-    "estimatedDate_Arrival",
-    "estimatedTime_Arrival",
-    "airport",
-    "airport_departure",
-    "airport_arrival",
-    "airportcode_departure",
-    "airportcode_arrival",
-    "gatenumber",
-    "carousel",
-    "exitnumber",
-    "remark",
-    "chkinrange",
-    "flag"};
+inline constexpr std::array<std::string_view, AirportInfo::kStoredCount> kServiceRowElements = [] {
+    auto elements = kFlightColumns;
+    elements[AirportInfo::Io] = "flag";
+    return elements;
+}();
 
 } // namespace flights

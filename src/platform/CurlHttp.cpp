@@ -74,7 +74,9 @@ std::optional<HttpResponse> perform(const std::string& url, const HttpHeaders* h
     CURLcode rc = curl_easy_perform(h);
     curl_slist_free_all(list);
     if (rc != CURLE_OK) {
-        const std::string request = std::string("HTTP ") + (postBody ? "POST " : "GET ") + url;
+        // The query is left out: it carries the services' keys.
+        const std::string request =
+            std::string("HTTP ") + (postBody ? "POST " : "GET ") + url.substr(0, url.find('?'));
         if (body.overflow || rc == CURLE_FILESIZE_EXCEEDED)
             logLine(request + ": the answer is larger than " +
                     std::to_string(options.maxAnswerBytes) + " bytes and was dropped");

@@ -29,8 +29,9 @@ protected:
         delegate.reset(); // a relaunch tears the previous app down first
         context.reset();
         plat = makePlatform(resources);
-        context = std::make_unique<app::AppContext>(*plat, app::Config{});
-        context->refreshFlight = [this](app::ViewController&) { ++refreshes; };
+        context = std::make_unique<app::AppContext>(*plat, config);
+        if (!refreshForReal)
+            context->refreshFlight = [this](app::ViewController&) { ++refreshes; };
         context->referenceCheck = [this] { ++referenceChecks; };
         for (auto& [name, factory] : extraScreens)
             context->screens[name] = factory;
@@ -64,6 +65,10 @@ protected:
     std::unique_ptr<app::AppContext> context;
     std::unique_ptr<app::AppDelegate> delegate;
     std::map<std::string, app::ScreenFactory> extraScreens;
+    /// The config the app starts with.
+    app::Config config;
+    /// When set, the main screen's flight refresh runs; otherwise it is only counted.
+    bool refreshForReal = false;
     int refreshes = 0;
     int referenceChecks = 0;
 };

@@ -80,6 +80,14 @@ TEST_F(MainScreen, WithoutAnEstimateTheChangedTimeRepeatsTheSchedule) {
     EXPECT_EQ(main().lbl_Status.text(), "지연");
 }
 
+TEST_F(MainScreen, AnEstimateDateWithoutATimeStillShowsTheSchedule) {
+    auto f = flight("OZ102", "20261207", "2215", "20261208");
+    f[5] = "20261207"; // a feed stored its date with an empty estimate
+    storeFlight(f);
+    launch();
+    EXPECT_EQ(main().lbl_Change_DepartureTime.text(), "22:15");
+}
+
 TEST_F(MainScreen, EarlierDepartureOfTheSameDateWinsAndFinishedFlightsAreSkipped) {
     storeFlight(flight("KE001", "20261207", "0900", "20261207", "착륙"));
     storeFlight(flight("OZ222", "20261207", "1800", "20261207"));
