@@ -329,6 +329,9 @@ def main():
         os.makedirs(os.path.dirname(os.path.join(out, dst)), exist_ok=True)
         subprocess.run([args.renderer, os.path.join(out, src), os.path.join(out, dst),
                         str(w), str(h)], check=True)
+    # The nations' arrival cards.
+    subprocess.run([sys.executable, os.path.join(here, "make-cards.py"), "--renderer",
+                    args.renderer, "--out", out], check=True)
     return 0
 
 

@@ -1,5 +1,6 @@
 #include "HeadlessDriver.h"
 
+#include "Subsystems.h"
 #include "ui/Screen.h"
 #include "widgets/FloatingActionButton.h"
 
@@ -136,6 +137,7 @@ bool HeadlessDriver::start(const LaunchOptions& options) {
     vibration_.onVibrate = [this] { emit({{"event", "vibrate"}}); };
 
     context_ = std::make_unique<app::AppContext>(*platform_, config);
+    installSubsystems(*context_);
     context_->window.addObserver(this);
     delegate_ = std::make_unique<app::AppDelegate>(*context_);
     delegate_->didFinishLaunching(options.shortcut);

@@ -1,6 +1,7 @@
 #include "QtApp.h"
 
 #include "Backdrop.h"
+#include "Subsystems.h"
 #include "bridge/Assets.h"
 #include "bridge/ScreenItem.h"
 #include "bridge/WindowBridge.h"
@@ -133,6 +134,7 @@ void QtApp::startCore() {
                            *vibration_, *camera_, launch_.paths()});
 
     context_ = std::make_unique<app::AppContext>(*platform_, config);
+    shell::installSubsystems(*context_);
     // The bridge watches the window before the first screen loads, so it sees everything.
     bridge_ = std::make_unique<WindowBridge>(context_->window);
     delegate_ = std::make_unique<app::AppDelegate>(*context_);

@@ -395,7 +395,7 @@ void ViewController::Airport_Arrival_Taped() {
 // ---- camera picker ------------------------------------------------------------
 
 UIImagePickerController::UIImagePickerController(platform::Camera& camera,
-                                                 std::weak_ptr<ViewController> delegate)
+                                                 std::weak_ptr<ImagePickerDelegate> delegate)
     : ui::Screen("UIImagePickerController"), camera_(camera), delegate_(std::move(delegate)) {
     addOutlet("btn_Capture", btn_Capture);
     addOutlet("btn_Cancel", btn_Cancel);

@@ -140,15 +140,22 @@ std::optional<int> DBClass::readUserVersion() {
 
 bool DBClass::prepare(const std::string& sql) {
     QueryStatement_.reset();
-    if (!contactDB_ || sql.size() >= static_cast<std::size_t>(INT_MAX))
+    if (!contactDB_) {
+        lastResultCode_ = SQLITE_MISUSE;
         return false;
+    }
+    if (sql.size() >= static_cast<std::size_t>(INT_MAX)) {
+        lastResultCode_ = SQLITE_TOOBIG;
+        return false;
+    }
     sqlite3_stmt* raw = nullptr;
     // The length includes the terminating NUL, which spares SQLite a copy of the text.
     const int rc = sqlite3_prepare_v2(contactDB_.get(), sql.c_str(),
                                       static_cast<int>(sql.size() + 1), &raw, nullptr);
     QueryStatement_.reset(raw);
     // Text holding only blanks or comments prepares to no statement at all.
-    return rc == SQLITE_OK && QueryStatement_;
+    lastResultCode_ = rc != SQLITE_OK ? (rc & 0xff) : QueryStatement_ ? SQLITE_OK : SQLITE_MISUSE;
+    return lastResultCode_ == SQLITE_OK;
 }
 
 Rows DBClass::readRows(const std::string& sql, Keys keys) {
@@ -158,7 +165,8 @@ Rows DBClass::readRows(const std::string& sql, Keys keys) {
             return rows;
         sqlite3_stmt* statement = QueryStatement_.get();
         const auto layout = keyLayout(sqlite3_column_count(statement), keys == Keys::ExchangeNames);
-        while (sqlite3_step(statement) == SQLITE_ROW) {
+        int rc = SQLITE_ROW;
+        while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
             std::vector<std::string> values;
             values.reserve(layout.columns.size());
             for (const int column : layout.columns) {
@@ -171,6 +179,7 @@ Rows DBClass::readRows(const std::string& sql, Keys keys) {
             }
             rows.emplace_back(layout.keys, std::move(values));
         }
+        lastResultCode_ = rc == SQLITE_DONE ? SQLITE_OK : (rc & 0xff);
         // Ends the statement's read transaction while it waits to be replaced.
         sqlite3_reset(statement);
     } catch (const std::exception& e) {
@@ -195,6 +204,7 @@ std::string DBClass::InsertUpdateDeleteExcuteQuery(const std::string& sql) {
         const int rc = sqlite3_step(QueryStatement_.get());
         // A statement stopped at a row would otherwise keep the file locked until replaced.
         sqlite3_reset(QueryStatement_.get());
+        lastResultCode_ = rc == SQLITE_DONE || rc == SQLITE_ROW ? SQLITE_OK : (rc & 0xff);
         return std::string(rc == SQLITE_DONE ? kStatementDone : kStatementFailed);
     } catch (const std::exception& e) {
         logException(e);

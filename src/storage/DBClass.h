@@ -77,6 +77,11 @@ public:
     /// prepare or the step reported anything else (error, constraint violation, a row),
     /// "ERROR" after an exception.
     std::string InsertUpdateDeleteExcuteQuery(const std::string& sql);
+    /// SQLite's primary result code of the most recent statement of this instance: SQLITE_OK
+    /// after a completed statement or a read query, else the code of the failed preparation or
+    /// step (SQLITE_CONSTRAINT, SQLITE_FULL, SQLITE_IOERR, ...). SQLITE_MISUSE while no
+    /// connection is open. Lets a caller tell a bad row from a failing file.
+    int lastResultCode() const { return lastResultCode_; }
 
 private:
     struct CloseConnection {
@@ -95,6 +100,7 @@ private:
     std::optional<int> readUserVersion();
 
     std::string databaseFile_;
+    int lastResultCode_ = 0;
     // Declared before the statement so that the statement is finalized first.
     Connection contactDB_;
     Statement QueryStatement_;
