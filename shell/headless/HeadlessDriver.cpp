@@ -2,6 +2,7 @@
 
 #include "Subsystems.h"
 #include "ui/Screen.h"
+#include "widgets/CalendarView.h"
 #include "widgets/FloatingActionButton.h"
 
 #include <cerrno>
@@ -60,6 +61,22 @@ std::pair<ui::Outlet*, std::string> findOutlet(ui::Screen& s, const std::string&
 std::string str(const json& c, const char* key) {
     auto it = c.find(key);
     return it != c.end() && it->is_string() ? it->get<std::string>() : std::string();
+}
+
+/// A tap on the day `date` ("yyyyMMdd") of a calendar.
+std::optional<std::string> selectDate(ui::Outlet& outlet, const std::string& name,
+                                      const std::string& date) {
+    auto* calendar = dynamic_cast<widgets::CalendarView*>(&outlet);
+    if (!calendar)
+        return "outlet " + name + " is not a calendar";
+    auto day = widgets::dates::parseCompact(date);
+    if (!day)
+        return "date needs yyyyMMdd, not '" + date + "'";
+    if (!calendar->cellAtDate(*day))
+        return "the calendar " + name + " does not show " + date;
+    if (!calendar->selectDate(*day))
+        return "the calendar " + name + " does not take " + date;
+    return std::nullopt;
 }
 
 } // namespace
@@ -264,8 +281,6 @@ std::optional<std::string> HeadlessDriver::execute(const std::string& cmd, const
         ui::Screen* screen = targetScreen();
         if (!screen)
             return "no screen " + str(c, "screen") + " is shown";
-        if (cmd == "select" && c.contains("date"))
-            return "the calendar date picker is not available in this build";
         const std::string name =
             cmd == "tap" && c.contains("table") ? str(c, "table") : str(c, "outlet");
         auto [outlet, unreachable] = findOutlet(*screen, name);
@@ -296,6 +311,8 @@ std::optional<std::string> HeadlessDriver::execute(const std::string& cmd, const
             field->type(str(c, "text"));
             return std::nullopt;
         }
+        if (cmd == "select" && c.contains("date"))
+            return selectDate(*outlet, name, str(c, "date"));
         auto* table = dynamic_cast<ui::Table*>(outlet);
         auto row = intArg("row");
         if (!table)

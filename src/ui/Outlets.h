@@ -29,7 +29,17 @@ class View;
 
 class Outlet {
 public:
-    enum class Kind { Label, Button, TextField, Image, ZoomImage, View, Table, FloatingMenu };
+    enum class Kind {
+        Label,
+        Button,
+        TextField,
+        Image,
+        ZoomImage,
+        View,
+        Table,
+        FloatingMenu,
+        Calendar
+    };
 
     virtual ~Outlet() = default;
     Outlet(const Outlet&) = delete;
@@ -78,12 +88,16 @@ public:
     void setAttributedText(std::string text, std::vector<TextRun> runs);
     double cornerRadius() const { return cornerRadius_; }
     void setCornerRadius(double r);
+    /// Point size of the system font set on the label; 0 keeps the view's own font.
+    double fontSize() const { return fontSize_; }
+    void setFontSize(double points);
     nlohmann::json toJson() const override;
 
 private:
     std::string text_;
     std::vector<TextRun> runs_;
     double cornerRadius_ = 0;
+    double fontSize_ = 0;
 };
 
 class Button final : public Outlet {
@@ -164,6 +178,8 @@ class Cell {
 public:
     explicit Cell(std::string className) : className_(std::move(className)) {}
     const std::string& className() const { return className_; }
+    /// A number the data source gives the row to know it again (0: none).
+    int tag = 0;
     Label& label(const std::string& name) { return get<Label>(name); }
     Button& button(const std::string& name) { return get<Button>(name); }
     ImageView& image(const std::string& name) { return get<ImageView>(name); }
@@ -190,6 +206,8 @@ public:
     std::function<void(int row, Cell& cell)> cellForRow;
     std::function<void(int row)> onSelect;
     std::function<void(int row)> onWillDisplay;
+    /// Height of every row in points; 0 leaves it to the front-end.
+    double rowHeight = 0;
 
     /// Rebuilds every row from the data source.
     void reloadData();

@@ -3,6 +3,7 @@
 #include "bridge/OutletVariant.h"
 #include "bridge/WindowBridge.h"
 #include "ui/Screen.h"
+#include "widgets/CalendarView.h"
 #include "widgets/FloatingActionButton.h"
 
 namespace qtshell {
@@ -164,6 +165,13 @@ bool ScreenItem::tapInRow(const QString& table, int row, const QString& outlet) 
         ui::Outlet* inner = t->cell(row).find(outlet.toStdString());
         done = inner && !inner->hidden() && inner->tap();
     }
+    bridge_.afterEvent();
+    return done;
+}
+
+bool ScreenItem::selectCalendarItem(const QString& calendar, int section, int item) {
+    auto* c = dynamic_cast<widgets::CalendarView*>(visibleOutlet(calendar));
+    const bool done = c && c->selectItem({section, item});
     bridge_.afterEvent();
     return done;
 }
