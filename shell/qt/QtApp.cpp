@@ -1,6 +1,7 @@
 #include "QtApp.h"
 
 #include "Backdrop.h"
+#include "ScreenSteps.h"
 #include "Subsystems.h"
 #include "bridge/Assets.h"
 #include "bridge/ScreenItem.h"
@@ -134,6 +135,8 @@ void QtApp::startCore() {
                            *vibration_, *camera_, launch_.paths()});
 
     context_ = std::make_unique<app::AppContext>(*platform_, config);
+    if (qtOptions_.phoneWidth)
+        context_->screenWidth = *qtOptions_.phoneWidth;
     shell::installSubsystems(*context_);
     // The bridge watches the window before the first screen loads, so it sees everything.
     bridge_ = std::make_unique<WindowBridge>(context_->window);
@@ -168,7 +171,7 @@ void QtApp::firstFrame() {
         QCoreApplication::exit(0);
         return;
     }
-    if (options_.screenshot.empty() && !qtOptions_.openMenu)
+    if (options_.screenshot.empty() && !qtOptions_.openMenu && qtOptions_.steps.empty())
         return;
     settling_.start();
     screenshotTimer_.setInterval(kPollMs);
@@ -183,6 +186,20 @@ void QtApp::checkScreenshot() {
     const bool late = settling_.elapsed() > kScreenshotDeadlineMs;
     if (idlePolls_ < kIdlePolls && !late)
         return;
+    if (stepsTaken_ < qtOptions_.steps.size()) {
+        ScreenStep step;
+        const std::string& text = qtOptions_.steps[stepsTaken_++];
+        auto error = parseScreenStep(text, step);
+        if (!error)
+            error = runScreenStep(*context_, step);
+        if (error)
+            platform::logLine("step " + text + ": " + *error);
+        bridge_->afterEvent();
+        settling_.start();
+        idlePolls_ = 0;
+        acted_ = true;
+        return;
+    }
     if (qtOptions_.openMenu && !menuOpened_) {
         menuOpened_ = true;
         if (auto* root = qobject_cast<ScreenItem*>(bridge_->stack()->get(0)))
@@ -191,7 +208,7 @@ void QtApp::checkScreenshot() {
         idlePolls_ = 0;
         return;
     }
-    if (menuOpened_ && settling_.elapsed() < kMenuSettleMs && !late)
+    if ((menuOpened_ || acted_) && settling_.elapsed() < kMenuSettleMs && !late)
         return;
     if (late)
         platform::logLine("screenshot: the app did not settle; taking it anyway");

@@ -94,6 +94,8 @@ private:
     QElapsedTimer settling_;
     int idlePolls_ = 0;
     bool menuOpened_ = false;
+    std::size_t stepsTaken_ = 0;
+    bool acted_ = false; ///< a step was taken: its animations get time before the screenshot
 };
 
 } // namespace qtshell

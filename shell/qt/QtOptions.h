@@ -15,6 +15,10 @@ struct QtOptions {
     bool firstFrameExit = false;
     /// Open the floating menu once start-up is done (for screenshots of the open menu).
     bool openMenu = false;
+    /// Steps taken once start-up is done, in order (ScreenSteps.h), e.g. "present:UIExchange".
+    std::vector<std::string> steps;
+    /// The phone screen's width in points, when not the usual 375 (320 for the smallest).
+    std::optional<double> phoneWidth;
 };
 
 /// Takes the options above out of `args`, leaving the rest (for Qt: -platform ...).

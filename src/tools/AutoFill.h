@@ -5,7 +5,7 @@
 
 #include "remote/CacheDBCommands.h"
 #include "ui/Screen.h"
-#include "widgets/FloatingActionButton.h"
+#include "widgets/Geometry.h"
 
 #include <memory>
 #include <string>

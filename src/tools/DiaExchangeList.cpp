@@ -8,6 +8,8 @@ DiaExchangeList::DiaExchangeList(std::string databaseFile, std::weak_ptr<Exchang
     : ui::Screen("DiaExchangeList"), delegate_(std::move(delegate)),
       dbClass_(std::make_unique<storage::DBClass>(std::move(databaseFile))) {
     addOutlet("tbl_ExchangeNation", tbl_ExchangeNation);
+    addOutlet("btn_Close", btn_Close);
+    btn_Close.setTitle("닫기");
 }
 
 void DiaExchangeList::viewDidLoad() {
@@ -21,6 +23,7 @@ void DiaExchangeList::viewDidLoad() {
         cell.label("textLabel").setText(exchangeCaption(data[static_cast<std::size_t>(row)]));
     };
     tbl_ExchangeNation.onSelect = [this](int row) { picked(row); };
+    btn_Close.onTap = [this] { close(); };
     tbl_ExchangeNation.reloadData();
 }
 
@@ -40,6 +43,10 @@ void DiaExchangeList::picked(int row) {
     const ExchangeRate chosen = data.at(static_cast<std::size_t>(row));
     if (auto delegate = delegate_.lock())
         delegate->selectedExchangeData(chosen, sFlag);
+    close();
+}
+
+void DiaExchangeList::close() {
     if (Screen* owner = parent())
         owner->removeChild(this);
     if (onClosed)

@@ -22,6 +22,8 @@ public:
     DiaExchangeList(std::string databaseFile, std::weak_ptr<ExchangeDelegate> delegate);
 
     ui::Table tbl_ExchangeNation;
+    /// Closes the picker without a pick, so that an empty list never traps the calculator.
+    ui::Button btn_Close;
 
     /// The rows shown.
     std::vector<ExchangeRate> data;
@@ -40,6 +42,7 @@ protected:
 
 private:
     void picked(int row);
+    void close();
 
     std::weak_ptr<ExchangeDelegate> delegate_;
     std::unique_ptr<storage::DBClass> dbClass_;

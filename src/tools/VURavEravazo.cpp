@@ -1,6 +1,7 @@
 #include "tools/VURavEravazo.h"
 
 #include "tools/PlaceText.h"
+#include "widgets/CalendarDates.h"
 
 namespace tools {
 
@@ -65,6 +66,8 @@ void VURavEravazo::viewDidLoad() {
     btn_Oneway.onTap = [this] { btn_Oneway_Selected(); };
     btn_Return.onTap = [this] { btn_Return_Selected(); };
     btn_Change.onTap = [this] { btn_Change_Selected(); };
+    btn_StartDate.onTap = [this] { btn_StartDate_Selected(); };
+    btn_ReturnDate.onTap = [this] { btn_ReturnDate_Selected(); };
     btn_Audlt_Plus.onTap = [this] { btn_Audlt_Plus_Selected(); };
     btn_Audlt_Minus.onTap = [this] { btn_Audlt_Minus_Selected(); };
     btn_Children_Plus.onTap = [this] { btn_Children_Plus_Selected(); };
@@ -115,9 +118,17 @@ void VURavEravazo::btn_Change_Selected() {
     txt_Arrival.setText(std::move(departure));
 }
 
-void VURavEravazo::getChoickDate(const std::optional<std::string>& day, const std::string& flag) {
+void VURavEravazo::openPicker(ui::TextField& field, const std::string& flag) {
+    field.setFirstResponder(false);
+    auto picker = std::make_shared<widgets::SingleSelectionController>(
+        context_.platform.clock, context_.screenWidth, context_.screenHeight, flag);
+    picker->delegate = std::static_pointer_cast<VURavEravazo>(shared_from_this());
+    present(std::move(picker), false);
+}
+
+void VURavEravazo::getChoickDate_Flag(std::optional<widgets::Day> date, const std::string& flag) {
     ui::TextField& field = flag == "1" ? txt_StartDate : txt_ReturnDate;
-    field.setText(day.value_or(""));
+    field.setText(date ? widgets::dates::formatDashed(*date) : std::string());
 }
 
 void VURavEravazo::press(ui::TextField& count, int step) {

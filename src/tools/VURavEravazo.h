@@ -6,6 +6,7 @@
 #include "tools/AutoFill.h"
 #include "tools/Referral.h"
 #include "ui/Screen.h"
+#include "widgets/SingleSelectionController.h"
 
 #include <memory>
 #include <optional>
@@ -13,7 +14,7 @@
 
 namespace tools {
 
-class VURavEravazo final : public ui::Screen {
+class VURavEravazo final : public ui::Screen, public widgets::AirportInfoDelegate {
 public:
     static constexpr double kListHeight = 200;
 
@@ -36,9 +37,12 @@ public:
     void btn_Oneway_Selected();
     void btn_Return_Selected();
     void btn_Change_Selected();
-    /// The picked day ("yyyy-MM-dd") for the start date (flag "1") or the return date (any
-    /// other flag); no day empties that field.
-    void getChoickDate(const std::optional<std::string>& day, const std::string& flag);
+    /// Open the calendar picker for the start date (flag "1") or the return date ("2").
+    void btn_StartDate_Selected() { openPicker(txt_StartDate, "1"); }
+    void btn_ReturnDate_Selected() { openPicker(txt_ReturnDate, "2"); }
+    /// The picked day, as "yyyy-MM-dd", goes into the start date (flag "1") or the return
+    /// date (any other flag); no day empties that field.
+    void getChoickDate_Flag(std::optional<widgets::Day> date, const std::string& flag) override;
     void btn_Audlt_Plus_Selected() { press(txt_Audlt_Count, +1); }
     void btn_Audlt_Minus_Selected() { press(txt_Audlt_Count, -1); }
     void btn_Children_Plus_Selected() { press(txt_Children_Count, +1); }
@@ -62,6 +66,7 @@ protected:
 
 private:
     static void press(ui::TextField& count, int step);
+    void openPicker(ui::TextField& field, const std::string& flag);
     std::shared_ptr<AutoFillTableViewController> makeList(ui::TextField& field,
                                                           const widgets::Rect& frame);
 

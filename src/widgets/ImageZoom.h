@@ -3,7 +3,7 @@
 // front-ends, the scale kept here between its limits. This is the model; front-ends draw it.
 
 #include "ui/Outlets.h"
-#include "widgets/FloatingActionButton.h"
+#include "widgets/Geometry.h"
 #include "widgets/PictureSize.h"
 
 #include <optional>

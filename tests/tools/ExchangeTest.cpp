@@ -232,10 +232,15 @@ TEST_F(Calculator, PickerListsTheNewestDateAndAPickClearsBothAmounts) {
     EXPECT_EQ(calc.txt_Exchange_Cost_Buttom.text(), "11.24");
 }
 
-TEST_F(Calculator, PickerOfAnEmptyTableShowsNoRows) {
+TEST_F(Calculator, PickerOfAnEmptyTableShowsNoRowsAndCanBeClosed) {
     server.text("Exchange_List01", "<rtn>ERROR</rtn>");
     auto& calc = openCalculator();
     calc.img_Exchange_Nation_Top.tap();
     ASSERT_NE(calc.picker(), nullptr);
     EXPECT_EQ(calc.picker()->tbl_ExchangeNation.rowCount(), 0);
+    // With nothing to pick, the picker can still be closed.
+    ASSERT_TRUE(calc.picker()->btn_Close.tap());
+    EXPECT_EQ(calc.picker(), nullptr);
+    EXPECT_EQ(calc.reach(calc.btn_Exchange_Back), ui::Screen::Reach::Touchable);
+    EXPECT_EQ(calc.lbl_Exchange_Nation_Top.text(), "통화 선택");
 }

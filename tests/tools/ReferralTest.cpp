@@ -2,6 +2,7 @@
 #include "ToolsFixture.h"
 #include "tools/PlaceText.h"
 #include "tools/VURavEravazo.h"
+#include "widgets/CalendarDates.h"
 
 using namespace tools;
 
@@ -102,6 +103,15 @@ protected:
         EXPECT_TRUE(main().btn_Menu3.tap());
         return front<VURavEravazo>();
     }
+    /// Opens the calendar from `button` and taps the day `yyyymmdd`.
+    void pickDate(ui::Button& button, const std::string& yyyymmdd) {
+        ASSERT_TRUE(button.tap());
+        auto& picker = front<widgets::SingleSelectionController>();
+        ASSERT_TRUE(picker.calendarView.selectDate(*widgets::dates::parseCompact(yyyymmdd)));
+        loop->runUntilIdle();
+        window().releaseRetired();
+        ASSERT_EQ(window().front()->name(), "VURavEravazo");
+    }
     /// Types `typed` into a place field and picks its first suggestion.
     static void pickPlace(ui::TextField& field, AutoFillList& list, const std::string& typed) {
         field.type(typed);
@@ -129,9 +139,12 @@ TEST_F(FlightSearch, ValidatedSearchOpensThePartnerAddress) {
     s.btn_Change.tap();
     EXPECT_EQ(s.txt_Arrival.text(), "나리타 (NRT)");
 
-    s.getChoickDate("2017-05-01", "1");
-    s.btn_Return_Selected();
-    s.getChoickDate("2017-05-09", "2");
+    pickDate(s.btn_StartDate, "20261210");
+    EXPECT_EQ(s.txt_StartDate.text(), "2026-12-10");
+    EXPECT_FALSE(s.btn_ReturnDate.enabled()); // one way: no return date to pick
+    s.btn_Return.tap();
+    pickDate(s.btn_ReturnDate, "20261224");
+    EXPECT_EQ(s.txt_ReturnDate.text(), "2026-12-24");
     s.btn_Oneway.tap(); // clears the return date again
     EXPECT_EQ(s.txt_ReturnDate.text(), "");
     EXPECT_FALSE(s.btn_ReturnDate.enabled());
@@ -143,8 +156,19 @@ TEST_F(FlightSearch, ValidatedSearchOpensThePartnerAddress) {
     EXPECT_TRUE(window().alerts().empty());
     ASSERT_EQ(browser.opened.size(), 1u);
     EXPECT_EQ(browser.opened.back(), std::string(kBase) +
-                                         "/ICN/NRT/2017-05-01/?apiKey=abcd123456789012&adultsv2=2&"
+                                         "/ICN/NRT/2026-12-10/?apiKey=abcd123456789012&adultsv2=2&"
                                          "childrenv2=4%7C0%7C0");
+
+    // A return trip without a return date leaves the segment out; with one it is there.
+    s.btn_Return.tap();
+    s.btn_Search.tap();
+    EXPECT_NE(browser.opened.back().find("/2026-12-10/?apiKey="), std::string::npos);
+    pickDate(s.btn_ReturnDate, "20261224");
+    s.btn_Search.tap();
+    EXPECT_NE(browser.opened.back().find("/2026-12-10/2026-12-24/?apiKey="), std::string::npos);
+    // A tap on a blank cell answers with no day, which empties the field.
+    s.getChoickDate_Flag(std::nullopt, "1");
+    EXPECT_EQ(s.txt_StartDate.text(), "");
 }
 
 TEST_F(FlightSearch, CountButtonsStayBetweenZeroAndEightAndCountsAreNotTyped) {
