@@ -79,8 +79,11 @@ void AutoFillList::picked(int row) {
 // ---- places ----------------------------------------------------------------------------
 
 AutoFillTableViewController::AutoFillTableViewController(remote::CacheDBCommands commands)
+    : AutoFillTableViewController(entriesOf(commands.City_List02())) {}
+
+AutoFillTableViewController::AutoFillTableViewController(std::vector<std::string> entries)
     : AutoFillList("AutoFillTableViewController") {
-    setEntries(entriesOf(commands.City_List02()));
+    setEntries(std::move(entries));
 }
 
 std::vector<std::string>

@@ -68,6 +68,8 @@ class AutoFillTableViewController final : public AutoFillList {
 public:
     /// Loads the entries with one call of City_List02.
     explicit AutoFillTableViewController(remote::CacheDBCommands commands);
+    /// A list of entries already read (entriesOf()).
+    explicit AutoFillTableViewController(std::vector<std::string> entries);
     /// The entries of a City_List02 answer: the n-th Korean name with the n-th code, for as
     /// many positions as both have; none for a failed answer.
     static std::vector<std::string> entriesOf(const std::optional<std::string>& answer);

@@ -17,10 +17,6 @@ bool rowLevel(int code) {
            code == SQLITE_RANGE;
 }
 
-std::string text(const remote::DataRow& row, std::string_view key) {
-    return std::string(row.value(key));
-}
-
 } // namespace
 
 ReferenceCache::ReferenceCache(storage::DBClass& db,
@@ -73,24 +69,33 @@ bool ReferenceCache::GetCityData() {
 bool ReferenceCache::refillNations(const std::string& answer, const std::string& date) {
     remote::XmlDataSetParser2 parser("Table1");
     parser.parse(answer);
+    return refillNationRows(parser.mXMLDataList(), date);
+}
+
+bool ReferenceCache::refillCities(const std::string& answer) {
+    remote::XmlDataSetParser2 parser("Table1");
+    parser.parse(answer);
+    return refillCityRows(parser.mXMLDataList());
+}
+
+bool ReferenceCache::refillNationRows(const std::vector<remote::DataRow>& rows,
+                                      const std::string& date) {
     return refill(kDeleteNations, [&] {
-        for (const auto& row : parser.mXMLDataList())
-            if (InsertNation(text(row, "NationCode"), text(row, "NationEng"),
-                             text(row, "NationKor"), text(row, "sFileName"),
+        for (const auto& row : rows)
+            if (InsertNation(row.value("NationCode"), row.value("NationEng"),
+                             row.value("NationKor"), row.value("sFileName"),
                              date) == RowOutcome::Failed)
                 return false;
         return true;
     });
 }
 
-bool ReferenceCache::refillCities(const std::string& answer) {
-    remote::XmlDataSetParser2 parser("Table1");
-    parser.parse(answer);
+bool ReferenceCache::refillCityRows(const std::vector<remote::DataRow>& rows) {
     return refill(kDeleteCities, [&] {
-        for (const auto& row : parser.mXMLDataList())
-            if (InsertCityCode(text(row, "cityCode"), text(row, "cityEng"), text(row, "cityKor"),
-                               text(row, "cityFlag"),
-                               text(row, "NationCode")) == RowOutcome::Failed)
+        for (const auto& row : rows)
+            if (InsertCityCode(row.value("cityCode"), row.value("cityEng"), row.value("cityKor"),
+                               row.value("cityFlag"),
+                               row.value("NationCode")) == RowOutcome::Failed)
                 return false;
         return true;
     });
@@ -117,30 +122,46 @@ bool ReferenceCache::refill(const char* deleteStatement, WriteRows writeRows) {
     return done;
 }
 
-RowOutcome ReferenceCache::upsert(const std::string& insert, const std::string& update) {
-    if (db_.InsertUpdateDeleteExcuteQuery(insert) == storage::kStatementDone)
+// The statements are bound rather than composed: one preparation per refill, not per row.
+template <typename Insert, typename Update>
+RowOutcome ReferenceCache::upsert(Insert insert, Update update) {
+    if (insert() == storage::kStatementDone)
         return RowOutcome::Stored;
     if (!rowLevel(db_.lastResultCode()))
         return RowOutcome::Failed;
     // The table was emptied first: the update takes effect only for a second row of the same
     // key in one answer, and the later row wins.
-    if (db_.InsertUpdateDeleteExcuteQuery(update) == storage::kStatementDone)
+    if (update() == storage::kStatementDone)
         return RowOutcome::Stored;
     return rowLevel(db_.lastResultCode()) ? RowOutcome::Skipped : RowOutcome::Failed;
 }
 
-RowOutcome ReferenceCache::InsertNation(const std::string& code, const std::string& eng,
-                                        const std::string& kor, const std::string& fileName,
-                                        const std::string& date) {
-    return upsert(storage::sqlFormat(kInsertNation, {code, eng, kor, fileName, date}),
-                  storage::sqlFormat(kUpdateNation, {eng, kor, fileName, date, code}));
+RowOutcome ReferenceCache::InsertNation(std::string_view code, std::string_view eng,
+                                        std::string_view kor, std::string_view fileName,
+                                        std::string_view date) {
+    return upsert(
+        [&] {
+            return db_.InsertUpdateDeleteExcuteTemplate(kInsertNation,
+                                                        {code, eng, kor, fileName, date});
+        },
+        [&] {
+            return db_.InsertUpdateDeleteExcuteTemplate(kUpdateNation,
+                                                        {eng, kor, fileName, date, code});
+        });
 }
 
-RowOutcome ReferenceCache::InsertCityCode(const std::string& code, const std::string& eng,
-                                          const std::string& kor, const std::string& flag,
-                                          const std::string& nationCode) {
-    return upsert(storage::sqlFormat(kInsertCity, {code, eng, kor, flag, nationCode}),
-                  storage::sqlFormat(kUpdateCity, {eng, kor, flag, nationCode, code}));
+RowOutcome ReferenceCache::InsertCityCode(std::string_view code, std::string_view eng,
+                                          std::string_view kor, std::string_view flag,
+                                          std::string_view nationCode) {
+    return upsert(
+        [&] {
+            return db_.InsertUpdateDeleteExcuteTemplate(kInsertCity,
+                                                        {code, eng, kor, flag, nationCode});
+        },
+        [&] {
+            return db_.InsertUpdateDeleteExcuteTemplate(kUpdateCity,
+                                                        {eng, kor, flag, nationCode, code});
+        });
 }
 
 std::optional<Nation> ReferenceCache::GetCityCodeToNationCode(const std::string& code) {

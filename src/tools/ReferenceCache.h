@@ -4,11 +4,14 @@
 // lookup from an airport code to its nation.
 
 #include "remote/CacheDBCommands.h"
+#include "remote/DataRow.h"
 #include "storage/DBClass.h"
 
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace tools {
 
@@ -65,21 +68,23 @@ public:
     bool refillNations(const std::string& answer, const std::string& date);
     /// Refills aCityInfo from an answer of City_List02 in hand.
     bool refillCities(const std::string& answer);
+    /// The refills with the answers' rows already read.
+    bool refillNationRows(const std::vector<remote::DataRow>& rows, const std::string& date);
+    bool refillCityRows(const std::vector<remote::DataRow>& rows);
 
     /// Writes one nation on the open connection: the insert, else the update of its key.
-    RowOutcome InsertNation(const std::string& code, const std::string& eng, const std::string& kor,
-                            const std::string& fileName, const std::string& date);
+    RowOutcome InsertNation(std::string_view code, std::string_view eng, std::string_view kor,
+                            std::string_view fileName, std::string_view date);
     /// Writes one city on the open connection: the insert, else the update of its key.
-    RowOutcome InsertCityCode(const std::string& code, const std::string& eng,
-                              const std::string& kor, const std::string& flag,
-                              const std::string& nationCode);
+    RowOutcome InsertCityCode(std::string_view code, std::string_view eng, std::string_view kor,
+                              std::string_view flag, std::string_view nationCode);
 
     /// The nation of an airport or city code; nothing when the code or its nation is unknown.
     std::optional<Nation> GetCityCodeToNationCode(const std::string& code);
 
 private:
     template <typename WriteRows> bool refill(const char* deleteStatement, WriteRows writeRows);
-    RowOutcome upsert(const std::string& insert, const std::string& update);
+    template <typename Insert, typename Update> RowOutcome upsert(Insert insert, Update update);
 
     storage::DBClass& db_;
     std::function<remote::CacheDBCommands()> commands_;
