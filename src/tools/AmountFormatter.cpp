@@ -50,9 +50,9 @@ std::string AmountFormatter::format(const Decimal& value) const {
     // Amounts that round to zero show as "0", never as "-0".
     static const Decimal kHalfCent("0.005");
     const Decimal shown = boost::multiprecision::abs(value) < kHalfCent ? Decimal(0) : value;
-    // Forty significant digits in scientific form: exact to the precision kept, and read by
-    // ICU as a decimal, so no binary rounding enters between the arithmetic and the text.
-    const std::string digits = shown.str(40, std::ios_base::scientific);
+    // Every digit kept, in scientific form, read by ICU as a decimal: no binary rounding and
+    // no second rounding enter between the arithmetic and the text.
+    const std::string digits = shown.str(0, std::ios_base::scientific);
     UErrorCode status = U_ZERO_ERROR;
     const auto formatted = icu_->formatter.formatDecimal(digits.c_str(), status);
     icu::UnicodeString text = formatted.toString(status);

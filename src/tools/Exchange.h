@@ -60,13 +60,14 @@ struct Conversion {
     Decimal amount;
 };
 
-/// Largest magnitude shown: beyond it the digits would not all be significant.
-inline const Decimal kLargestShownAmount{"1e38"};
+/// Amounts from this magnitude on are not shown: with their cents they would need more than
+/// the 38 significant digits the arithmetic keeps.
+inline const Decimal kLargestShownAmount{"1e36"};
 
 /// Converts the text of the source field: (source per-unit rate ÷ target per-unit rate) ×
 /// amount, in that order. `target` is nothing while that side has no currency. Clears the
 /// other side when the target has no usable or a zero rate, the source's rate is not a
-/// number, the text is not an amount, or the result is too large to show.
+/// number, the text is not an amount, or the result is too large to show exactly.
 [[nodiscard]] Conversion convert(const ExchangeRate& source, const ExchangeRate* target,
                                  std::string_view text, const NumberSymbols& symbols);
 

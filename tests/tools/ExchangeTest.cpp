@@ -78,9 +78,10 @@ TEST(Conversion, NothingMisleadingWhenNoHonestAmountExists) {
     for (const char* text : {"12a", "abc", "1.2.3", "--5", "1e5", "-", ".", "1 000", "٣"})
         EXPECT_EQ(shown(won, won, text), "") << text;
     EXPECT_EQ(shown(won, won, std::string(kMaxAmountLength + 1, '9')), "");
-    // Beyond 38 digits the amount cannot be shown exactly.
+    // With its cents, an amount of 37 digits or more cannot be shown exactly in 38.
     EXPECT_EQ(shown(won, rate("X", "0.0000000001"), std::string(30, '9')), "");
     EXPECT_EQ(shown(won, won, std::string(30, '9')), "999,999,999,999,999,999,999,999,999,999");
+    EXPECT_EQ(shown(won, rate("X", "0.000001"), std::string(30, '9')), "");
 }
 
 TEST(AmountFormatter, KoreanGroupingTwoDecimalsNoTrailingZeros) {

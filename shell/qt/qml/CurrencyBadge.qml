@@ -26,7 +26,7 @@ Rectangle {
             text: badge.main.length > 0 ? badge.main : "?"
             color: "white"
             font.family: Theme.family
-            font.pixelSize: Math.max(8, Math.round(badge.width * (badge.main.length > 3 ? 0.22 : 0.28)))
+            font.pixelSize: Math.max(9, Math.round(badge.width * (badge.main.length > 3 ? 0.25 : 0.32)))
             font.bold: true
         }
         Text {
