@@ -81,7 +81,7 @@ TEST(Conversion, NothingMisleadingWhenNoHonestAmountExists) {
     // With its cents, an amount of 37 digits or more cannot be shown exactly in 38.
     EXPECT_EQ(shown(won, rate("X", "0.0000000001"), std::string(30, '9')), "");
     EXPECT_EQ(shown(won, won, std::string(30, '9')), "999,999,999,999,999,999,999,999,999,999");
-    EXPECT_EQ(shown(won, rate("X", "0.000001"), std::string(30, '9')), "");
+    EXPECT_EQ(shown(won, rate("X", "0.0000001"), std::string(30, '9')), "");
 }
 
 TEST(AmountFormatter, KoreanGroupingTwoDecimalsNoTrailingZeros) {
