@@ -181,6 +181,23 @@ def alarm():
         f'fill="{NAVY}"', f'fill="{AQUA}"') + waves)
 
 
+# ---- trip kind of the flight search: one way, return (white when chosen, teal when not) ---
+
+def trip_arrow(y, leftward, color):
+    x1, x2 = (50, 14) if leftward else (14, 50)
+    head = -1 if leftward else 1
+    return (f'<path d="M{x1} {y}H{x2}M{x2 - head * 8} {y - 7}L{x2} {y}L{x2 - head * 8} {y + 7}" '
+            f'fill="none" stroke="{color}" stroke-width="4.5" stroke-linecap="round" '
+            f'stroke-linejoin="round"/>')
+
+
+def trip(round_trip, active):
+    color = WHITE if active else DEEP
+    arrows = (trip_arrow(24, False, color) + trip_arrow(42, True, color) if round_trip
+              else trip_arrow(32, False, color))
+    return svg(64, 64, arrows)
+
+
 # ---- bottom backgrounds -------------------------------------------------------------------
 
 BG_W, BG_H = 375, 360
@@ -292,6 +309,11 @@ IMAGES = {
     "plane": lambda: svg(64, 64, plane("", WHITE)),
 }
 
+# Pictures looked up by their names with ".png" in them, drawn here and rendered below.
+TRIP_ICONS = {"oneway": lambda: trip(False, False), "oneway_active": lambda: trip(False, True),
+              "roundtrip": lambda: trip(True, False),
+              "roundtrip_active": lambda: trip(True, True)}
+
 # Sources of the raster backgrounds, kept apart from the pictures looked up by name.
 BACKGROUNDS = {"main1_background2": background_day, "main2_background2": background_dusk}
 
@@ -299,7 +321,8 @@ BACKGROUNDS = {"main1_background2": background_day, "main2_background2": backgro
 RASTERS = [("images/src/main1_background2.svg", "images/main1_background2.jpg", 750, 720),
            ("images/src/main2_background2.svg", "images/main2_background2.png", 750, 720)] + [
     ("icons/hicolor/scalable/apps/tamberlinove.svg",
-     f"icons/hicolor/{n}x{n}/apps/tamberlinove.png", n, n) for n in (48, 64, 128, 256)]
+     f"icons/hicolor/{n}x{n}/apps/tamberlinove.png", n, n) for n in (48, 64, 128, 256)] + [
+    (f"images/src/{name}.svg", f"images/{name}.png", 96, 96) for name in TRIP_ICONS]
 
 
 def write(path, text):
@@ -318,7 +341,7 @@ def main():
 
     for name, draw in IMAGES.items():
         write(os.path.join(out, "images", name + ".svg"), draw())
-    for name, draw in BACKGROUNDS.items():
+    for name, draw in {**BACKGROUNDS, **TRIP_ICONS}.items():
         write(os.path.join(out, "images", "src", name + ".svg"), draw())
     write(os.path.join(out, "icons/hicolor/scalable/apps/tamberlinove.svg"), app_icon())
 
@@ -329,6 +352,9 @@ def main():
         os.makedirs(os.path.dirname(os.path.join(out, dst)), exist_ok=True)
         subprocess.run([args.renderer, os.path.join(out, src), os.path.join(out, dst),
                         str(w), str(h)], check=True)
+    # The nations' arrival cards.
+    subprocess.run([sys.executable, os.path.join(here, "make-cards.py"), "--renderer",
+                    args.renderer, "--out", out], check=True)
     return 0
 
 

@@ -1,6 +1,6 @@
 #include "HeadlessDriver.h"
 
-#include "flights/UIAirportSchedule.h"
+#include "Subsystems.h"
 #include "ui/Screen.h"
 #include "widgets/CalendarView.h"
 #include "widgets/FloatingActionButton.h"
@@ -160,7 +160,7 @@ bool HeadlessDriver::start(const LaunchOptions& options) {
     vibration_.onVibrate = [this] { emit({{"event", "vibrate"}}); };
 
     context_ = std::make_unique<app::AppContext>(*platform_, config);
-    flights::registerFlightScreens(*context_);
+    shell::installSubsystems(*context_);
     context_->window.addObserver(this);
     delegate_ = std::make_unique<app::AppDelegate>(*context_);
     delegate_->didFinishLaunching(options.shortcut);

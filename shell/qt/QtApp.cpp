@@ -2,11 +2,11 @@
 
 #include "Backdrop.h"
 #include "ScreenSteps.h"
+#include "Subsystems.h"
 #include "WindowLifecycle.h"
 #include "bridge/Assets.h"
 #include "bridge/ScreenItem.h"
 #include "bridge/WindowBridge.h"
-#include "flights/UIAirportSchedule.h"
 #include "platform/Log.h"
 #include "platform/Paths.h"
 #include "platform/QtBeaconRadio.h"
@@ -148,7 +148,7 @@ void QtApp::startCore() {
         *camera_, *screenSaver_, launch_.paths(), *bluetooth_, *radio_});
 
     context_ = std::make_unique<app::AppContext>(*platform_, config);
-    flights::registerFlightScreens(*context_);
+    shell::installSubsystems(*context_);
     if (qtOptions_.screenSize)
         std::tie(context_->screenWidth, context_->screenHeight) = *qtOptions_.screenSize;
     // The bridge watches the window before the first screen loads, so it sees everything.

@@ -92,6 +92,15 @@ std::optional<std::string> runScreenStep(WindowBridge& bridge, const std::string
         done = onFrontScreen(bridge, [&](ScreenItem& s) { return s.selectDate(outlet, date); });
     } else if (cmd == "select") {
         done = onFrontScreen(bridge, [&](ScreenItem& s) { return s.select(outlet, row); });
+    } else if (cmd == "menu") {
+        const int index =
+            c.contains("index") && c["index"].is_number_integer() ? c["index"].get<int>() : -1;
+        done = onFrontScreen(bridge, [&](ScreenItem& s) { return s.menuSelect(index); });
+    } else if (cmd == "zoom") {
+        // The window's own step: what a pinch or the wheel does to a zoomable image.
+        const double scale =
+            c.contains("scale") && c["scale"].is_number() ? c["scale"].get<double>() : 1.0;
+        done = onFrontScreen(bridge, [&](ScreenItem& s) { return s.zoom(outlet, scale); });
     } else if (cmd == "display") {
         done = onFrontScreen(bridge, [&](ScreenItem& s) { return s.display(outlet, row); });
     } else {

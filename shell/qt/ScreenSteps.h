@@ -1,8 +1,9 @@
 #pragma once
 /// @file
 /// Steps taken in the window before a screenshot, so that any screen can be drawn from the
-/// command line: driver commands (tap, type, select, display, alert) run through the same
-/// screen items that QML's touches go through, and waits.
+/// command line: driver commands (tap, type, select, display, menu, alert) run through the
+/// same screen items that QML's touches go through, zooms of a zoomable image
+/// ({"cmd":"zoom","outlet":...,"scale":...}), and waits.
 
 #include <optional>
 #include <string>

@@ -2,19 +2,15 @@
 
 #include "app/AppDelegate.h"
 #include "app/CardText.h"
+#include "app/PassportPhoto.h"
 #include "carriers/CarrierTexts.h"
 #include "flights/FlightText.h"
 #include "platform/Files.h"
 #include "platform/Log.h"
 
-#include <filesystem>
-#include <system_error>
-
 namespace app {
 namespace {
 
-constexpr const char* kPassportNew = "IMG_Tamberlinove_Passport.jpg";
-constexpr const char* kPassportInUse = "IMG_Tamberlinove_Passport1.jpg";
 const ui::Color kWhite{1.0, 1.0, 1.0, 1.0};
 
 void setStruck(ui::Label& label, std::string text) {
@@ -107,7 +103,7 @@ ViewController::~ViewController() {
 
 template <typename F> std::function<void()> ViewController::guarded(F f) {
     std::weak_ptr<ui::Screen> weak = weak_from_this();
-    return [weak, f = std::move(f), this] {
+    return [weak, f = std::move(f)] {
         if (auto self = weak.lock())
             f();
     };
@@ -356,20 +352,12 @@ void ViewController::didSelectMenuOptionAtIndex(int index) {
 }
 
 void ViewController::imagePickerDidFinish(const std::vector<unsigned char>& picture) {
-    namespace fs = std::filesystem;
-    const fs::path docs = context_.platform.paths.documents;
-    const std::string fresh = (docs / kPassportNew).string();
+    const PassportPhoto photos(context_.platform.paths.documents);
     // The new picture is written before the photo in use is removed, so a failed write
     // loses nothing.
-    const bool saved = platform::writeFileAtomically(
-        fresh, std::string_view(reinterpret_cast<const char*>(picture.data()), picture.size()));
-    if (saved) {
-        std::error_code ec;
-        fs::remove(docs / kPassportInUse, ec);
-        Img_Passport1.setImage(fresh);
-    } else {
-        platform::logLine("passport photo could not be written to " + fresh);
-    }
+    const bool saved = photos.storeNew(picture);
+    if (saved)
+        Img_Passport1.setImage(photos.newPath());
     if (Screen* picker = presentedScreen())
         picker->dismiss(true);
     if (saved)
@@ -407,7 +395,7 @@ void ViewController::Airport_Arrival_Taped() {
 // ---- camera picker ------------------------------------------------------------
 
 UIImagePickerController::UIImagePickerController(platform::Camera& camera,
-                                                 std::weak_ptr<ViewController> delegate)
+                                                 std::weak_ptr<ImagePickerDelegate> delegate)
     : ui::Screen("UIImagePickerController"), camera_(camera), delegate_(std::move(delegate)) {
     addOutlet("btn_Capture", btn_Capture);
     addOutlet("btn_Cancel", btn_Cancel);

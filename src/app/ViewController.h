@@ -20,9 +20,19 @@ namespace app {
 
 class AppDelegate;
 
+/// What a camera picker reports to the screen that opened it.
+class ImagePickerDelegate {
+public:
+    virtual ~ImagePickerDelegate() = default;
+    /// The picture taken, as encoded bytes.
+    virtual void imagePickerDidFinish(const std::vector<unsigned char>& picture) = 0;
+    virtual void imagePickerDidCancel() = 0;
+};
+
 class ViewController final : public ui::Screen,
                              public widgets::floatMenuDelegate,
-                             public flights::RefreshHost {
+                             public flights::RefreshHost,
+                             public ImagePickerDelegate {
 public:
     static constexpr const char* kLocationAlertTitle = "서비스 안내";
     static constexpr const char* kLocationAlertMessage =
@@ -101,8 +111,8 @@ public:
     void registerNotification();
     void floatingViewShow();
     void didSelectMenuOptionAtIndex(int index) override;
-    void imagePickerDidFinish(const std::vector<unsigned char>& picture);
-    void imagePickerDidCancel();
+    void imagePickerDidFinish(const std::vector<unsigned char>& picture) override;
+    void imagePickerDidCancel() override;
 
     /// The alarm button: starts a carrier search, or offers to stop the running one.
     void btn_Alarm_Clicked();
@@ -142,12 +152,12 @@ private:
 /// The camera picker: shows the viewfinder; "촬영" takes the picture, "취소" cancels.
 class UIImagePickerController final : public ui::Screen {
 public:
-    UIImagePickerController(platform::Camera& camera, std::weak_ptr<ViewController> delegate);
+    UIImagePickerController(platform::Camera& camera, std::weak_ptr<ImagePickerDelegate> delegate);
     ui::Button btn_Capture, btn_Cancel;
 
 private:
     platform::Camera& camera_;
-    std::weak_ptr<ViewController> delegate_;
+    std::weak_ptr<ImagePickerDelegate> delegate_;
 };
 
 } // namespace app

@@ -2,6 +2,7 @@
 
 #include "platform/Log.h"
 #include "storage/Schema.h"
+#include "storage/SqlFormat.h"
 
 #include <climits>
 #include <exception>
@@ -48,6 +49,27 @@ KeyLayout keyLayout(int columnCount, bool exchangeNames) {
     return layout;
 }
 
+// The template with each quoted placeholder '%@' turned into a parameter "?"; nothing when a
+// placeholder stands anywhere else.
+std::optional<std::string> boundTemplate(std::string_view tmpl) {
+    std::string out;
+    out.reserve(tmpl.size());
+    bool quoted = false;
+    for (std::size_t i = 0; i < tmpl.size(); ++i) {
+        if (!quoted && tmpl.substr(i, 4) == "'%@'") {
+            out += '?';
+            i += 3;
+            continue;
+        }
+        if (tmpl.substr(i, 2) == "%@")
+            return std::nullopt;
+        if (tmpl[i] == '\'')
+            quoted = !quoted;
+        out += tmpl[i];
+    }
+    return out;
+}
+
 } // namespace
 
 void DBClass::CloseConnection::operator()(sqlite3* db) const noexcept {
@@ -74,6 +96,7 @@ std::string DBClass::databasePath(const std::string& documentsDir) {
 int DBClass::ConnectDB() {
     try {
         QueryStatement_.reset();
+        templates_.clear();
         contactDB_.reset();
         sqlite3* raw = nullptr;
         const int rc = sqlite3_open(databaseFile_.c_str(), &raw);
@@ -95,6 +118,7 @@ int DBClass::ConnectDB() {
 int DBClass::DisConnectDB() {
     try {
         QueryStatement_.reset();
+        templates_.clear();
         contactDB_.reset();
         return 1;
     } catch (const std::exception& e) {
@@ -140,15 +164,22 @@ std::optional<int> DBClass::readUserVersion() {
 
 bool DBClass::prepare(const std::string& sql) {
     QueryStatement_.reset();
-    if (!contactDB_ || sql.size() >= static_cast<std::size_t>(INT_MAX))
+    if (!contactDB_) {
+        lastResultCode_ = SQLITE_MISUSE;
         return false;
+    }
+    if (sql.size() >= static_cast<std::size_t>(INT_MAX)) {
+        lastResultCode_ = SQLITE_TOOBIG;
+        return false;
+    }
     sqlite3_stmt* raw = nullptr;
     // The length includes the terminating NUL, which spares SQLite a copy of the text.
     const int rc = sqlite3_prepare_v2(contactDB_.get(), sql.c_str(),
                                       static_cast<int>(sql.size() + 1), &raw, nullptr);
     QueryStatement_.reset(raw);
     // Text holding only blanks or comments prepares to no statement at all.
-    return rc == SQLITE_OK && QueryStatement_;
+    lastResultCode_ = rc != SQLITE_OK ? (rc & 0xff) : QueryStatement_ ? SQLITE_OK : SQLITE_MISUSE;
+    return lastResultCode_ == SQLITE_OK;
 }
 
 Rows DBClass::readRows(const std::string& sql, Keys keys) {
@@ -158,7 +189,8 @@ Rows DBClass::readRows(const std::string& sql, Keys keys) {
             return rows;
         sqlite3_stmt* statement = QueryStatement_.get();
         const auto layout = keyLayout(sqlite3_column_count(statement), keys == Keys::ExchangeNames);
-        while (sqlite3_step(statement) == SQLITE_ROW) {
+        int rc = SQLITE_ROW;
+        while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
             std::vector<std::string> values;
             values.reserve(layout.columns.size());
             for (const int column : layout.columns) {
@@ -171,6 +203,7 @@ Rows DBClass::readRows(const std::string& sql, Keys keys) {
             }
             rows.emplace_back(layout.keys, std::move(values));
         }
+        lastResultCode_ = rc == SQLITE_DONE ? SQLITE_OK : (rc & 0xff);
         // Ends the statement's read transaction while it waits to be replaced.
         sqlite3_reset(statement);
     } catch (const std::exception& e) {
@@ -195,6 +228,54 @@ std::string DBClass::InsertUpdateDeleteExcuteQuery(const std::string& sql) {
         const int rc = sqlite3_step(QueryStatement_.get());
         // A statement stopped at a row would otherwise keep the file locked until replaced.
         sqlite3_reset(QueryStatement_.get());
+        lastResultCode_ = rc == SQLITE_DONE || rc == SQLITE_ROW ? SQLITE_OK : (rc & 0xff);
+        return std::string(rc == SQLITE_DONE ? kStatementDone : kStatementFailed);
+    } catch (const std::exception& e) {
+        logException(e);
+        return std::string(kStatementError);
+    }
+}
+
+sqlite3_stmt* DBClass::preparedTemplate(std::string_view tmpl) {
+    for (auto& [text, statement] : templates_)
+        if (text == tmpl)
+            return statement.get();
+    const auto bound = boundTemplate(tmpl);
+    if (!bound || !contactDB_)
+        return nullptr;
+    sqlite3_stmt* raw = nullptr;
+    const int rc = sqlite3_prepare_v2(contactDB_.get(), bound->c_str(),
+                                      static_cast<int>(bound->size() + 1), &raw, nullptr);
+    Statement statement(raw);
+    if (rc != SQLITE_OK || !statement) {
+        lastResultCode_ = rc != SQLITE_OK ? (rc & 0xff) : SQLITE_MISUSE;
+        return nullptr;
+    }
+    templates_.emplace_back(std::string(tmpl), std::move(statement));
+    return templates_.back().second.get();
+}
+
+std::string
+DBClass::InsertUpdateDeleteExcuteTemplate(std::string_view tmpl,
+                                          std::initializer_list<std::string_view> values) {
+    try {
+        sqlite3_stmt* statement = contactDB_ && tmpl.size() < static_cast<std::size_t>(INT_MAX)
+                                      ? preparedTemplate(tmpl)
+                                      : nullptr;
+        if (!statement)
+            return InsertUpdateDeleteExcuteQuery(sqlFormat(tmpl, values));
+        const int parameters = sqlite3_bind_parameter_count(statement);
+        auto value = values.begin();
+        for (int i = 1; i <= parameters; ++i) {
+            const std::string_view v = value != values.end() ? *value++ : std::string_view();
+            if (v.size() >= static_cast<std::size_t>(INT_MAX))
+                return InsertUpdateDeleteExcuteQuery(sqlFormat(tmpl, values));
+            sqlite3_bind_text(statement, i, v.data(), static_cast<int>(v.size()), SQLITE_TRANSIENT);
+        }
+        const int rc = sqlite3_step(statement);
+        sqlite3_reset(statement);
+        sqlite3_clear_bindings(statement);
+        lastResultCode_ = rc == SQLITE_DONE || rc == SQLITE_ROW ? SQLITE_OK : (rc & 0xff);
         return std::string(rc == SQLITE_DONE ? kStatementDone : kStatementFailed);
     } catch (const std::exception& e) {
         logException(e);

@@ -5,6 +5,7 @@
 
 #include "storage/Row.h"
 
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
@@ -77,6 +78,18 @@ public:
     /// prepare or the step reported anything else (error, constraint violation, a row),
     /// "ERROR" after an exception.
     std::string InsertUpdateDeleteExcuteQuery(const std::string& sql);
+    /// The same as InsertUpdateDeleteExcuteQuery(sqlFormat(tmpl, values)), for a statement
+    /// run many times with different values: when every placeholder of the template is a
+    /// quoted text value ('%@'), the values are bound as text rather than written into the
+    /// statement, and the statement is prepared once per connection and reused. Other
+    /// templates are composed with sqlFormat(). Missing values are taken as empty.
+    std::string InsertUpdateDeleteExcuteTemplate(std::string_view tmpl,
+                                                 std::initializer_list<std::string_view> values);
+    /// SQLite's primary result code of the most recent statement of this instance: SQLITE_OK
+    /// after a completed statement or a read query, else the code of the failed preparation or
+    /// step (SQLITE_CONSTRAINT, SQLITE_FULL, SQLITE_IOERR, ...). SQLITE_MISUSE while no
+    /// connection is open. Lets a caller tell a bad row from a failing file.
+    int lastResultCode() const { return lastResultCode_; }
 
 private:
     struct CloseConnection {
@@ -91,13 +104,17 @@ private:
     enum class Keys { Position, ExchangeNames };
 
     bool prepare(const std::string& sql);
+    sqlite3_stmt* preparedTemplate(std::string_view tmpl);
     Rows readRows(const std::string& sql, Keys keys);
     std::optional<int> readUserVersion();
 
     std::string databaseFile_;
+    int lastResultCode_ = 0;
     // Declared before the statement so that the statement is finalized first.
     Connection contactDB_;
     Statement QueryStatement_;
+    // Templates prepared on this connection, by their text; finalized before it closes.
+    std::vector<std::pair<std::string, Statement>> templates_;
 };
 
 } // namespace storage

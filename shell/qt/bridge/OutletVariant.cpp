@@ -3,6 +3,7 @@
 #include "bridge/JsonVariant.h"
 #include "bridge/StyledText.h"
 #include "widgets/FloatingActionButton.h"
+#include "widgets/ImageZoom.h"
 
 #include <QVariantList>
 #include <nlohmann/json.hpp>
@@ -59,6 +60,11 @@ QVariantMap outletVariant(const ui::Outlet& outlet) {
     if (const auto* label = dynamic_cast<const ui::Label*>(&outlet)) {
         map.insert(QStringLiteral("cornerRadius"), label->cornerRadius());
         map.insert(QStringLiteral("html"), styledText(label->text(), label->attributes()));
+    } else if (const auto* zoom = dynamic_cast<const widgets::ImageZoom*>(&outlet)) {
+        map.insert(QStringLiteral("pictureWidth"), zoom->pictureSize().width);
+        map.insert(QStringLiteral("pictureHeight"), zoom->pictureSize().height);
+        map.insert(QStringLiteral("minimumZoom"), zoom->minimumZoomScale());
+        map.insert(QStringLiteral("maximumZoom"), zoom->maximumZoomScale());
     } else if (const auto* menu = dynamic_cast<const widgets::FloatingActionButton*>(&outlet)) {
         using F = widgets::FloatingActionButton;
         map.insert(QStringLiteral("frame"), rect(menu->frame()));

@@ -5,6 +5,7 @@
 #include "ui/Screen.h"
 #include "widgets/CalendarView.h"
 #include "widgets/FloatingActionButton.h"
+#include "widgets/ImageZoom.h"
 
 namespace qtshell {
 
@@ -182,6 +183,14 @@ bool ScreenItem::selectCalendarItem(const QString& calendar, int section, int it
     const bool done = c && c->selectItem({section, item});
     bridge_.afterEvent();
     return done;
+}
+
+bool ScreenItem::zoom(const QString& outlet, double scale) {
+    auto* z = dynamic_cast<widgets::ImageZoom*>(visibleOutlet(outlet));
+    if (z)
+        z->setZoomScale(scale);
+    bridge_.afterEvent();
+    return z != nullptr;
 }
 
 bool ScreenItem::menuSelect(int index) {

@@ -58,6 +58,8 @@ public:
     Q_INVOKABLE bool selectDate(const QString& calendar, const QString& yyyymmdd);
     /// A tap on an item of a calendar (a day or a blank cell).
     Q_INVOKABLE bool selectCalendarItem(const QString& calendar, int section, int item);
+    /// Zooms a zoomable image to `scale` (kept within its limits); false when it is not shown.
+    Q_INVOKABLE bool zoom(const QString& outlet, double scale);
     /// Picks a row of this screen's open floating menu.
     Q_INVOKABLE bool menuSelect(int index);
     /// One outlet's value (an empty map for an unknown name).

@@ -1,4 +1,5 @@
-// Renders an SVG picture to PNG or JPEG at a given pixel size (used by scripts/make-assets.py).
+// Renders an SVG picture to PNG or JPEG at a given pixel size (used by scripts/make-assets.py
+// and scripts/make-cards.py); an optional last argument sets the JPEG quality (default 92).
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageReader>
@@ -22,8 +23,9 @@ bool opaque(const QImage& image) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 5) {
-        std::fprintf(stderr, "usage: %s IN.svg OUT.png|OUT.jpg WIDTH HEIGHT\n", argv[0]);
+    if (argc != 5 && argc != 6) {
+        std::fprintf(stderr, "usage: %s IN.svg OUT.png|OUT.jpg WIDTH HEIGHT [JPEG-QUALITY]\n",
+                     argv[0]);
         return 2;
     }
     // No display is needed to draw into an image.
@@ -46,7 +48,7 @@ int main(int argc, char** argv) {
         flat.fill(Qt::white);
         QPainter(&flat).drawImage(0, 0, picture);
         picture = flat;
-        writer.setQuality(92);
+        writer.setQuality(argc == 6 ? QString::fromLocal8Bit(argv[5]).toInt() : 92);
     } else {
         writer.setQuality(0); // smallest file
         // An opaque picture is stored without its alpha channel: a quarter smaller.

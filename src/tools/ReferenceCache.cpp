@@ -1,0 +1,177 @@
+#include "tools/ReferenceCache.h"
+
+#include "platform/Log.h"
+#include "remote/Answer.h"
+#include "remote/XmlDataSetParser2.h"
+#include "storage/SqlFormat.h"
+
+#include <sqlite3.h>
+
+namespace tools {
+namespace {
+
+/// Codes that concern the one statement's values; any other failure concerns the file or the
+/// connection, and no later row would fare better.
+bool rowLevel(int code) {
+    return code == SQLITE_CONSTRAINT || code == SQLITE_MISMATCH || code == SQLITE_TOOBIG ||
+           code == SQLITE_RANGE;
+}
+
+} // namespace
+
+ReferenceCache::ReferenceCache(storage::DBClass& db,
+                               std::function<remote::CacheDBCommands()> commands)
+    : db_(db), commands_(std::move(commands)) {}
+
+void ReferenceCache::copyDbFile() {
+    const auto answer = commands_().Nation_Modify_List01();
+    if (remote::isFailure(answer))
+        return;
+    remote::XmlDataSetParser2 parser("Table1");
+    parser.parse(*answer);
+    const auto& rows = parser.mXMLDataList();
+    if (rows.empty())
+        return;
+    // A first row without a date gives nothing to compare or to store.
+    const auto serverDate = rows.front().find("sDate");
+    if (!serverDate)
+        return;
+    // Once per row, always with the first row's date: after a failed refill each later run
+    // tries once more, after a good one they find the dates equal.
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        isDBFileCheck(std::string(*serverDate));
+}
+
+void ReferenceCache::isDBFileCheck(const std::string& serverDate) {
+    db_.ConnectDB();
+    // "LIMIT1" makes LIMIT1 the table's alias: every row comes back, and the last one counts.
+    const auto rows = db_.SelectExcuteQuery(kStoredDate);
+    db_.DisConnectDB();
+    const std::string stored = rows.empty() ? std::string() : rows.back().at("0");
+    if (serverDate != stored)
+        GetCardData(serverDate);
+}
+
+void ReferenceCache::GetCardData(const std::string& date) {
+    const auto answer = commands_().Nation_List02("");
+    if (!remote::isFailure(answer))
+        refillNations(*answer, date);
+    GetCityData();
+}
+
+bool ReferenceCache::GetCityData() {
+    const auto answer = commands_().City_List02();
+    if (remote::isFailure(answer))
+        return false;
+    return refillCities(*answer);
+}
+
+bool ReferenceCache::refillNations(const std::string& answer, const std::string& date) {
+    remote::XmlDataSetParser2 parser("Table1");
+    parser.parse(answer);
+    return refillNationRows(parser.mXMLDataList(), date);
+}
+
+bool ReferenceCache::refillCities(const std::string& answer) {
+    remote::XmlDataSetParser2 parser("Table1");
+    parser.parse(answer);
+    return refillCityRows(parser.mXMLDataList());
+}
+
+bool ReferenceCache::refillNationRows(const std::vector<remote::DataRow>& rows,
+                                      const std::string& date) {
+    return refill(kDeleteNations, [&] {
+        for (const auto& row : rows)
+            if (InsertNation(row.value("NationCode"), row.value("NationEng"),
+                             row.value("NationKor"), row.value("sFileName"),
+                             date) == RowOutcome::Failed)
+                return false;
+        return true;
+    });
+}
+
+bool ReferenceCache::refillCityRows(const std::vector<remote::DataRow>& rows) {
+    return refill(kDeleteCities, [&] {
+        for (const auto& row : rows)
+            if (InsertCityCode(row.value("cityCode"), row.value("cityEng"), row.value("cityKor"),
+                               row.value("cityFlag"),
+                               row.value("NationCode")) == RowOutcome::Failed)
+                return false;
+        return true;
+    });
+}
+
+// A refill empties its table and writes the answer's rows in one transaction: a crash, a
+// full disk or an I/O error on the way leaves the previous rows, never a part of the new
+// ones that the stored date would then keep.
+template <typename WriteRows>
+bool ReferenceCache::refill(const char* deleteStatement, WriteRows writeRows) {
+    db_.ConnectDB();
+    bool done = db_.InsertUpdateDeleteExcuteQuery("BEGIN IMMEDIATE") == storage::kStatementDone;
+    if (done) {
+        done = db_.InsertUpdateDeleteExcuteQuery(deleteStatement) == storage::kStatementDone &&
+               writeRows() &&
+               db_.InsertUpdateDeleteExcuteQuery("COMMIT") == storage::kStatementDone;
+        if (!done) {
+            const int code = db_.lastResultCode();
+            (void)db_.InsertUpdateDeleteExcuteQuery("ROLLBACK");
+            platform::logLine(std::string("reference refill rolled back: ") + sqlite3_errstr(code));
+        }
+    }
+    db_.DisConnectDB();
+    return done;
+}
+
+// The statements are bound rather than composed: one preparation per refill, not per row.
+template <typename Insert, typename Update>
+RowOutcome ReferenceCache::upsert(Insert insert, Update update) {
+    if (insert() == storage::kStatementDone)
+        return RowOutcome::Stored;
+    if (!rowLevel(db_.lastResultCode()))
+        return RowOutcome::Failed;
+    // The table was emptied first: the update takes effect only for a second row of the same
+    // key in one answer, and the later row wins.
+    if (update() == storage::kStatementDone)
+        return RowOutcome::Stored;
+    return rowLevel(db_.lastResultCode()) ? RowOutcome::Skipped : RowOutcome::Failed;
+}
+
+RowOutcome ReferenceCache::InsertNation(std::string_view code, std::string_view eng,
+                                        std::string_view kor, std::string_view fileName,
+                                        std::string_view date) {
+    return upsert(
+        [&] {
+            return db_.InsertUpdateDeleteExcuteTemplate(kInsertNation,
+                                                        {code, eng, kor, fileName, date});
+        },
+        [&] {
+            return db_.InsertUpdateDeleteExcuteTemplate(kUpdateNation,
+                                                        {eng, kor, fileName, date, code});
+        });
+}
+
+RowOutcome ReferenceCache::InsertCityCode(std::string_view code, std::string_view eng,
+                                          std::string_view kor, std::string_view flag,
+                                          std::string_view nationCode) {
+    return upsert(
+        [&] {
+            return db_.InsertUpdateDeleteExcuteTemplate(kInsertCity,
+                                                        {code, eng, kor, flag, nationCode});
+        },
+        [&] {
+            return db_.InsertUpdateDeleteExcuteTemplate(kUpdateCity,
+                                                        {eng, kor, flag, nationCode, code});
+        });
+}
+
+std::optional<Nation> ReferenceCache::GetCityCodeToNationCode(const std::string& code) {
+    db_.ConnectDB();
+    const auto rows = db_.SelectExcuteQuery(storage::sqlFormat(kNationOfCity, {code}));
+    db_.DisConnectDB();
+    if (rows.empty())
+        return std::nullopt;
+    const auto& r = rows.front();
+    return Nation{r.at("0"), r.at("1"), r.at("2"), r.at("3")};
+}
+
+} // namespace tools

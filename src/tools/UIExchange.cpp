@@ -1,0 +1,170 @@
+#include "tools/UIExchange.h"
+
+#include "remote/Answer.h"
+#include "storage/SqlFormat.h"
+#include "tools/DiaExchangeList.h"
+
+namespace tools {
+
+UIExchange::UIExchange(app::AppContext& context, const std::string& locale)
+    : ui::Screen("UIExchange"), context_(context), formatter_(locale) {
+    addOutlet("txt_Exchange_Cost_Top", txt_Exchange_Cost_Top);
+    addOutlet("txt_Exchange_Cost_Buttom", txt_Exchange_Cost_Buttom);
+    addOutlet("lbl_Exchange_Nation_Top", lbl_Exchange_Nation_Top);
+    addOutlet("lbl_Exchange_Nation_Bottom", lbl_Exchange_Nation_Bottom);
+    addOutlet("img_Exchange_Nation_Top", img_Exchange_Nation_Top);
+    addOutlet("img_Exchange_Nation_Bottom", img_Exchange_Nation_Bottom);
+    addOutlet("img_Exchange_TopFrame", img_Exchange_TopFrame);
+    addOutlet("img_Exchange_ButtomFrame", img_Exchange_ButtomFrame);
+    for (std::size_t i = 0; i < lbl_Exchange_Cost.size(); ++i)
+        addOutlet("lbl_Exchange_Cost" + std::to_string(i + 1), lbl_Exchange_Cost[i]);
+    addOutlet("lbl_Exchange_Date", lbl_Exchange_Date);
+    addOutlet("btn_Exchange_Back", btn_Exchange_Back);
+    addOutlet("v_PickerCover", v_PickerCover);
+    v_PickerCover.setCoversScreen(true);
+    v_PickerCover.setHidden(true);
+
+    // The layout's texts, kept when the rates cannot be fetched.
+    lbl_Exchange_Nation_Top.setText("통화 선택");
+    lbl_Exchange_Nation_Bottom.setText("통화 선택");
+    for (auto& label : lbl_Exchange_Cost)
+        label.setText("-");
+    lbl_Exchange_Date.setText("환율 정보 없음");
+    btn_Exchange_Back.setTitle("닫기");
+}
+
+UIExchange::~UIExchange() = default;
+
+void UIExchange::viewDidLoad() {
+    img_Exchange_Nation_Top.onTap = [this] { img_Exchange_Nation_Top_Clicked(); };
+    img_Exchange_Nation_Bottom.onTap = [this] { img_Exchange_Nation_Bottom_Clicked(); };
+    img_Exchange_TopFrame.onTap = [this] { endEditing(); };
+    img_Exchange_ButtomFrame.onTap = [this] { endEditing(); };
+    btn_Exchange_Back.onTap = [this] { dismiss(true); };
+
+    dbClass_ = std::make_unique<storage::DBClass>(context_.databaseFile());
+    dbClass_->ConnectDB();
+    dbClass_->createDatabase();
+    dbClass_->DisConnectDB();
+
+    txt_Exchange_Cost_Top.onEditingChanged = [this] { Txt_Exchange_Cost_Top_EditingChanged(); };
+    txt_Exchange_Cost_Buttom.onEditingChanged = [this] {
+        Txt_Exchange_Cost_Buttom_EditingChanged();
+    };
+
+    getExchangeData();
+}
+
+void UIExchange::getExchangeData() {
+    applyExchangeAnswer(context_.commands().Exchange_List01());
+}
+
+void UIExchange::applyExchangeAnswer(const std::optional<std::string>& answer) {
+    if (remote::isFailure(answer))
+        return;
+    // The table is emptied before the answer is read: an answer without rows empties it.
+    DeleteData();
+    for (const ExchangeRate& row : exchangeRatesOf(*answer)) {
+        // A rate that is not a number shows as "-" rather than as a made-up 0.
+        const std::string amount = formatter_.formatRate(row.DEAL_BAS_R).value_or("-");
+        if (row.CUR_UNIT == "KRW") {
+            lbl_Exchange_Nation_Top.setText(exchangeCaption(row));
+            SelectedDataTop = row;
+        }
+        for (std::size_t i = 0; i < kReferenceUnits.size(); ++i)
+            if (row.CUR_UNIT == kReferenceUnits[i])
+                lbl_Exchange_Cost[i].setText(amount);
+        if (row.CUR_UNIT == "USD") {
+            lbl_Exchange_Nation_Bottom.setText(exchangeCaption(row));
+            SelectedDataButtom = row;
+        }
+        if (!row.LASTDATE.empty())
+            if (auto stamp = exchangeStamp(row.LASTDATE))
+                lbl_Exchange_Date.setText(*stamp);
+        InsertData(row);
+    }
+}
+
+void UIExchange::DeleteData() {
+    dbClass_->ConnectDB();
+    (void)dbClass_->InsertUpdateDeleteExcuteQuery(kDeleteRates);
+    dbClass_->DisConnectDB();
+}
+
+void UIExchange::InsertData(const ExchangeRate& r) {
+    dbClass_->ConnectDB();
+    // A second row of the same date and currency is refused by the table's key and dropped.
+    (void)dbClass_->InsertUpdateDeleteExcuteQuery(storage::sqlFormat(
+        kInsertRate, {r.sDATE, r.CUR_UNIT, r.CUR_NM, r.TTB, r.TTS, r.DEAL_BAS_R, r.LASTDATE}));
+    dbClass_->DisConnectDB();
+}
+
+void UIExchange::selectedExchangeData(const ExchangeRate& row, const std::string& flag) {
+    if (flag == "1") {
+        SelectedDataTop = row;
+        lbl_Exchange_Nation_Top.setText(exchangeCaption(row));
+    } else if (flag == "2") {
+        SelectedDataButtom = row;
+        lbl_Exchange_Nation_Bottom.setText(exchangeCaption(row));
+    } else {
+        return;
+    }
+    txt_Exchange_Cost_Top.setText("");
+    txt_Exchange_Cost_Buttom.setText("");
+}
+
+void UIExchange::Txt_Exchange_Cost_Top_EditingChanged() {
+    convertFrom(txt_Exchange_Cost_Top, SelectedDataTop, txt_Exchange_Cost_Buttom,
+                SelectedDataButtom);
+}
+
+void UIExchange::Txt_Exchange_Cost_Buttom_EditingChanged() {
+    convertFrom(txt_Exchange_Cost_Buttom, SelectedDataButtom, txt_Exchange_Cost_Top,
+                SelectedDataTop);
+}
+
+void UIExchange::convertFrom(ui::TextField& source, const std::optional<ExchangeRate>& sourceRate,
+                             ui::TextField& target, const std::optional<ExchangeRate>& targetRate) {
+    // Without a currency the source side has no base rate: the keystroke changes nothing.
+    const Conversion c =
+        convert(sourceRate.value_or(ExchangeRate{}), targetRate ? &*targetRate : nullptr,
+                source.text(), formatter_.symbols());
+    switch (c.kind) {
+    case Conversion::Kind::Keep:
+        return;
+    case Conversion::Kind::Clear:
+        target.setText("");
+        return;
+    case Conversion::Kind::Show:
+        // Set from code: no editing-changed event, so no conversion back.
+        target.setText(formatter_.format(c.amount));
+        return;
+    }
+}
+
+void UIExchange::endEditing() {
+    txt_Exchange_Cost_Top.setFirstResponder(false);
+    txt_Exchange_Cost_Buttom.setFirstResponder(false);
+}
+
+DiaExchangeList* UIExchange::picker() const {
+    return picker_ && picker_->parent() == this ? picker_.get() : nullptr;
+}
+
+void UIExchange::openPicker(const std::string& flag) {
+    if (picker())
+        return;
+    auto self = std::static_pointer_cast<UIExchange>(shared_from_this());
+    picker_ = std::make_shared<DiaExchangeList>(context_.databaseFile(),
+                                                std::static_pointer_cast<ExchangeDelegate>(self));
+    picker_->getFlag(flag);
+    picker_->onClosed = [this] { pickerClosed(); };
+    v_PickerCover.setHidden(false);
+    addChild(picker_);
+}
+
+void UIExchange::pickerClosed() {
+    v_PickerCover.setHidden(true);
+}
+
+} // namespace tools

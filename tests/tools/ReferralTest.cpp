@@ -1,0 +1,192 @@
+#include "tools/Referral.h"
+#include "ToolsFixture.h"
+#include "tools/PlaceText.h"
+#include "tools/VURavEravazo.h"
+#include "widgets/CalendarDates.h"
+
+using namespace tools;
+
+namespace {
+
+constexpr const char* kBase = "http://partner.test/apiservices/referral/v1.0/KR/KRW/kr-KR";
+
+ReferralInput trip(std::string adults, std::string children, std::string infants,
+                   std::string returnDate = "") {
+    return {"ICN",
+            "NRT",
+            "2017-05-01",
+            std::move(returnDate),
+            std::move(adults),
+            std::move(children),
+            std::move(infants)};
+}
+
+std::string address(const ReferralInput& in) {
+    return referralAddress("http://partner.test", "abcd123456789012", in);
+}
+
+} // namespace
+
+TEST(ReferralAddress, ChildrenCountAsFourAndInfantsAsZero) {
+    const std::string start = std::string(kBase) + "/ICN/NRT/2017-05-01/?apiKey=abcd123456789012";
+    EXPECT_EQ(address(trip("2", "1", "2")), start + "&adultsv2=2&childrenv2=4%7C0%7C0");
+    EXPECT_EQ(address(trip("1", "0", "0")), start + "&adultsv2=1&childrenv2=-");
+    EXPECT_EQ(address(trip("1", "0", "2")), start + "&adultsv2=1&childrenv2=0%7C0");
+    EXPECT_EQ(address(trip("1", "0", "1")), start + "&adultsv2=1&childrenv2=0");
+    EXPECT_EQ(address(trip("1", "3", "0")), start + "&adultsv2=1&childrenv2=4%7C4%7C4");
+    EXPECT_EQ(address(trip("1", "2", "1")), start + "&adultsv2=1&childrenv2=4%7C4%7C0");
+    EXPECT_EQ(
+        address(trip("1", "0", "0", "2017-05-09")),
+        std::string(kBase) +
+            "/ICN/NRT/2017-05-01/2017-05-09/?apiKey=abcd123456789012&adultsv2=1&childrenv2=-");
+}
+
+TEST(ReferralAddress, TypedTextCannotReshapeTheAddress) {
+    ReferralInput in = trip("1", "0", "0");
+    in.departureCode = "A/?";
+    in.arrivalCode = "#&=";
+    EXPECT_EQ(address(in), std::string(kBase) +
+                               "/A%2F%3F/%23%26%3D/2017-05-01/?apiKey=abcd123456789012&adultsv2=1&"
+                               "childrenv2=-");
+}
+
+TEST(ReferralChecks, FirstFailingRuleInOrder) {
+    EXPECT_EQ(referralProblem(trip("8", "0", "0")), std::nullopt);
+    EXPECT_EQ(referralProblem(trip("8", "0", "1")), "예약인원은 8명을 초과할 수 없습니다.");
+    // Too many passengers is reported even when no adult or airport is chosen.
+    EXPECT_EQ(referralProblem({"", "", "", "", "0", "5", "4"}),
+              "예약인원은 8명을 초과할 수 없습니다.");
+    EXPECT_EQ(referralProblem({"", "", "", "", "0", "1", "0"}), "탑승인원을 선택하십시오.");
+    EXPECT_EQ(referralProblem({"", "", "", "", "1", "0", "0"}), "출발공항을 선택하십시오.");
+    EXPECT_EQ(referralProblem({"ICN", "", "", "", "1", "0", "0"}), "도착공항을 선택하십시오.");
+    EXPECT_EQ(referralProblem({"ICN", "NRT", "", "", "1", "0", "0"}), "출발일을 선택하십시오.");
+}
+
+TEST(ReferralCounts, PlusStopsAtEightMinusAtZeroAndOtherTextIsLeftAlone) {
+    EXPECT_EQ(countAfterPress("0", +1), "1");
+    EXPECT_EQ(countAfterPress("7", +1), "8");
+    EXPECT_EQ(countAfterPress("8", +1), std::nullopt);
+    EXPECT_EQ(countAfterPress("1", -1), "0");
+    EXPECT_EQ(countAfterPress("0", -1), std::nullopt);
+    EXPECT_EQ(countAfterPress("9", -1), std::nullopt);
+    EXPECT_EQ(countAfterPress("", +1), "1");
+    EXPECT_EQ(countAfterPress("3_", +1), "4");
+    EXPECT_EQ(countAfterPress("3 ", +1), std::nullopt);
+    EXPECT_EQ(countAfterPress("-1", +1), std::nullopt);
+    EXPECT_EQ(countAfterPress("99999999999999999999", -1), std::nullopt);
+}
+
+TEST(PlaceText, AirportCodesAndCardPictureNames) {
+    EXPECT_EQ(airportCodeOf("인천 (ICN)"), "ICN");
+    EXPECT_EQ(airportCodeOf("(ICN)"), "ICN");
+    EXPECT_EQ(airportCodeOf("ICN)"), "");
+    EXPECT_EQ(airportCodeOf("인천공항입니다"), "항입니");
+    EXPECT_EQ(cardPictureName("미국 (United States)"), "unitedstates.jpg");
+    EXPECT_EQ(cardPictureName("대한민국 (Korea Republic)"), "korearepublic.jpg");
+    EXPECT_EQ(cardPictureName("북마리아나 제도 (Northern Mariana Islands)"),
+              "northernmarianaislands.jpg");
+    // Only the first "(" counts; the last character goes whatever it is.
+    EXPECT_EQ(cardPictureName("a (b (c))"), "b(c).jpg");
+    EXPECT_EQ(cardPictureName("일본 (Japan"), "japa.jpg");
+    EXPECT_EQ(cardPictureName("일본"), "");
+    EXPECT_EQ(cardPictureName("일본 ()"), "");
+    EXPECT_EQ(cardPictureName("x (É)"), "é.jpg");
+    EXPECT_EQ(cardPictureName("x (ÉCOLE)"), "école.jpg");
+}
+
+// ---- the screen ----------------------------------------------------------------------
+
+class FlightSearch : public tools_test::ToolsFixture {
+protected:
+    VURavEravazo& openSearch() {
+        launch();
+        EXPECT_TRUE(main().btn_Menu3.tap());
+        return front<VURavEravazo>();
+    }
+    /// Opens the calendar from `button` and taps the day `yyyymmdd`.
+    void pickDate(ui::Button& button, const std::string& yyyymmdd) {
+        ASSERT_TRUE(button.tap());
+        auto& picker = front<widgets::SingleSelectionController>();
+        ASSERT_TRUE(picker.calendarView.selectDate(*widgets::dates::parseCompact(yyyymmdd)));
+        loop->runUntilIdle();
+        window().releaseRetired();
+        ASSERT_EQ(window().front()->name(), "VURavEravazo");
+    }
+    /// Types `typed` into a place field and picks its first suggestion.
+    static void pickPlace(ui::TextField& field, AutoFillList& list, const std::string& typed) {
+        field.type(typed);
+        ASSERT_FALSE(list.tableView.hidden());
+        ASSERT_GT(list.tableView.rowCount(), 0);
+        list.tableView.select(0);
+    }
+};
+
+TEST_F(FlightSearch, ValidatedSearchOpensThePartnerAddress) {
+    auto& s = openSearch();
+    EXPECT_EQ(server.calls("City_List02"), 2 + 1); // one per place list, after the start's check
+    s.btn_Search.tap();
+    ASSERT_EQ(window().alerts().size(), 1u);
+    EXPECT_EQ(window().alerts().front().title, "알림");
+    EXPECT_EQ(window().alerts().front().message, "출발공항을 선택하십시오.");
+    window().pressAlertButton("확인");
+
+    pickPlace(s.txt_Departure, *s.autoFillTableViewController(), "icn");
+    EXPECT_EQ(s.txt_Departure.text(), "인천 (ICN)");
+    EXPECT_TRUE(s.autoFillTableViewController()->tableView.hidden());
+    pickPlace(s.txt_Arrival, *s.autoFillTableViewController1(), "나리");
+    s.btn_Change.tap();
+    EXPECT_EQ(s.txt_Departure.text(), "나리타 (NRT)");
+    s.btn_Change.tap();
+    EXPECT_EQ(s.txt_Arrival.text(), "나리타 (NRT)");
+
+    pickDate(s.btn_StartDate, "20261210");
+    EXPECT_EQ(s.txt_StartDate.text(), "2026-12-10");
+    EXPECT_FALSE(s.btn_ReturnDate.enabled()); // one way: no return date to pick
+    s.btn_Return.tap();
+    pickDate(s.btn_ReturnDate, "20261224");
+    EXPECT_EQ(s.txt_ReturnDate.text(), "2026-12-24");
+    s.btn_Oneway.tap(); // clears the return date again
+    EXPECT_EQ(s.txt_ReturnDate.text(), "");
+    EXPECT_FALSE(s.btn_ReturnDate.enabled());
+    s.btn_Audlt_Plus.tap();
+    s.btn_Children_Plus.tap();
+    s.btn_Infants_Plus.tap();
+    s.btn_Infants_Plus.tap();
+    s.btn_Search.tap();
+    EXPECT_TRUE(window().alerts().empty());
+    ASSERT_EQ(browser.opened.size(), 1u);
+    EXPECT_EQ(browser.opened.back(), std::string(kBase) +
+                                         "/ICN/NRT/2026-12-10/?apiKey=abcd123456789012&adultsv2=2&"
+                                         "childrenv2=4%7C0%7C0");
+
+    // A return trip without a return date leaves the segment out; with one it is there.
+    s.btn_Return.tap();
+    s.btn_Search.tap();
+    EXPECT_NE(browser.opened.back().find("/2026-12-10/?apiKey="), std::string::npos);
+    pickDate(s.btn_ReturnDate, "20261224");
+    s.btn_Search.tap();
+    EXPECT_NE(browser.opened.back().find("/2026-12-10/2026-12-24/?apiKey="), std::string::npos);
+    // A tap on a blank cell answers with no day, which empties the field.
+    s.getChoickDate_Flag(std::nullopt, "1");
+    EXPECT_EQ(s.txt_StartDate.text(), "");
+}
+
+TEST_F(FlightSearch, CountButtonsStayBetweenZeroAndEightAndCountsAreNotTyped) {
+    auto& s = openSearch();
+    for (int i = 0; i < 10; ++i)
+        s.btn_Audlt_Plus.tap();
+    EXPECT_EQ(s.txt_Audlt_Count.text(), "8");
+    for (int i = 0; i < 10; ++i)
+        s.btn_Audlt_Minus.tap();
+    EXPECT_EQ(s.txt_Audlt_Count.text(), "0");
+    EXPECT_FALSE(s.txt_Audlt_Count.type("5"));
+    EXPECT_FALSE(s.txt_Children_Count.enabled());
+    EXPECT_FALSE(s.txt_Infants_Count.enabled());
+}
+
+TEST_F(FlightSearch, HotelButtonOpensThePartnerWithTheAffiliateNumber) {
+    launch();
+    main().btn_Menu4.tap();
+    ASSERT_EQ(browser.opened.size(), 1u);
+    EXPECT_EQ(browser.opened.back(), "https://hotels.test/?a_aid=123456");
+}
