@@ -8,7 +8,7 @@ namespace services {
 namespace {
 
 // Raised whenever the layout below changes; an older file is rebuilt from scratch.
-constexpr int kSchemaVersion = 1;
+constexpr int kSchemaVersion = 2;
 
 // Timetable window around today, in days.
 constexpr int kDaysBefore = 3;
@@ -48,13 +48,24 @@ DataStore::DataStore(const std::string& path) : db_(path) {
     createSchema();
 }
 
+DataStore::DataStore(Database::Image image) : db_(image), fromImage_(true) {
+    createSchema();
+}
+
+void DataStore::seed(const DemoData& data) {
+    Transaction t(db_);
+    seedReference(data);
+    t.commit();
+}
+
 void DataStore::createSchema() {
     Statement version = db_.prepare("PRAGMA user_version");
     version.step();
     if (version.integer(0) == kSchemaVersion)
         return;
     Transaction t(db_);
-    for (const char* table : {"meta", "city", "nation", "rate", "beacon", "flight", "unit", "log"})
+    for (const char* table :
+         {"meta", "city", "nation", "rate", "beacon", "flight", "flightDay", "unit", "log"})
         db_.exec(std::string("DROP TABLE IF EXISTS ") + table);
     db_.exec("CREATE TABLE meta(key TEXT PRIMARY KEY, value TEXT NOT NULL)");
     db_.exec("CREATE TABLE city(seq INTEGER PRIMARY KEY, cityCode TEXT UNIQUE NOT NULL,"
@@ -69,6 +80,8 @@ void DataStore::createSchema() {
         flight += std::string(", ") + name + " TEXT NOT NULL";
     db_.exec(flight + ", sortTime TEXT NOT NULL)");
     db_.exec("CREATE INDEX flight_day ON flight(scheduleDate, sortTime)");
+    // The days whose flights are in `flight`.
+    db_.exec("CREATE TABLE flightDay(day TEXT PRIMARY KEY)");
     db_.exec("CREATE TABLE unit(sUserTelnum TEXT, sUnitMacAddress TEXT, sUnitUUID TEXT,"
              " sUnitMajor TEXT, sUnitMinor TEXT,"
              " PRIMARY KEY(sUnitUUID, sUnitMajor, sUnitMinor))");
@@ -78,17 +91,24 @@ void DataStore::createSchema() {
     t.commit();
 }
 
-void DataStore::prepare(const DemoData& data, Date today) {
+void DataStore::prepare(DemoSource data, Date today) {
+    data_ = std::move(data);
+    today_ = today;
     Transaction t(db_);
-    Statement count = db_.prepare("SELECT count(*) FROM city");
-    count.step();
-    bool empty = count.integer(0) == 0;
-    if (empty || meta("fingerprint") != std::to_string(data.fingerprint)) {
-        seedReference(data);
-        setMeta("timetableDay", "");
+    if (!fromImage_) {
+        Statement count = db_.prepare("SELECT count(*) FROM city");
+        count.step();
+        const bool empty = count.integer(0) == 0;
+        if (empty || meta("fingerprint") != std::to_string(data_().fingerprint)) {
+            seedReference(data_());
+            setMeta("timetableDay", "");
+        }
     }
-    if (meta("timetableDay") != today.text())
-        seedTimetable(data, today);
+    if (meta("timetableDay") != today.text()) {
+        db_.exec("DELETE FROM flight");
+        db_.exec("DELETE FROM flightDay");
+        setMeta("timetableDay", today.text());
+    }
     t.commit();
 }
 
@@ -122,19 +142,30 @@ void DataStore::seedReference(const DemoData& data) {
     setMeta("fingerprint", std::to_string(data.fingerprint));
 }
 
-void DataStore::seedTimetable(const DemoData& data, Date today) {
-    db_.exec("DELETE FROM flight");
+void DataStore::ensureTimetable(const std::string& date) {
+    std::optional<Date> day = Date::parse(date);
+    if (!data_ || !day)
+        return;
+    const long offset = day->toDays() - today_.toDays();
+    if (offset < -kDaysBefore || offset > kDaysAfter)
+        return;
+    Statement built = db_.prepare("SELECT 1 FROM flightDay WHERE day = ?");
+    built.bind(1, day->text());
+    if (built.step())
+        return;
+    Transaction t(db_);
     std::string sql = "INSERT INTO flight(" + flightColumnList() + ", sortTime) VALUES(";
     for (std::size_t i = 0; i <= FlightColumnCount; ++i)
         sql += i == 0 ? "?" : ", ?";
     Statement insert = db_.prepare(sql + ")");
-    for (const Flight& f : buildTimetable(data, today, kDaysBefore, kDaysAfter)) {
+    for (const Flight& f : buildTimetableDay(data_(), today_, *day)) {
         int index = 1;
         for (const std::string& value : f.columns)
             insert.bind(index++, value);
         insert.bind(index, f.sortTime).run();
     }
-    setMeta("timetableDay", today.text());
+    db_.prepare("INSERT INTO flightDay(day) VALUES(?)").bind(1, day->text()).run();
+    t.commit();
 }
 
 void DataStore::setMeta(const std::string& key, const std::string& value) {
@@ -201,6 +232,7 @@ std::vector<std::string> DataStore::beaconUuids() {
 }
 
 std::vector<DataRow> DataStore::flights(const FlightQuery& query) {
+    ensureTimetable(query.date);
     Statement s = db_.prepare("SELECT " + flightColumnList() + kFlightFilter +
                               " ORDER BY sortTime, flightId, seq LIMIT ?7 OFFSET ?8");
     bindFlightQuery(s, query);
@@ -209,6 +241,7 @@ std::vector<DataRow> DataStore::flights(const FlightQuery& query) {
 }
 
 long DataStore::countFlights(const FlightQuery& query) {
+    ensureTimetable(query.date);
     Statement s = db_.prepare(std::string("SELECT count(*)") + kFlightFilter);
     bindFlightQuery(s, query);
     s.step();

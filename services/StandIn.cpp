@@ -4,6 +4,7 @@
 #include "services/Dates.h"
 #include "services/DemoData.h"
 #include "services/Operations.h"
+#include "services/SeedImage.h"
 #include "services/SoapMessage.h"
 
 #include "platform/Log.h"
@@ -13,11 +14,11 @@
 
 #include <atomic>
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <mutex>
+#include <optional>
 #include <thread>
-#include <unistd.h>
 
 namespace services {
 namespace {
@@ -43,16 +44,22 @@ void answerFault(httplib::Response& res, std::string_view code, std::string_view
     res.set_content(soapFault(code, text), kContentType);
 }
 
-/// A fresh empty file in the temporary directory, for a private data store.
-std::string makeTempFile() {
-    std::string path =
-        (std::filesystem::temp_directory_path() / "tamberlinove-services-XXXXXX").string();
-    int fd = mkstemp(path.data());
-    if (fd < 0)
-        throw std::runtime_error("cannot create a temporary data file in " +
-                                 std::filesystem::temp_directory_path().string());
-    close(fd);
-    return path;
+/// A store opened from the seeded image: in memory when `path` is empty, else the file at
+/// `path`, which starts as a copy of the image when it is new or empty.
+std::unique_ptr<DataStore> openStore(const std::string& path) {
+    std::optional<std::string_view> image = seed::embeddedFile(seed::kImageName);
+    if (!image)
+        throw std::runtime_error("the seeded data file is missing from the build");
+    if (path.empty())
+        return std::make_unique<DataStore>(Database::Image{*image});
+    std::error_code error;
+    if (!std::filesystem::exists(path, error) || std::filesystem::file_size(path, error) == 0) {
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        out.write(image->data(), static_cast<std::streamsize>(image->size()));
+        if (!out.flush())
+            throw std::runtime_error("cannot write " + path);
+    }
+    return std::make_unique<DataStore>(path);
 }
 
 } // namespace
@@ -60,8 +67,8 @@ std::string makeTempFile() {
 struct StandIn::State {
     Options options;
     std::string today;
-    std::string tempFile;
-    mutable std::mutex mutex; // guards store and operations
+    std::optional<DemoData> data; // loaded when first needed
+    mutable std::mutex mutex;     // guards data, store and operations
     std::unique_ptr<DataStore> store;
     std::unique_ptr<Operations> operations;
     std::unique_ptr<httplib::Server> server;
@@ -133,11 +140,6 @@ StandIn::~StandIn() {
     stop();
     state_->operations.reset();
     state_->store.reset();
-    if (!state_->tempFile.empty()) {
-        std::error_code ignored;
-        std::filesystem::remove(state_->tempFile, ignored);
-        std::filesystem::remove(state_->tempFile + "-journal", ignored);
-    }
 }
 
 bool StandIn::start() {
@@ -150,17 +152,18 @@ bool StandIn::start() {
         return false;
     }
     try {
-        DemoData data = DemoData::load();
-        std::string path = s.options.dataFile;
-        if (path.empty()) {
-            if (s.tempFile.empty())
-                s.tempFile = makeTempFile();
-            path = s.tempFile;
-        }
         std::lock_guard lock(s.mutex);
         s.operations.reset();
-        s.store = std::make_unique<DataStore>(path);
-        s.store->prepare(data, *today);
+        s.store.reset();
+        s.store = openStore(s.options.dataFile);
+        // Called with the mutex held: by prepare() here, later by requests for flights.
+        s.store->prepare(
+            [&s]() -> const DemoData& {
+                if (!s.data)
+                    s.data = DemoData::load();
+                return *s.data;
+            },
+            *today);
         s.operations = std::make_unique<Operations>(*s.store, *today);
     } catch (const std::exception& e) {
         platform::logLine(std::string("stand-in services: cannot prepare data: ") + e.what());

@@ -12,7 +12,7 @@ namespace services {
 struct Options {
     std::string host = "127.0.0.1";
     int port = 0;         ///< 0: an ephemeral port
-    std::string dataFile; ///< SQLite file; empty: a private temporary file
+    std::string dataFile; ///< SQLite file; empty: a private store in memory
     std::string today;    ///< "yyyyMMdd"; empty: today's date in Korea (UTC+9)
 };
 

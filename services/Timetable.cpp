@@ -155,11 +155,11 @@ private:
 
 } // namespace
 
-std::vector<Flight> buildTimetable(const DemoData& data, Date today, int daysBefore,
-                                   int daysAfter) {
+namespace {
+
+/// Rows dated from day `first` to day `last` (as day numbers).
+std::vector<Flight> buildDays(const DemoData& data, Date today, long first, long last) {
     Builder builder(data, today);
-    long first = today.toDays() - daysBefore;
-    long last = today.toDays() + daysAfter;
     std::vector<Flight> flights;
     // Inbound flights are dated by their arrival, up to two days after they leave.
     for (long d = first - 2; d <= last; ++d) {
@@ -175,6 +175,17 @@ std::vector<Flight> buildTimetable(const DemoData& data, Date today, int daysBef
         }
     }
     return flights;
+}
+
+} // namespace
+
+std::vector<Flight> buildTimetable(const DemoData& data, Date today, int daysBefore,
+                                   int daysAfter) {
+    return buildDays(data, today, today.toDays() - daysBefore, today.toDays() + daysAfter);
+}
+
+std::vector<Flight> buildTimetableDay(const DemoData& data, Date today, Date day) {
+    return buildDays(data, today, day.toDays(), day.toDays());
 }
 
 } // namespace services

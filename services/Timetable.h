@@ -60,4 +60,7 @@ struct Flight {
 /// have a few delays ("지연" with estimated times); other rows carry no remark or estimate.
 std::vector<Flight> buildTimetable(const DemoData& data, Date today, int daysBefore, int daysAfter);
 
+/// The rows of `buildTimetable` whose schedule date is `day`, in the same order.
+std::vector<Flight> buildTimetableDay(const DemoData& data, Date today, Date day);
+
 } // namespace services
