@@ -1,6 +1,7 @@
 #include "QtApp.h"
 
 #include "Backdrop.h"
+#include "FontWarmup.h"
 #include "bridge/Assets.h"
 #include "bridge/ScreenItem.h"
 #include "bridge/WindowBridge.h"
@@ -12,9 +13,8 @@
 #include "platform/QtNotifications.h"
 
 #include <QCoreApplication>
-#include <QFontMetricsF>
+#include <QFontDatabase>
 #include <QGuiApplication>
-#include <QImageReader>
 #include <QQmlApplicationEngine>
 #include <QQmlComponent>
 #include <QQmlContext>
@@ -47,6 +47,8 @@ QtApp::QtApp(shell::LaunchOptions options, QtOptions qtOptions, QObject* parent)
 }
 
 QtApp::~QtApp() {
+    if (fonts_.joinable())
+        fonts_.join();
     // The views go first, then the bridge, then the core; the loop outlives them all.
     compiled_.clear();
     engine_.reset();
@@ -82,6 +84,9 @@ bool QtApp::start() {
     vibration_ = std::make_unique<QtVibration>();
     camera_ = std::make_unique<QtCamera>();
 
+    // Reading the installed fonts (fontconfig's configuration and font list) is a good part
+    // of start-up and needs nothing else: it runs on its own thread from the start.
+    fonts_ = std::thread([] { QFontDatabase::families(); });
     // The stand-in services start on another thread while the views are compiled here;
     // the core starts once both are done, as in the headless driver.
     const std::string today = platform::formatLocal(*clock_, start, "yyyyMMdd");
@@ -116,12 +121,16 @@ void QtApp::prepareViews() {
     root->setContextProperty(QStringLiteral("vibration"), vibration_.get());
     root->setContextProperty(QStringLiteral("shell"), this);
 
-    // Compiled types stay cached while these components live; fonts and picture decoders
-    // are loaded once here rather than on the way to the first frame.
+    // Compiled types stay cached while these components live; the window's load waits for
+    // the compilation begun here.
     for (const char* view : {"qrc:/Tamberlinove/Main.qml", "qrc:/Tamberlinove/ViewController.qml"})
-        compiled_.push_back(std::make_unique<QQmlComponent>(engine_.get(), QUrl(view)));
-    QFontMetricsF(QGuiApplication::font()).horizontalAdvance(QStringLiteral("항공편 Flight 0"));
-    QImageReader::supportedImageFormats();
+        compiled_.push_back(std::make_unique<QQmlComponent>(engine_.get(), QUrl(view),
+                                                            QQmlComponent::Asynchronous));
+    // While the views compile on the engine's loader thread, this thread makes the font
+    // engines the first screen needed last time.
+    fontWarmupPath_ = FontWarmup::defaultPath();
+    warmedFonts_ = FontWarmup::load(fontWarmupPath_);
+    FontWarmup::warm(warmedFonts_);
 }
 
 void QtApp::startCore() {
@@ -163,15 +172,23 @@ void QtApp::firstFrame() {
     if (qtOptions_.firstFrameExit) {
         std::printf("first-frame-ms %lld\n", static_cast<long long>(sinceStart_.elapsed()));
         std::fflush(stdout);
+        rememberFonts();
         QCoreApplication::exit(0);
         return;
     }
+    rememberFonts();
     if (options_.screenshot.empty() && !qtOptions_.openMenu)
         return;
     settling_.start();
     screenshotTimer_.setInterval(kPollMs);
     connect(&screenshotTimer_, &QTimer::timeout, this, &QtApp::checkScreenshot);
     screenshotTimer_.start();
+}
+
+void QtApp::rememberFonts() {
+    const QList<FontUse> used = FontWarmup::record(window_->contentItem());
+    if (used != warmedFonts_ && !FontWarmup::save(fontWarmupPath_, used))
+        platform::logLine("start-up: cannot write " + fontWarmupPath_.toStdString());
 }
 
 void QtApp::checkScreenshot() {
