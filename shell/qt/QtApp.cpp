@@ -15,6 +15,7 @@
 #include <QCoreApplication>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QQmlApplicationEngine>
 #include <QQmlComponent>
 #include <QQmlContext>
@@ -84,9 +85,13 @@ bool QtApp::start() {
     vibration_ = std::make_unique<QtVibration>();
     camera_ = std::make_unique<QtCamera>();
 
-    // Reading the installed fonts (fontconfig's configuration and font list) is a good part
-    // of start-up and needs nothing else: it runs on its own thread from the start.
-    fonts_ = std::thread([] { QFontDatabase::families(); });
+    // Reading the installed fonts (fontconfig's configuration and font list) and loading the
+    // picture decoders are a good part of start-up and need nothing else: they run on their
+    // own thread from the start.
+    fonts_ = std::thread([] {
+        QFontDatabase::families();
+        QImageReader::supportedImageFormats();
+    });
     // The stand-in services start on another thread while the views are compiled here;
     // the core starts once both are done, as in the headless driver.
     const std::string today = platform::formatLocal(*clock_, start, "yyyyMMdd");
