@@ -4,11 +4,14 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
+
 namespace services {
 namespace {
 
-// Raised whenever the layout below changes; an older file is rebuilt from scratch.
-constexpr int kSchemaVersion = 2;
+// Raised whenever the layout or the meaning of the rows below changes; an older file is
+// rebuilt from scratch.
+constexpr int kSchemaVersion = 3;
 
 // Timetable window around today, in days.
 constexpr int kDaysBefore = 3;
@@ -25,10 +28,6 @@ std::string flightColumnList() {
         list += name;
     }
     return list;
-}
-
-std::vector<std::string> flightColumnNames() {
-    return std::vector<std::string>(kFlightColumnNames.begin(), kFlightColumnNames.end());
 }
 
 const char* const kFlightFilter =
@@ -143,29 +142,35 @@ void DataStore::seedReference(const DemoData& data) {
 }
 
 void DataStore::ensureTimetable(const std::string& date) {
-    std::optional<Date> day = Date::parse(date);
-    if (!data_ || !day)
+    if (std::optional<Date> day = Date::parse(date))
+        ensureTimetable(*day, *day);
+}
+
+void DataStore::ensureTimetable(Date first, Date last) {
+    if (!data_)
         return;
-    const long offset = day->toDays() - today_.toDays();
-    if (offset < -kDaysBefore || offset > kDaysAfter)
-        return;
-    Statement built = db_.prepare("SELECT 1 FROM flightDay WHERE day = ?");
-    built.bind(1, day->text());
-    if (built.step())
-        return;
-    Transaction t(db_);
-    std::string sql = "INSERT INTO flight(" + flightColumnList() + ", sortTime) VALUES(";
-    for (std::size_t i = 0; i <= FlightColumnCount; ++i)
-        sql += i == 0 ? "?" : ", ?";
-    Statement insert = db_.prepare(sql + ")");
-    for (const Flight& f : buildTimetableDay(data_(), today_, *day)) {
-        int index = 1;
-        for (const std::string& value : f.columns)
-            insert.bind(index++, value);
-        insert.bind(index, f.sortTime).run();
+    const long begin = std::max(first.toDays(), today_.toDays() - kDaysBefore);
+    const long end = std::min(last.toDays(), today_.toDays() + kDaysAfter);
+    for (long d = begin; d <= end; ++d) {
+        const Date day = Date::fromDays(d);
+        Statement built = db_.prepare("SELECT 1 FROM flightDay WHERE day = ?");
+        built.bind(1, day.text());
+        if (built.step())
+            continue;
+        Transaction t(db_);
+        std::string sql = "INSERT INTO flight(" + flightColumnList() + ", sortTime) VALUES(";
+        for (std::size_t i = 0; i <= FlightColumnCount; ++i)
+            sql += i == 0 ? "?" : ", ?";
+        Statement insert = db_.prepare(sql + ")");
+        for (const Flight& f : buildTimetableDay(data_(), day)) {
+            int index = 1;
+            for (const std::string& value : f.columns)
+                insert.bind(index++, value);
+            insert.bind(index, f.sortTime).run();
+        }
+        db_.prepare("INSERT INTO flightDay(day) VALUES(?)").bind(1, day.text()).run();
+        t.commit();
     }
-    db_.prepare("INSERT INTO flightDay(day) VALUES(?)").bind(1, day->text()).run();
-    t.commit();
 }
 
 void DataStore::setMeta(const std::string& key, const std::string& value) {
@@ -231,13 +236,42 @@ std::vector<std::string> DataStore::beaconUuids() {
     return uuids;
 }
 
-std::vector<DataRow> DataStore::flights(const FlightQuery& query) {
+std::vector<Flight> DataStore::selectFlights(Statement& statement) {
+    std::vector<Flight> flights;
+    while (statement.step()) {
+        Flight& f = flights.emplace_back();
+        for (std::size_t i = 0; i < FlightColumnCount; ++i)
+            f.columns[i] = statement.text(static_cast<int>(i));
+        f.sortTime = statement.text(static_cast<int>(FlightColumnCount));
+    }
+    return flights;
+}
+
+std::vector<Flight> DataStore::flights(const FlightQuery& query) {
     ensureTimetable(query.date);
-    Statement s = db_.prepare("SELECT " + flightColumnList() + kFlightFilter +
+    Statement s = db_.prepare("SELECT " + flightColumnList() + ", sortTime" + kFlightFilter +
                               " ORDER BY sortTime, flightId, seq LIMIT ?7 OFFSET ?8");
     bindFlightQuery(s, query);
     s.bind(7, static_cast<long long>(query.limit)).bind(8, static_cast<long long>(query.offset));
-    return select(s, flightColumnNames());
+    return selectFlights(s);
+}
+
+std::vector<Flight> DataStore::board(const std::string& airport, Side side,
+                                     const std::string& first, const std::string& last) {
+    const char* end = side == Side::Departure ? "Departure" : "Arrival";
+    std::string date = std::string("scheduleDate_") + end;
+    std::string time = std::string("scheduleTime_") + end;
+    std::string code = side == Side::Departure ? "airportcode_departure" : "airportcode_arrival";
+    // Rows are dated by one end; the other end may lie up to two days either side of it.
+    std::optional<Date> from = Date::parse(first);
+    std::optional<Date> to = Date::parse(last);
+    if (from && to)
+        ensureTimetable(from->plusDays(-2), to->plusDays(2));
+    Statement s = db_.prepare("SELECT " + flightColumnList() + ", sortTime FROM flight WHERE " +
+                              code + " = ?1 AND " + date + " BETWEEN ?2 AND ?3 ORDER BY " + date +
+                              ", " + time + ", flightId, seq");
+    s.bind(1, airport).bind(2, first).bind(3, last);
+    return selectFlights(s);
 }
 
 long DataStore::countFlights(const FlightQuery& query) {

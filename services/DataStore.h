@@ -6,6 +6,7 @@
 #include "services/Dates.h"
 #include "services/DemoData.h"
 #include "services/Sqlite.h"
+#include "services/Timetable.h"
 
 #include <functional>
 #include <map>
@@ -34,6 +35,9 @@ struct FlightQuery {
 
 /// Hands out the demo data set, loading it the first time it is asked for.
 using DemoSource = std::function<const DemoData&()>;
+
+/// One end of a flight.
+enum class Side { Departure, Arrival };
 
 struct City {
     std::string code, eng, kor, nationCode;
@@ -68,9 +72,13 @@ public:
     /// A value kept by `prepare` ("nationsModified", "citiesModified"); empty when unknown.
     std::string meta(const std::string& key);
 
-    /// Flight rows (the 22 flight columns) ordered by their time, then flight number.
-    std::vector<DataRow> flights(const FlightQuery& query);
+    /// Flights ordered by their time, then flight number.
+    std::vector<Flight> flights(const FlightQuery& query);
     long countFlights(const FlightQuery& query);
+    /// Flights leaving (or reaching) `airport` on a local date from `first` to `last`
+    /// ("yyyyMMdd"), ordered by that end's scheduled date and time, then flight number.
+    std::vector<Flight> board(const std::string& airport, Side side, const std::string& first,
+                              const std::string& last);
 
     /// Registers a carrier unit (a repeated registration replaces the earlier one).
     void registerUnit(const Record& unit);
@@ -86,8 +94,11 @@ private:
     /// Builds the timetable of the day `date` ("yyyyMMdd") unless it is built already or lies
     /// outside the timetable's window.
     void ensureTimetable(const std::string& date);
+    /// Builds every day from `first` to `last` that lies in the window and is not built yet.
+    void ensureTimetable(Date first, Date last);
     void setMeta(const std::string& key, const std::string& value);
     std::vector<DataRow> select(Statement& statement, const std::vector<std::string>& names);
+    static std::vector<Flight> selectFlights(Statement& statement);
 
     Database db_;
     DemoSource data_;

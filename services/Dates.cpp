@@ -40,11 +40,6 @@ Date Date::fromDays(long days) {
                 static_cast<int>(static_cast<unsigned>(ymd.day()))};
 }
 
-Date Date::todayInKorea() {
-    auto korea = std::chrono::system_clock::now() + std::chrono::hours(9);
-    return fromDays(std::chrono::floor<std::chrono::days>(korea).time_since_epoch().count());
-}
-
 long Date::toDays() const {
     std::chrono::year_month_day ymd{std::chrono::year(year),
                                     std::chrono::month(static_cast<unsigned>(month)),

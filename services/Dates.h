@@ -18,8 +18,6 @@ struct Date {
     static std::optional<Date> parse(std::string_view text);
     /// Days since 1970-01-01 (negative before).
     static Date fromDays(long days);
-    /// Today's date in Korea (UTC+9) by the system clock.
-    static Date todayInKorea();
 
     long toDays() const;
     Date plusDays(long n) const { return fromDays(toDays() + n); }

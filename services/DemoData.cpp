@@ -106,8 +106,10 @@ void loadPlaces(DemoData& data) {
 }
 
 void loadSchedule(DemoData& data) {
-    for (auto& r : readFile("airlines.csv"))
+    for (auto& r : readFile("airlines.csv")) {
         data.airlineNames.emplace(r["code"], r["nameKor"]);
+        data.airlineEnglish.emplace(r["code"], r["nameEng"]);
+    }
     for (auto& r : readFile("routes.csv")) {
         Route route;
         route.flightId = r["flightId"];
@@ -174,6 +176,18 @@ const Airport* DemoData::airport(std::string_view code) const {
         if (a.code == code)
             return &a;
     return nullptr;
+}
+
+const Facility* DemoData::facility(std::string_view code) const {
+    auto it = facilities.find(code);
+    return it == facilities.end() ? nullptr : &it->second;
+}
+
+std::string upperCase(std::string text) {
+    for (char& c : text)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    return text;
 }
 
 std::string cityFlag(bool domestic) {

@@ -12,6 +12,8 @@ namespace services {
 
 /// Nation code of Korea; its airports are the domestic ones.
 inline constexpr std::string_view kKoreaNationCode = "410";
+/// Korea's offset from UTC in minutes, which the data's offsets are measured against.
+inline constexpr int kKoreaUtcOffsetMinutes = 540;
 
 struct Airport {
     std::string code; ///< IATA three-letter code
@@ -21,6 +23,8 @@ struct Airport {
     std::string nationCode;
     int utcOffsetMinutes = 0;
     bool domestic() const { return nationCode == kKoreaNationCode; }
+    /// Minutes this airport's clock runs ahead of the Korean airports'.
+    int offsetFromHome() const { return utcOffsetMinutes - kKoreaUtcOffsetMinutes; }
 };
 
 struct Nation {
@@ -60,8 +64,9 @@ struct Route {
 struct DemoData {
     std::vector<Airport> airports;
     std::vector<Nation> nations;
-    std::map<std::string, std::string, std::less<>> airlineNames; ///< code -> Korean name
-    std::map<std::string, Facility, std::less<>> facilities;      ///< airport code -> facility
+    std::map<std::string, std::string, std::less<>> airlineNames;   ///< code -> Korean name
+    std::map<std::string, std::string, std::less<>> airlineEnglish; ///< code -> English name
+    std::map<std::string, Facility, std::less<>> facilities;        ///< airport code -> facility
     std::vector<ExchangeRate> rates;
     std::vector<std::string> beaconUuids;
     std::vector<Route> routes;
@@ -74,7 +79,12 @@ struct DemoData {
     static DemoData load();
 
     const Airport* airport(std::string_view code) const;
+    /// The facilities of a Korean airport; nothing for airports abroad.
+    const Facility* facility(std::string_view code) const;
 };
+
+/// Codes and flight numbers compare in upper case (ASCII only; other bytes are kept).
+std::string upperCase(std::string text);
 
 /// The classification carried as `cityFlag`. For one city: "1" for a Korean airport, "4" for
 /// one abroad. For a route from `from` to `to`: "1" domestic, "2" from Korea abroad, "3" from

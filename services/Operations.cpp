@@ -1,5 +1,6 @@
 #include "services/Operations.h"
 
+#include "services/Boards.h"
 #include "services/SoapMessage.h"
 
 #include <algorithm>
@@ -65,14 +66,6 @@ std::string trimmed(std::string text) {
     return text.substr(start);
 }
 
-/// Codes and flight numbers compare in upper case (ASCII only; other bytes are kept).
-std::string upper(std::string text) {
-    for (char& c : text)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return text;
-}
-
 /// A positive decimal number of at most six digits.
 std::optional<int> pageNumber(const std::string& text) {
     if (text.empty() || text.size() > 6 ||
@@ -106,9 +99,9 @@ bool flightQuery(const Parameters& p, Date today, FlightQuery& query) {
     } else {
         return false;
     }
-    query.departure = upper(trimmed(param(p, "airportcode_departure")));
-    query.arrival = upper(trimmed(param(p, "airportcode_arrival")));
-    query.flightId = upper(trimmed(param(p, "filghtid")));
+    query.departure = upperCase(trimmed(param(p, "airportcode_departure")));
+    query.arrival = upperCase(trimmed(param(p, "airportcode_arrival")));
+    query.flightId = upperCase(trimmed(param(p, "filghtid")));
     query.flag = trimmed(param(p, "flag"));
     return true;
 }
@@ -127,11 +120,30 @@ std::optional<Service> Operations::serviceOf(std::string_view operation) {
     return entry ? std::optional<Service>(entry->service) : std::nullopt;
 }
 
-std::string Operations::call(std::string_view operation, const Parameters& parameters) {
+std::string Operations::call(std::string_view operation, const Parameters& parameters,
+                             HomeMinute now) {
     const Entry* entry = find(operation);
     if (!entry)
         return std::string(kAnswerError);
+    now_ = now;
+    today_ = localMoment(now).date;
     return (this->*entry->run)(parameters);
+}
+
+std::vector<DataRow> Operations::liveRows(std::vector<Flight> flights) const {
+    std::vector<DataRow> rows;
+    if (flights.empty())
+        return rows;
+    rows.reserve(flights.size());
+    const LiveFlights& live = live_();
+    for (Flight& f : flights) {
+        if (auto state = live.at(f, now_))
+            applyState(f, state->first, state->second);
+        DataRow& row = rows.emplace_back();
+        for (std::size_t i = 0; i < FlightColumnCount; ++i)
+            row.emplace_back(kFlightColumnNames[i], std::move(f.columns[i]));
+    }
+    return rows;
 }
 
 std::string Operations::unitAllSearch(const Parameters&) {
@@ -151,7 +163,7 @@ std::string Operations::flightList(const Parameters& p) {
     query.prefix = !query.flightId.empty() && store_.countFlights(query) == 0;
     query.limit = kFlightPageSize;
     query.offset = (*page - 1) * kFlightPageSize;
-    std::vector<DataRow> rows = store_.flights(query);
+    std::vector<DataRow> rows = liveRows(store_.flights(query));
     return rows.empty() ? std::string(kAnswerNo) : dataSetDocument(rows);
 }
 
@@ -161,7 +173,7 @@ std::string Operations::flightOne(const Parameters& p) {
     if (!flightQuery(p, today_, query) || query.flightId.empty() ||
         (!page.empty() && !pageNumber(page)))
         return std::string(kAnswerError);
-    std::vector<DataRow> rows = store_.flights(query);
+    std::vector<DataRow> rows = liveRows(store_.flights(query));
     return rows.empty() ? std::string(kAnswerNo) : dataSetDocument(rows);
 }
 
@@ -186,13 +198,25 @@ std::string Operations::unitSearchLog(const Parameters& p) {
 }
 
 std::string Operations::flightLog(const Parameters& p) {
-    store_.addLog("Log_FilghtInput01", pick(p, kFlightLogParameters));
+    Record log = pick(p, kFlightLogParameters);
+    store_.addLog("Log_FilghtInput01", log);
+    // The log names a flight by its route and scheduled departure; "1" means that tracking
+    // started.
+    if (trimmed(log["sLogStatus"]) == "1" && Date::parse(log["scheduleDate"])) {
+        std::string to = upperCase(trimmed(log["airportcode_arrival"]));
+        for (const Flight& f :
+             store_.board(upperCase(trimmed(log["airportcode_departure"])), Side::Departure,
+                          log["scheduleDate"], log["scheduleDate"]))
+            if (f.columns[AirportCodeArrival] == to &&
+                f.columns[ScheduleTimeDeparture] == trimmed(log["scheduleTime"]))
+                live_().track(f, now_);
+    }
     return std::string(kAnswerYes);
 }
 
 std::string Operations::cityView(const Parameters& p) {
-    std::string first = upper(trimmed(param(p, "cityCode1")));
-    std::string second = upper(trimmed(param(p, "cityCode2")));
+    std::string first = upperCase(trimmed(param(p, "cityCode1")));
+    std::string second = upperCase(trimmed(param(p, "cityCode2")));
     if (first.empty() && second.empty())
         return std::string(kAnswerError);
     std::optional<City> from = store_.city(first);
@@ -216,7 +240,7 @@ std::string Operations::cityList(const Parameters&) {
 }
 
 std::string Operations::nationList(const Parameters& p) {
-    std::string code = upper(trimmed(param(p, "cityCode")));
+    std::string code = upperCase(trimmed(param(p, "cityCode")));
     if (code.empty())
         return dataSetDocument(store_.nations(""));
     std::optional<City> c = store_.city(code);

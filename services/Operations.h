@@ -2,8 +2,10 @@
 // The eleven operations of the carrier and airport services, answering from the data store.
 // Every answer is text: a data-set document or one of the markers below.
 
+#include "services/Clock.h"
 #include "services/DataStore.h"
 #include "services/Dates.h"
+#include "services/Scenario.h"
 
 #include <array>
 #include <map>
@@ -26,16 +28,18 @@ using Parameters = std::map<std::string, std::string>;
 
 class Operations {
 public:
-    /// `store` must outlive this object; `today` stands for an empty date and dates the
-    /// exchange rates.
-    Operations(DataStore& store, Date today) : store_(store), today_(today) {}
+    /// `store` must outlive this object; `live` is asked for the flights' live state only by
+    /// the operations on flights. Flight rows carry the live state of their flights;
+    /// registering a flight's tracking starts its tracking there.
+    Operations(DataStore& store, LiveSource live) : store_(store), live_(std::move(live)) {}
 
     /// The service offering `operation`; nothing for an unknown name.
     static std::optional<Service> serviceOf(std::string_view operation);
 
-    /// Runs a known operation. Parameters missing from the request count as empty text;
-    /// bad values answer "<rtn>ERROR</rtn>". Storage failures throw.
-    std::string call(std::string_view operation, const Parameters& parameters);
+    /// Runs a known operation at the home-clock minute `now`, whose date stands for an empty
+    /// date and dates the exchange rates. Parameters missing from the request count as empty
+    /// text; bad values answer "<rtn>ERROR</rtn>". Storage failures throw.
+    std::string call(std::string_view operation, const Parameters& parameters, HomeMinute now);
 
 private:
     std::string unitAllSearch(const Parameters& p);
@@ -58,7 +62,12 @@ private:
     static const Entry kEntries[];
     static const Entry* find(std::string_view operation);
 
+    std::vector<DataRow> liveRows(std::vector<Flight> flights) const;
+
     DataStore& store_;
+    LiveSource live_;
+    // The moment of the call being served.
+    HomeMinute now_ = 0;
     Date today_;
 };
 

@@ -3,7 +3,9 @@
 #include "services/DataStore.h"
 #include "services/Dates.h"
 #include "services/DemoData.h"
+#include "services/Feeds.h"
 #include "services/Operations.h"
+#include "services/Scenario.h"
 #include "services/SeedImage.h"
 #include "services/SoapMessage.h"
 
@@ -66,21 +68,66 @@ std::unique_ptr<DataStore> openStore(const std::string& path) {
 
 struct StandIn::State {
     Options options;
-    std::string today;
-    std::optional<DemoData> data; // loaded when first needed
-    mutable std::mutex mutex;     // guards data, store and operations
+    ClockFunction clock;
+    long shiftDays = 0;                         // set by start(); moves the clock to options.today
+    ScenarioKind scenario = ScenarioKind::Demo; // set by start()
+    mutable std::mutex mutex;                   // guards everything from here to `server`
+    // The demo data and the scenario are made when a request first needs them, so that a
+    // start opens the seeded store and nothing more.
+    std::optional<DemoData> data;
+    std::unique_ptr<LiveFlights> live;
     std::unique_ptr<DataStore> store;
     std::unique_ptr<Operations> operations;
+    Date preparedDay;
     std::unique_ptr<httplib::Server> server;
     std::thread thread;
     std::atomic<bool> finished{false};
     int port = 0;
 
+    HomeMinute now() const;
+    const DemoData& demoData();
+    DemoSource demoSource() {
+        return [this]() -> const DemoData& { return demoData(); };
+    }
+    LiveFlights& liveFlights();
+    void keepUp(HomeMinute now);
     void handle(Service service, const httplib::Request& req, httplib::Response& res);
+    using Feed = FeedAnswer (*)(const Query&, const FeedSource&);
+    void serveFeed(Feed feed, const httplib::Request& req, httplib::Response& res);
     void installRoutes();
     std::vector<std::map<std::string, std::string>>
     read(const std::function<std::vector<Record>(DataStore&)>& query) const;
 };
+
+HomeMinute StandIn::State::now() const {
+    ClockReading reading = clock();
+    reading.at += std::chrono::days(shiftDays);
+    return homeMinute(reading);
+}
+
+// Called with the mutex held.
+const DemoData& StandIn::State::demoData() {
+    if (!data)
+        data = DemoData::load();
+    return *data;
+}
+
+// Called with the mutex held.
+LiveFlights& StandIn::State::liveFlights() {
+    if (!live)
+        live = std::make_unique<LiveFlights>(demoData(), scenario);
+    return *live;
+}
+
+/// The timetable covers a window of days around the clock's date; it follows the clock when
+/// the date changes. Called with the mutex held.
+void StandIn::State::keepUp(HomeMinute now) {
+    Date today = localMoment(now).date;
+    if (today == preparedDay)
+        return;
+    store->prepare(demoSource(), today);
+    preparedDay = today;
+}
 
 void StandIn::State::handle(Service service, const httplib::Request& req, httplib::Response& res) {
     std::string error;
@@ -96,8 +143,10 @@ void StandIn::State::handle(Service service, const httplib::Request& req, httpli
                            "operation " + shownName + " is not offered at this address");
     std::string answer;
     try {
+        HomeMinute at = now();
         std::lock_guard lock(mutex);
-        answer = operations->call(request->operation, request->parameters);
+        keepUp(at);
+        answer = operations->call(request->operation, request->parameters, at);
     } catch (const std::exception& e) {
         platform::logLine("stand-in services: " + request->operation + " failed: " + e.what());
         return answerFault(res, "soap:Server", "the service could not complete the request");
@@ -105,8 +154,39 @@ void StandIn::State::handle(Service service, const httplib::Request& req, httpli
     res.set_content(soapResponse(request->operation, answer), kContentType);
 }
 
+void StandIn::State::serveFeed(Feed feed, const httplib::Request& req, httplib::Response& res) {
+    FeedAnswer answer;
+    try {
+        HomeMinute at = now();
+        std::lock_guard lock(mutex);
+        keepUp(at);
+        answer = feed(req.params, FeedSource{*store, liveFlights(), at});
+    } catch (const std::exception& e) {
+        platform::logLine("stand-in services: " + req.path + " failed: " + e.what());
+        res.status = 500;
+        res.set_content("the service could not complete the request", "text/plain");
+        return;
+    }
+    res.status = answer.status;
+    res.set_content(answer.body, answer.contentType);
+}
+
 void StandIn::State::installRoutes() {
     server->set_payload_max_length(kMaxRequestBytes);
+    auto get = [this](std::string_view path, Feed feed) {
+        server->Get(routePattern(path),
+                    [this, feed](const httplib::Request& req, httplib::Response& res) {
+                        serveFeed(feed, req, res);
+                    });
+    };
+    get(kInternationalDeparturesPath, [](const Query& q, const FeedSource& s) {
+        return internationalFlights(Side::Departure, q, s);
+    });
+    get(kInternationalArrivalsPath, [](const Query& q, const FeedSource& s) {
+        return internationalFlights(Side::Arrival, q, s);
+    });
+    get(kDomesticPath, &domesticFlights);
+    get(kTimetablePath, &timetable);
     server->Post(routePattern(kCarrierPath),
                  [this](const httplib::Request& req, httplib::Response& res) {
                      handle(Service::Carrier, req, res);
@@ -132,13 +212,13 @@ StandIn::State::read(const std::function<std::vector<Record>(DataStore&)>& query
 
 StandIn::StandIn(Options options) : state_(std::make_unique<State>()) {
     state_->options = std::move(options);
-    state_->today =
-        state_->options.today.empty() ? Date::todayInKorea().text() : state_->options.today;
+    state_->clock = state_->options.clock ? state_->options.clock : &systemClockReading;
 }
 
 StandIn::~StandIn() {
     stop();
     state_->operations.reset();
+    state_->live.reset();
     state_->store.reset();
 }
 
@@ -146,25 +226,33 @@ bool StandIn::start() {
     State& s = *state_;
     if (s.thread.joinable())
         return true;
-    std::optional<Date> today = Date::parse(s.today);
-    if (!today) {
-        platform::logLine("stand-in services: bad date " + s.today + " (expected yyyyMMdd)");
+    std::optional<ScenarioKind> scenario = scenarioNamed(s.options.scenario);
+    if (!scenario) {
+        platform::logLine("stand-in services: unknown scenario " + s.options.scenario);
         return false;
     }
+    s.shiftDays = 0;
+    if (!s.options.today.empty()) {
+        std::optional<Date> today = Date::parse(s.options.today);
+        if (!today) {
+            platform::logLine("stand-in services: bad date " + s.options.today +
+                              " (expected yyyyMMdd)");
+            return false;
+        }
+        s.shiftDays = today->toDays() - localMoment(s.now()).date.toDays();
+    }
     try {
+        Date today = localMoment(s.now()).date;
         std::lock_guard lock(s.mutex);
         s.operations.reset();
+        s.live.reset();
         s.store.reset();
+        s.scenario = *scenario;
         s.store = openStore(s.options.dataFile);
-        // Called with the mutex held: by prepare() here, later by requests for flights.
-        s.store->prepare(
-            [&s]() -> const DemoData& {
-                if (!s.data)
-                    s.data = DemoData::load();
-                return *s.data;
-            },
-            *today);
-        s.operations = std::make_unique<Operations>(*s.store, *today);
+        s.store->prepare(s.demoSource(), today);
+        s.preparedDay = today;
+        s.operations = std::make_unique<Operations>(
+            *s.store, [&s]() -> LiveFlights& { return s.liveFlights(); });
     } catch (const std::exception& e) {
         platform::logLine(std::string("stand-in services: cannot prepare data: ") + e.what());
         return false;
@@ -235,8 +323,8 @@ std::string StandIn::clientConfigJson() const {
     config["internationalAirportAPI"] = base;
     config["domesticAirportsAPI"] = base;
     config["timetableAPI"] = base;
-    config["flightStatusServiceKey"] = "DEMO-FLIGHT-STATUS-KEY";
-    config["timetableKey"] = "5d1c8e2a-7b3f-4c61-9e0d-2a4f6b8c1e37";
+    config["flightStatusServiceKey"] = percentEncodeKey(kDemoServiceKey);
+    config["timetableKey"] = std::string(kDemoTimetableKey);
     config["referralBase"] = base;
     config["referralKey"] = "DEMO-REFERRAL-KEY";
     config["hotelURL"] = base + "/hotel";
@@ -245,8 +333,8 @@ std::string StandIn::clientConfigJson() const {
     return config.dump();
 }
 
-const std::string& StandIn::today() const {
-    return state_->today;
+std::string StandIn::today() const {
+    return localMoment(state_->now()).date.text();
 }
 
 std::vector<std::map<std::string, std::string>> StandIn::unitRegistry() const {

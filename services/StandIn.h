@@ -1,6 +1,9 @@
 #pragma once
-// The stand-in for the maker's carrier and airport SOAP services, served over HTTP on
-// loopback from a demo data set. The app embeds it in demo mode; tests start one directly.
+// The stand-in for the maker's carrier and airport SOAP services and the three public
+// flight-status services, served over HTTP on loopback from a demo data set whose flights a
+// scenario moves through time. The app embeds it in demo mode; tests start one directly.
+
+#include "services/Clock.h"
 
 #include <map>
 #include <memory>
@@ -13,7 +16,12 @@ struct Options {
     std::string host = "127.0.0.1";
     int port = 0;         ///< 0: an ephemeral port
     std::string dataFile; ///< SQLite file; empty: a private store in memory
-    std::string today;    ///< "yyyyMMdd"; empty: today's date in Korea (UTC+9)
+    /// "yyyyMMdd": the clock is moved by whole days so that this is the date at start (the
+    /// time of day is kept). Empty: the clock's own date.
+    std::string today;
+    /// Where the services read the time; empty: the system clock and time zone.
+    ClockFunction clock;
+    std::string scenario = "demo"; ///< "demo" or "ontime"
 };
 
 class StandIn {
@@ -35,8 +43,8 @@ public:
     std::string baseUrl() const;
     /// A JSON object with the app's config keys pointing at this instance.
     std::string clientConfigJson() const;
-    /// The date the data answers for, "yyyyMMdd".
-    const std::string& today() const;
+    /// The date on the services' clock now, "yyyyMMdd".
+    std::string today() const;
 
     /// Registered carrier units (Unit_Join01), each row parameter name -> value.
     std::vector<std::map<std::string, std::string>> unitRegistry() const;

@@ -8,7 +8,9 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace services {
@@ -55,12 +57,20 @@ struct Flight {
     std::string sortTime; ///< "HHmm" at the end that dates the flight
 };
 
-/// Rows whose schedule date lies from `today` - `daysBefore` to `today` + `daysAfter`.
-/// Days before today are finished ("출발" or "도착" with actual times); today and tomorrow
-/// have a few delays ("지연" with estimated times); other rows carry no remark or estimate.
+/// Rows whose schedule date lies from `today` - `daysBefore` to `today` + `daysAfter`: the
+/// schedule and the gate, check-in counters, carousel and exit planned for it. Estimates and
+/// remarks stay empty; the scenario engine tells where a flight stands at a given moment.
 std::vector<Flight> buildTimetable(const DemoData& data, Date today, int daysBefore, int daysAfter);
 
-/// The rows of `buildTimetable` whose schedule date is `day`, in the same order.
-std::vector<Flight> buildTimetableDay(const DemoData& data, Date today, Date day);
+/// The rows of `buildTimetable` whose schedule date is `day`, in the same order. A row does
+/// not depend on the day it is built on.
+std::vector<Flight> buildTimetableDay(const DemoData& data, Date day);
+
+/// A well-spread hash of two texts; every choice the demo makes is read from one.
+std::uint64_t mix(std::string_view a, std::string_view b);
+/// A block of `f.counterBlock` check-in counters in one row, such as "C13-C24".
+std::string counterRange(const Facility& f, std::uint64_t h);
+/// An item of a non-empty list.
+const std::string& pick(const std::vector<std::string>& values, std::uint64_t h);
 
 } // namespace services

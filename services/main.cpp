@@ -1,7 +1,10 @@
 // tamberlinove-services: runs the stand-in services until SIGINT or SIGTERM.
 
 #include "services/Dates.h"
+#include "services/Scenario.h"
 #include "services/StandIn.h"
+
+#include "platform/Clock.h"
 
 #include <csignal>
 #include <cstdio>
@@ -13,8 +16,12 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: tamberlinove-services [--host 127.0.0.1] [--port N] [--data FILE] "
-    "[--today yyyyMMdd]\n";
+    "usage: tamberlinove-services [--host 127.0.0.1] [--port N] [--data FILE]\n"
+    "                             [--today yyyyMMdd | --now 2026-12-07T09:30:00+09:00]\n"
+    "                             [--scenario demo|ontime]\n"
+    "  --today     serve as if today were that date (the time of day runs on)\n"
+    "  --now       hold the clock at that instant; its offset is the boards' time zone\n"
+    "  --scenario  demo: delays, changes and disruptions (default); ontime: none\n";
 
 int usageError(const std::string& message) {
     std::cerr << "tamberlinove-services: " << message << "\n" << kUsage;
@@ -39,7 +46,8 @@ int main(int argc, char** argv) {
             std::cout << kUsage;
             return 0;
         }
-        if (arg != "--host" && arg != "--port" && arg != "--data" && arg != "--today")
+        if (arg != "--host" && arg != "--port" && arg != "--data" && arg != "--today" &&
+            arg != "--now" && arg != "--scenario")
             return usageError("unknown option " + std::string(arg));
         if (i + 1 >= argc)
             return usageError(std::string(arg) + " needs a value");
@@ -51,6 +59,16 @@ int main(int argc, char** argv) {
                 return usageError("bad port " + value);
         } else if (arg == "--data") {
             options.dataFile = value;
+        } else if (arg == "--now") {
+            platform::TimePoint at;
+            int offset = 0;
+            if (!platform::parseIsoInstant(value, at, offset))
+                return usageError("bad instant " + value + " (expected 2026-12-07T09:30:00+09:00)");
+            options.clock = [at, offset] { return services::ClockReading{at, offset}; };
+        } else if (arg == "--scenario") {
+            if (!services::scenarioNamed(value))
+                return usageError("unknown scenario " + value);
+            options.scenario = value;
         } else {
             if (!services::Date::parse(value))
                 return usageError("bad date " + value + " (expected yyyyMMdd)");

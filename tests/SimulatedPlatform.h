@@ -6,6 +6,7 @@
 #include "platform/CurlHttp.h"
 #include "platform/Log.h"
 #include "platform/Platform.h"
+#include "platform/SimulatedRadio.h"
 #include "platform/TaskQueue.h"
 
 #include <memory>
@@ -20,6 +21,7 @@ struct SimulatedPlatform {
         clock = std::make_unique<platform::VirtualClock>(t, offset);
         loop = std::make_unique<platform::VirtualMainLoop>(*clock);
         http = std::make_unique<platform::CurlHttp>(*loop, platform::HttpOptions{});
+        radio = std::make_unique<platform::SimulatedBeaconRadio>(*loop, bluetooth);
         platform::setLog(&log);
     }
     ~SimulatedPlatform() { platform::setLog(nullptr); }
@@ -28,9 +30,9 @@ struct SimulatedPlatform {
 
     /// The platform bundle over these services, with the data dir and resources given.
     std::unique_ptr<platform::Platform> makePlatform(const std::string& resources) {
-        return std::make_unique<platform::Platform>(
-            platform::Platform{*loop, *clock, *http, location, notifications, push, browser,
-                               vibration, camera, platform::Paths{data.str(), resources}});
+        return std::make_unique<platform::Platform>(platform::Platform{
+            *loop, *clock, *http, location, notifications, push, browser, vibration, camera,
+            screenSaver, platform::Paths{data.str(), resources}, bluetooth, *radio});
     }
 
     TempDir data;
@@ -43,6 +45,9 @@ struct SimulatedPlatform {
     platform::RecordingBrowser browser;
     platform::RecordingVibration vibration;
     platform::InjectedCamera camera;
+    platform::RecordingScreenSaver screenSaver;
+    platform::SimulatedBluetoothAdapter bluetooth;
+    std::unique_ptr<platform::SimulatedBeaconRadio> radio;
     platform::CapturedLog log;
 };
 

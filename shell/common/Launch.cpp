@@ -88,7 +88,8 @@ bool parseCommandLine(int argc, char** argv, LaunchOptions& out) {
 Launch::Launch() = default;
 Launch::~Launch() = default;
 
-std::optional<std::string> Launch::start(const LaunchOptions& options, const std::string& today) {
+std::optional<std::string> Launch::start(const LaunchOptions& options,
+                                         const platform::Clock& clock) {
     documents_ = options.dataDir.empty() ? platform::Paths::defaultDocuments() : options.dataDir;
     if (!platform::Paths::ensureDirectory(documents_))
         return "cannot create the data directory " + documents_;
@@ -99,7 +100,10 @@ std::optional<std::string> Launch::start(const LaunchOptions& options, const std
     }
     if (options.configFile.empty() || options.demo) {
         services::Options o;
-        o.today = today;
+        o.clock = [&clock] {
+            platform::TimePoint at = clock.now();
+            return services::ClockReading{at, clock.utcOffsetSeconds(at)};
+        };
         demo_ = std::make_unique<services::StandIn>(o);
         if (!demo_->start()) {
             demo_.reset();

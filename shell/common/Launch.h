@@ -47,9 +47,10 @@ public:
     Launch();
     ~Launch();
     /// Prepares the data dir and the config, starting the stand-in services when no config is
-    /// given or demo mode is asked for. `today` is the local date ("yyyyMMdd") the demo data
-    /// is generated around. Returns an error message when the app cannot start.
-    std::optional<std::string> start(const LaunchOptions& options, const std::string& today);
+    /// given or demo mode is asked for. The services read the app's `clock`, which must
+    /// outlive this object, so moving the app's time moves the demo's flights too. Returns
+    /// an error message when the app cannot start.
+    std::optional<std::string> start(const LaunchOptions& options, const platform::Clock& clock);
 
     const std::string& documents() const { return documents_; }
     const app::Config& config() const { return config_; }

@@ -1,6 +1,8 @@
 #include "HeadlessDriver.h"
 
+#include "flights/UIAirportSchedule.h"
 #include "ui/Screen.h"
+#include "widgets/CalendarView.h"
 #include "widgets/FloatingActionButton.h"
 
 #include <cerrno>
@@ -33,29 +35,48 @@ json alertJson(const ui::Alert& a) {
 }
 
 /// Candidates for an outlet name: the screen's children front-most first, then the screen.
-void collect(ui::Screen& s, const std::string& name, bool parentHidden,
-             std::vector<std::pair<ui::Outlet*, bool>>& found) {
-    const bool hidden = parentHidden || s.hidden();
+void collect(ui::Screen& s, const std::string& name,
+             std::vector<std::pair<ui::Outlet*, ui::Screen*>>& found) {
     const auto& children = s.children();
     for (auto it = children.rbegin(); it != children.rend(); ++it)
-        collect(**it, name, hidden, found);
+        collect(**it, name, found);
     if (ui::Outlet* o = s.findOutlet(name))
-        found.emplace_back(o, hidden || o->hidden());
+        found.emplace_back(o, &s);
 }
 
-/// The visible outlet of that name, else a hidden one (reported as such), else none.
-std::pair<ui::Outlet*, bool> findOutlet(ui::Screen& s, const std::string& name) {
-    std::vector<std::pair<ui::Outlet*, bool>> found;
-    collect(s, name, false, found);
-    for (auto& f : found)
-        if (!f.second)
-            return f;
-    return found.empty() ? std::pair<ui::Outlet*, bool>{nullptr, false} : found.front();
+/// The outlet of that name a person can touch, else one that is shown but covered, else a
+/// hidden one; with the reason it cannot be touched (empty when it can), or none at all.
+std::pair<ui::Outlet*, std::string> findOutlet(ui::Screen& s, const std::string& name) {
+    std::vector<std::pair<ui::Outlet*, ui::Screen*>> found;
+    collect(s, name, found);
+    for (auto want : {ui::Screen::Reach::Touchable, ui::Screen::Reach::Covered})
+        for (auto& [outlet, screen] : found)
+            if (screen->reach(*outlet) == want)
+                return {outlet, screen->unreachableReason(*outlet)};
+    if (found.empty())
+        return {nullptr, {}};
+    return {found.front().first, found.front().second->unreachableReason(*found.front().first)};
 }
 
 std::string str(const json& c, const char* key) {
     auto it = c.find(key);
     return it != c.end() && it->is_string() ? it->get<std::string>() : std::string();
+}
+
+/// A tap on the day `date` ("yyyyMMdd") of a calendar.
+std::optional<std::string> selectDate(ui::Outlet& outlet, const std::string& name,
+                                      const std::string& date) {
+    auto* calendar = dynamic_cast<widgets::CalendarView*>(&outlet);
+    if (!calendar)
+        return "outlet " + name + " is not a calendar";
+    auto day = widgets::dates::parseCompact(date);
+    if (!day)
+        return "date needs yyyyMMdd, not '" + date + "'";
+    if (!calendar->cellAtDate(*day))
+        return "the calendar " + name + " does not show " + date;
+    if (!calendar->selectDate(*day))
+        return "the calendar " + name + " does not take " + date;
+    return std::nullopt;
 }
 
 } // namespace
@@ -106,17 +127,17 @@ bool HeadlessDriver::start(const LaunchOptions& options) {
     log_.onLine = [this](const std::string& line) { emit({{"event", "log"}, {"text", line}}); };
     platform::setLog(&log_);
 
-    const std::string today = platform::formatLocal(*clock_, start, "yyyyMMdd");
-    if (auto error = launch_.start(options, today)) {
+    if (auto error = launch_.start(options, *clock_)) {
         std::cerr << "tamberlinove: " << *error << '\n';
         return false;
     }
     const auto& config = launch_.config();
     http_ = std::make_unique<platform::CurlHttp>(*loop_, launch_.httpOptions());
 
-    platform_ = std::make_unique<platform::Platform>(
-        platform::Platform{*loop_, *clock_, *http_, location_, notifications_, push_, browser_,
-                           vibration_, camera_, launch_.paths()});
+    radio_ = std::make_unique<platform::SimulatedBeaconRadio>(*loop_, bluetooth_);
+    platform_ = std::make_unique<platform::Platform>(platform::Platform{
+        *loop_, *clock_, *http_, location_, notifications_, push_, browser_, vibration_, camera_,
+        screenSaver_, launch_.paths(), bluetooth_, *radio_});
 
     notifications_.onSchedule = [this](const platform::LocalNotification& n) {
         emit({{"event", "notification"},
@@ -124,6 +145,12 @@ bool HeadlessDriver::start(const LaunchOptions& options) {
               {"action", n.action},
               {"badge", n.badge},
               {"fireIn", n.fireInSeconds}});
+        // It fires unless cancelled first; in front the app does not present it.
+        const int generation = notifications_.cancelCount;
+        loop_->postDelayed(platform::seconds(n.fireInSeconds), [this, n, generation] {
+            if (notifications_.cancelCount == generation && delegate_)
+                (void)delegate_->notificationFired(n);
+        });
     };
     notifications_.onCancelAll = [this] { emit({{"event", "notifications-cancelled"}}); };
     notifications_.onBadge = [this](int v) { emit({{"event", "badge"}, {"value", v}}); };
@@ -133,6 +160,7 @@ bool HeadlessDriver::start(const LaunchOptions& options) {
     vibration_.onVibrate = [this] { emit({{"event", "vibrate"}}); };
 
     context_ = std::make_unique<app::AppContext>(*platform_, config);
+    flights::registerFlightScreens(*context_);
     context_->window.addObserver(this);
     delegate_ = std::make_unique<app::AppDelegate>(*context_);
     delegate_->didFinishLaunching(options.shortcut);
@@ -146,8 +174,10 @@ void HeadlessDriver::syncRealTime() {
         return;
     platform::SystemClock system;
     const auto now = system.now();
+    // Real time passed while the driver waited (or the machine slept): what fell due runs
+    // once, with the clock reading the real time.
     if (now > clock_->now())
-        loop_->advance(std::chrono::duration_cast<platform::Duration>(now - clock_->now()));
+        loop_->jump(std::chrono::duration_cast<platform::Duration>(now - clock_->now()));
 }
 
 void HeadlessDriver::settle() {
@@ -259,15 +289,13 @@ std::optional<std::string> HeadlessDriver::execute(const std::string& cmd, const
         ui::Screen* screen = targetScreen();
         if (!screen)
             return "no screen " + str(c, "screen") + " is shown";
-        if (cmd == "select" && c.contains("date"))
-            return "the calendar date picker is not available in this build";
         const std::string name =
             cmd == "tap" && c.contains("table") ? str(c, "table") : str(c, "outlet");
-        auto [outlet, hidden] = findOutlet(*screen, name);
+        auto [outlet, unreachable] = findOutlet(*screen, name);
         if (!outlet)
             return "no outlet " + name + " on " + screen->name();
-        if (hidden)
-            return "outlet " + name + " is hidden";
+        if (!unreachable.empty())
+            return unreachable;
         if (cmd == "tap" && c.contains("table")) {
             auto* table = dynamic_cast<ui::Table*>(outlet);
             auto row = intArg("row");
@@ -291,6 +319,8 @@ std::optional<std::string> HeadlessDriver::execute(const std::string& cmd, const
             field->type(str(c, "text"));
             return std::nullopt;
         }
+        if (cmd == "select" && c.contains("date"))
+            return selectDate(*outlet, name, str(c, "date"));
         auto* table = dynamic_cast<ui::Table*>(outlet);
         auto row = intArg("row");
         if (!table)
@@ -328,8 +358,16 @@ std::optional<std::string> HeadlessDriver::execute(const std::string& cmd, const
         loop_->advance(platform::seconds(it->get<double>()));
         return std::nullopt;
     }
-    if (cmd == "beacon" || cmd == "bluetooth")
-        return "the Bluetooth beacon radio is not available in this build";
+    if (cmd == "beacon")
+        return beacon(c);
+    if (cmd == "bluetooth") {
+        auto on = c.find("on");
+        if (on == c.end() || !on->is_boolean())
+            return "bluetooth needs \"on\": true or false";
+        bluetooth_.setState(on->get<bool>() ? platform::AdapterState::PoweredOn
+                                            : platform::AdapterState::PoweredOff);
+        return std::nullopt;
+    }
     if (cmd == "camera") {
         camera_.present = c.value("available", false);
         camera_.picture.reset();
@@ -343,11 +381,11 @@ std::optional<std::string> HeadlessDriver::execute(const std::string& cmd, const
         return std::nullopt;
     }
     if (cmd == "background") {
-        delegate_->applicationDidEnterBackground();
+        delegate_->enterBackground();
         return std::nullopt;
     }
     if (cmd == "foreground") {
-        delegate_->applicationWillEnterForeground();
+        delegate_->enterForeground();
         return std::nullopt;
     }
     if (cmd == "shortcut") {
@@ -359,6 +397,46 @@ std::optional<std::string> HeadlessDriver::execute(const std::string& cmd, const
     if (cmd == "quit")
         return std::nullopt;
     return "unknown command " + cmd;
+}
+
+std::optional<std::string> HeadlessDriver::beacon(const json& c) {
+    const auto uuid = platform::parseBeaconUuid(str(c, "uuid"));
+    if (!uuid)
+        return "beacon needs \"uuid\" written as 8-4-4-4-12 hexadecimal digits";
+    auto number = [&](const char* key, int low, int high, std::optional<int> fallback,
+                      int& into) -> std::optional<std::string> {
+        auto it = c.find(key);
+        if (it == c.end() && fallback) {
+            into = *fallback;
+            return std::nullopt;
+        }
+        if (it == c.end() || !it->is_number_integer() || it->get<long long>() < low ||
+            it->get<long long>() > high)
+            return "beacon needs \"" + std::string(key) + "\" as a whole number from " +
+                   std::to_string(low) + " to " + std::to_string(high);
+        into = static_cast<int>(it->get<long long>());
+        return std::nullopt;
+    };
+    platform::SimulatedTag tag;
+    tag.uuid = *uuid;
+    int major = 0, minor = 0;
+    if (auto e = number("major", 0, 65535, std::nullopt, major))
+        return e;
+    if (auto e = number("minor", 0, 65535, std::nullopt, minor))
+        return e;
+    tag.major = static_cast<std::uint16_t>(major);
+    tag.minor = static_cast<std::uint16_t>(minor);
+    if (c.value("gone", false)) {
+        radio_->removeTag(tag.uuid, tag.major, tag.minor);
+        return std::nullopt;
+    }
+    // RSSI 0 and power 0 mean "not known", as a radio reports them.
+    if (auto e = number("rssi", -127, 0, -60, tag.rssi))
+        return e;
+    if (auto e = number("power", -127, 0, 0, tag.measuredPower))
+        return e;
+    radio_->setTag(tag);
+    return std::nullopt;
 }
 
 int runHeadless(const LaunchOptions& options) {

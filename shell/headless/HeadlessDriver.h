@@ -7,6 +7,7 @@
 #include "app/AppDelegate.h"
 #include "platform/CurlHttp.h"
 #include "platform/Log.h"
+#include "platform/SimulatedRadio.h"
 #include "platform/TaskQueue.h"
 #include "ui/Window.h"
 
@@ -40,6 +41,7 @@ private:
     void emit(const json& event);
     std::optional<std::string> execute(const std::string& cmd, const json& c);
     json dump() const;
+    std::optional<std::string> beacon(const json& c);
     void settle();
     void syncRealTime();
 
@@ -55,7 +57,11 @@ private:
     platform::RecordingBrowser browser_;
     platform::RecordingVibration vibration_;
     platform::InjectedCamera camera_;
-    platform::CapturedLog log_;
+    platform::RecordingScreenSaver screenSaver_;
+    platform::SimulatedBluetoothAdapter bluetooth_;
+    std::unique_ptr<platform::SimulatedBeaconRadio> radio_;
+    /// Forwards each line as an event and keeps none, so a long run does not grow with it.
+    platform::CapturedLog log_{0};
     std::unique_ptr<platform::Platform> platform_;
     Launch launch_;
     std::unique_ptr<app::AppContext> context_;

@@ -2,15 +2,23 @@
 
 #include "Backdrop.h"
 #include "FontWarmup.h"
+#include "ScreenSteps.h"
+#include "WindowLifecycle.h"
 #include "bridge/Assets.h"
 #include "bridge/ScreenItem.h"
 #include "bridge/WindowBridge.h"
+#include "flights/UIAirportSchedule.h"
 #include "platform/Log.h"
 #include "platform/Paths.h"
+#include "platform/QtBeaconRadio.h"
 #include "platform/QtCamera.h"
 #include "platform/QtDevices.h"
 #include "platform/QtMainLoop.h"
 #include "platform/QtNotifications.h"
+#include "platform/QtScreenSaver.h"
+#include "platform/SimulatedRadio.h"
+#include "services/Csv.h"
+#include "services/EmbeddedFiles.h"
 
 #include <QCoreApplication>
 #include <QFontDatabase>
@@ -24,6 +32,7 @@
 #include <cstdio>
 #include <iostream>
 #include <thread>
+#include <tuple>
 
 #ifndef TAMBERLINOVE_ASSETS_DIR
 #define TAMBERLINOVE_ASSETS_DIR ""
@@ -37,6 +46,11 @@ constexpr int kPollMs = 50;
 constexpr int kIdlePolls = 3;
 /// Time the open menu takes to unfold (rows, delays and the button) with a margin.
 constexpr int kMenuSettleMs = 700;
+/// Delayed work due this soon (a request half a second after a screen appears) is waited
+/// for before a screenshot.
+constexpr int kSoonMs = 2000;
+/// Time a screen presented or dismissed by a step takes to slide, with a margin.
+constexpr int kStepSettleMs = 450;
 /// A screenshot is taken at the latest this long after the first frame.
 constexpr int kScreenshotDeadlineMs = 20000;
 
@@ -51,6 +65,7 @@ QtApp::~QtApp() {
     if (fonts_.joinable())
         fonts_.join();
     // The views go first, then the bridge, then the core; the loop outlives them all.
+    lifecycle_.reset();
     compiled_.clear();
     engine_.reset();
     bridge_.reset();
@@ -75,7 +90,6 @@ bool QtApp::start() {
         platform::logLine("virtual time: the clock is held at " + *options_.virtualTime);
     } else {
         clock_ = std::make_unique<platform::SystemClock>();
-        start = clock_->now();
     }
     loop_ = std::make_unique<QtMainLoop>();
     location_.setState(platform::LocationAuthorization::parse(options_.location)
@@ -84,6 +98,7 @@ bool QtApp::start() {
     browser_ = std::make_unique<QtBrowser>();
     vibration_ = std::make_unique<QtVibration>();
     camera_ = std::make_unique<QtCamera>();
+    screenSaver_ = std::make_unique<QtScreenSaver>();
 
     // Reading the installed fonts (fontconfig's configuration and font list) and loading the
     // picture decoders are a good part of start-up and need nothing else: they run on their
@@ -94,9 +109,8 @@ bool QtApp::start() {
     });
     // The stand-in services start on another thread while the views are compiled here;
     // the core starts once both are done, as in the headless driver.
-    const std::string today = platform::formatLocal(*clock_, start, "yyyyMMdd");
     std::optional<std::string> error;
-    std::thread launching([&] { error = launch_.start(options_, today); });
+    std::thread launching([&] { error = launch_.start(options_, *clock_); });
     prepareViews();
     launching.join();
     if (error) {
@@ -141,12 +155,16 @@ void QtApp::prepareViews() {
 void QtApp::startCore() {
     const auto& config = launch_.config();
     http_ = std::make_unique<platform::CurlHttp>(*loop_, launch_.httpOptions());
+    makeRadio();
 
-    platform_ = std::make_unique<platform::Platform>(
-        platform::Platform{*loop_, *clock_, *http_, location_, *notifications_, push_, *browser_,
-                           *vibration_, *camera_, launch_.paths()});
+    platform_ = std::make_unique<platform::Platform>(platform::Platform{
+        *loop_, *clock_, *http_, location_, *notifications_, push_, *browser_, *vibration_,
+        *camera_, *screenSaver_, launch_.paths(), *bluetooth_, *radio_});
 
     context_ = std::make_unique<app::AppContext>(*platform_, config);
+    flights::registerFlightScreens(*context_);
+    if (qtOptions_.screenSize)
+        std::tie(context_->screenWidth, context_->screenHeight) = *qtOptions_.screenSize;
     // The bridge watches the window before the first screen loads, so it sees everything.
     bridge_ = std::make_unique<WindowBridge>(context_->window);
     delegate_ = std::make_unique<app::AppDelegate>(*context_);
@@ -166,7 +184,53 @@ bool QtApp::showWindow() {
     }
     backdrop_->setWindow(window_);
     connect(window_, &QQuickWindow::frameSwapped, this, &QtApp::firstFrame);
+    watchLifecycle();
     return true;
+}
+
+void QtApp::makeRadio() {
+    const bool demoTags = qtOptions_.radio == QtOptions::Radio::Demo ||
+                          (qtOptions_.radio == QtOptions::Radio::Default && launch_.demo());
+    if (!demoTags) {
+        auto adapter = std::make_unique<QtBluetoothAdapter>();
+        radio_ = std::make_unique<QtBeaconRadio>(*loop_, *adapter);
+        bluetooth_ = std::move(adapter);
+        return;
+    }
+    // The demo's tags carry the UUIDs the stand-in carrier service lists.
+    std::vector<platform::BeaconUuid> uuids;
+    if (auto file = services::embeddedFile("beacons.csv"))
+        for (const auto& record : services::parseCsv(*file, "beacons.csv"))
+            if (auto it = record.find("sUnitUUID"); it != record.end())
+                if (auto uuid = platform::parseBeaconUuid(it->second))
+                    uuids.push_back(*uuid);
+    auto adapter = std::make_unique<platform::SimulatedBluetoothAdapter>();
+    auto radio = std::make_unique<platform::SimulatedBeaconRadio>(*loop_, *adapter);
+    demoTags_ = std::make_unique<platform::DemoTags>(*loop_, *radio, uuids);
+    radio_ = std::move(radio);
+    bluetooth_ = std::move(adapter);
+}
+
+void QtApp::watchLifecycle() {
+    lifecycle_ = std::make_unique<WindowLifecycle>(*window_, [this](bool background) {
+        if (background)
+            delegate_->enterBackground();
+        else
+            delegate_->enterForeground();
+        bridge_->afterEvent();
+    });
+    notifications_->shouldPresent = [this](const platform::LocalNotification& n) {
+        const bool present = delegate_->notificationFired(n);
+        bridge_->afterEvent();
+        return present;
+    };
+    notifications_->opened = [this](const platform::LocalNotification& n) {
+        window_->showNormal();
+        window_->raise();
+        window_->requestActivate();
+        delegate_->notificationOpened(n);
+        bridge_->afterEvent();
+    };
 }
 
 void QtApp::firstFrame() {
@@ -182,7 +246,7 @@ void QtApp::firstFrame() {
         return;
     }
     rememberFonts();
-    if (options_.screenshot.empty() && !qtOptions_.openMenu)
+    if (options_.screenshot.empty() && !qtOptions_.openMenu && qtOptions_.steps.empty())
         return;
     settling_.start();
     screenshotTimer_.setInterval(kPollMs);
@@ -199,10 +263,21 @@ void QtApp::rememberFonts() {
 void QtApp::checkScreenshot() {
     // Settled: the core's loop has had nothing to do for a few polls in a row (queued
     // outlet changes have reached the views and been drawn).
-    idlePolls_ = loop_->idle() ? idlePolls_ + 1 : 0;
+    idlePolls_ = loop_->idle() && !loop_->oneShotDueWithin(kSoonMs) ? idlePolls_ + 1 : 0;
     const bool late = settling_.elapsed() > kScreenshotDeadlineMs;
-    if (idlePolls_ < kIdlePolls && !late)
+    if ((idlePolls_ < kIdlePolls || settling_.elapsed() < stepSettleMs_) && !late)
         return;
+    if (nextStep_ < qtOptions_.steps.size()) {
+        // One step per settled screen; a wait keeps the screen unsettled until it is over.
+        const ScreenStep& step = qtOptions_.steps[nextStep_++];
+        if (!step.command.empty())
+            if (auto error = runScreenStep(*bridge_, step.command))
+                platform::logLine("step: " + *error);
+        settling_.start();
+        stepSettleMs_ = step.command.empty() ? step.waitMs : kStepSettleMs;
+        idlePolls_ = 0;
+        return;
+    }
     if (qtOptions_.openMenu && !menuOpened_) {
         menuOpened_ = true;
         if (auto* root = qobject_cast<ScreenItem*>(bridge_->stack()->get(0)))

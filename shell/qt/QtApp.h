@@ -11,6 +11,7 @@
 #include "app/AppDelegate.h"
 #include "platform/Clock.h"
 #include "platform/CurlHttp.h"
+#include "platform/DemoTags.h"
 #include "platform/Location.h"
 
 #include <QElapsedTimer>
@@ -31,7 +32,9 @@ class Backdrop;
 class QtBrowser;
 class QtCamera;
 class QtMainLoop;
+class WindowLifecycle;
 class QtNotifications;
+class QtScreenSaver;
 class QtVibration;
 class WindowBridge;
 
@@ -68,6 +71,10 @@ private:
     void rememberFonts();
     void checkScreenshot();
     void saveScreenshot();
+    /// The adapter and the radio: the demo's tags or the desktop's Bluetooth.
+    void makeRadio();
+    /// The window went to the background or came back; notifications fire.
+    void watchLifecycle();
 
     shell::LaunchOptions options_;
     QtOptions qtOptions_;
@@ -82,6 +89,11 @@ private:
     std::unique_ptr<QtBrowser> browser_;
     std::unique_ptr<QtVibration> vibration_;
     std::unique_ptr<QtCamera> camera_;
+    std::unique_ptr<QtScreenSaver> screenSaver_;
+    std::unique_ptr<platform::BluetoothAdapter> bluetooth_;
+    std::unique_ptr<platform::BeaconRadio> radio_;
+    std::unique_ptr<platform::DemoTags> demoTags_;
+    std::unique_ptr<WindowLifecycle> lifecycle_;
     shell::Launch launch_;
     std::unique_ptr<platform::CurlHttp> http_;
     std::unique_ptr<platform::Platform> platform_;
@@ -101,6 +113,8 @@ private:
     QElapsedTimer settling_;
     int idlePolls_ = 0;
     bool menuOpened_ = false;
+    std::size_t nextStep_ = 0;
+    int stepSettleMs_ = 0;
 };
 
 } // namespace qtshell

@@ -2,8 +2,11 @@
 /// @file
 /// Start options that only the windowed application knows.
 
+#include "ScreenSteps.h"
+
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace qtshell {
@@ -15,6 +18,14 @@ struct QtOptions {
     bool firstFrameExit = false;
     /// Open the floating menu once start-up is done (for screenshots of the open menu).
     bool openMenu = false;
+    /// Where luggage tags are heard: the demo's scripted tags, or the desktop's Bluetooth
+    /// adapter. By default the demo's tags in demo mode, the adapter otherwise.
+    enum class Radio { Default, Demo, Bluetooth } radio = Radio::Default;
+    /// Phone screen size in points (--screen-size WxH); 375 x 667 when not given.
+    std::optional<std::pair<double, double>> screenSize;
+    /// Driver commands and waits carried out in order once start-up is done, before a
+    /// screenshot (--step JSON, --tap, --press, --wait; repeatable).
+    std::vector<ScreenStep> steps;
 };
 
 /// Takes the options above out of `args`, leaving the rest (for Qt: -platform ...).

@@ -1,9 +1,23 @@
 #include "app/AppContext.h"
 
+#include "app/ViewController.h"
+#include "carriers/UICarrierList.h"
+#include "carriers/UIRegistration_Help.h"
 #include "platform/Log.h"
 #include "storage/DBClass.h"
 
 namespace app {
+
+AppContext::AppContext(platform::Platform& p, Config c)
+    : platform(p), config(std::move(c)),
+      refreshFlight([](ViewController& screen) { screen.getRenewData(); }) {
+    screens["UIRegistration_Help"] = [](AppContext& app) {
+        return std::make_shared<carriers::UIRegistration_Help>(app.carrierContext());
+    };
+    screens["UICarrierList"] = [](AppContext& app) {
+        return std::make_shared<carriers::UICarrierList>(app.carrierContext());
+    };
+}
 
 std::shared_ptr<ui::Screen> AppContext::makeScreen(const std::string& name) {
     auto it = screens.find(name);
@@ -14,12 +28,27 @@ std::shared_ptr<ui::Screen> AppContext::makeScreen(const std::string& name) {
     return it->second(*this);
 }
 
+AppContext::~AppContext() {
+    setIdleTimerDisabled(false);
+}
+
+void AppContext::setIdleTimerDisabled(bool disabled) {
+    if (disabled == idleTimerDisabled_)
+        return;
+    idleTimerDisabled_ = disabled;
+    platform.screenSaver.setInhibited(disabled);
+}
+
 std::string AppContext::databaseFile() const {
     return storage::DBClass::databasePath(platform.paths.documents);
 }
 
 remote::ServiceEndpoints AppContext::serviceEndpoints() const {
     return {config.soapNamespace, config.carrierServiceURL, config.airportServiceURL};
+}
+
+carriers::CarrierContext AppContext::carrierContext() const {
+    return {platform, serviceEndpoints(), databaseFile(), screenWidth, screenHeight};
 }
 
 } // namespace app

@@ -3,6 +3,7 @@
 // screens, and the hooks that later subsystems fill in.
 
 #include "app/Config.h"
+#include "carriers/CarrierContext.h"
 #include "platform/Platform.h"
 #include "remote/CacheDBCommands.h"
 #include "ui/Screen.h"
@@ -21,7 +22,12 @@ struct AppContext;
 using ScreenFactory = std::function<std::shared_ptr<ui::Screen>(AppContext&)>;
 
 struct AppContext {
-    AppContext(platform::Platform& p, Config c) : platform(p), config(std::move(c)) {}
+    /// Registers the screens every build has.
+    AppContext(platform::Platform& p, Config c);
+    /// Lets the display sleep again if the app still held it awake.
+    ~AppContext();
+    AppContext(const AppContext&) = delete;
+    AppContext& operator=(const AppContext&) = delete;
 
     platform::Platform& platform;
     Config config;
@@ -32,7 +38,8 @@ struct AppContext {
     /// Makes a registered screen, or nothing (with a log line) when none is registered.
     std::shared_ptr<ui::Screen> makeScreen(const std::string& name);
 
-    /// Refresh of the shown flight after the card was drawn (flight tracking).
+    /// Refresh of the shown flight after the card was drawn: the main screen's getRenewData
+    /// unless replaced.
     std::function<void(ViewController&)> refreshFlight;
     /// Modification check of the nation and city tables, run after start-up.
     std::function<void()> referenceCheck;
@@ -41,14 +48,21 @@ struct AppContext {
 
     /// Size of the phone screen in points.
     double screenWidth = 375, screenHeight = 667;
-    /// The screen does not dim while true (main screen on display).
-    bool idleTimerDisabled = false;
+    /// While true the display does not dim or lock (the main screen is on display); each
+    /// change is passed to the platform's screen saver.
+    void setIdleTimerDisabled(bool disabled);
+    bool idleTimerDisabled() const { return idleTimerDisabled_; }
 
     std::string databaseFile() const;
     /// The maker's two services as the config names them.
     remote::ServiceEndpoints serviceEndpoints() const;
     /// A catalogue for one remote call or one piece of work.
     remote::CacheDBCommands commands() { return {platform.http, serviceEndpoints()}; }
+    /// What the carrier screens need of the app.
+    carriers::CarrierContext carrierContext() const;
+
+private:
+    bool idleTimerDisabled_ = false;
 };
 
 } // namespace app

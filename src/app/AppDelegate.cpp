@@ -3,6 +3,9 @@
 #include "app/ViewController.h"
 #include "platform/Log.h"
 
+#include <algorithm>
+#include <cctype>
+
 namespace app {
 
 AppDelegate::AppDelegate(AppContext& context) : context_(context) {}
@@ -17,7 +20,6 @@ void AppDelegate::showRoot() {
 }
 
 bool AppDelegate::didFinishLaunching(const std::optional<std::string>& shortcutType) {
-    bgTask = nextTaskId_++;
     if (shortcutType)
         performActionForShortcutItem(*shortcutType);
     registerForRemoteNotifications();
@@ -37,18 +39,28 @@ bool AppDelegate::performActionForShortcutItem(const std::string& type) {
     return true;
 }
 
-void AppDelegate::expireBackgroundTask() {
-    context_.platform.loop.post([this] {
-        if (bgTask != kInvalidBackgroundTask)
-            platform::logLine("background task " + std::to_string(bgTask) + " ended");
-        bgTask = kInvalidBackgroundTask;
-    });
-}
-
 void AppDelegate::applicationDidEnterBackground() {
     platform::logLine("applicationDidEnterBackground");
     if (isState)
         scheduleLocalAlert(kBackgroundWarning);
+}
+
+void AppDelegate::enterBackground() {
+    if (inBackground_)
+        return;
+    inBackground_ = true;
+    applicationDidEnterBackground();
+}
+
+void AppDelegate::enterForeground() {
+    if (!inBackground_)
+        return;
+    inBackground_ = false;
+    applicationWillEnterForeground();
+    // Coming back shows the main screen again, which clears the badge and drops the
+    // notifications that have not fired yet.
+    if (ViewController* main = mainScreen(); main && context_.window.front() == main)
+        main->returnedToForeground();
 }
 
 // ---- notifications --------------------------------------------------------------
@@ -106,6 +118,38 @@ void AppDelegate::willPresentNotification(const std::string& userInfo) {
 void AppDelegate::didReceiveNotificationResponse(const std::string& userInfo) {
     platform::logLine("Handle push from background or closed");
     platform::logLine(userInfo);
+}
+
+bool AppDelegate::notificationFired(const platform::LocalNotification& n) {
+    if (inBackground_)
+        return true;
+    willPresentNotification(describeUserInfo(n.userInfo));
+    return false;
+}
+
+void AppDelegate::notificationOpened(const platform::LocalNotification& n) {
+    didReceiveNotificationResponse(describeUserInfo(n.userInfo));
+}
+
+std::string AppDelegate::describeUserInfo(const std::map<std::string, std::string>& userInfo) {
+    auto quoted = [](const std::string& text) {
+        const bool plain = !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
+            return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
+        });
+        if (plain)
+            return text;
+        std::string out = "\"";
+        for (char c : text) {
+            if (c == '"' || c == '\\')
+                out += '\\';
+            out += c;
+        }
+        return out + "\"";
+    };
+    std::string out = "{\n";
+    for (const auto& [key, value] : userInfo)
+        out += "    " + quoted(key) + " = " + quoted(value) + ";\n";
+    return out + "}";
 }
 
 platform::LocalNotification AppDelegate::localAlert(const std::string& message) {

@@ -15,7 +15,6 @@ class ViewController;
 
 class AppDelegate {
 public:
-    static constexpr int kInvalidBackgroundTask = 0;
     static constexpr const char* kFlightSearchShortcut = "kr.vorneth.UIAirportSchedule";
     static constexpr const char* kBackgroundWarning =
         "프로그램을 종료하시면 캐리어 검색이 안됩니다.";
@@ -24,20 +23,35 @@ public:
 
     std::string strDeviceToken;
     bool isState = false;
-    int bgTask = kInvalidBackgroundTask;
 
     /// Home-screen shortcut types and the screens they open.
     std::map<std::string, std::string> shortcuts{{kFlightSearchShortcut, "UIAirportSchedule"}};
 
-    /// Launch: background task, shortcut, push registration, then the main screen loads.
+    /// Launch: shortcut, push registration, then the main screen loads. A desktop keeps
+    /// running in the background, so no background time is asked for.
     bool didFinishLaunching(const std::optional<std::string>& shortcutType);
     /// A shortcut arriving while the app runs. False when its screen is not available.
     bool performActionForShortcutItem(const std::string& type);
 
     void applicationDidEnterBackground();
     void applicationWillEnterForeground() {}
-    /// Ends the background task as its expiry handler does (on the main loop).
-    void expireBackgroundTask();
+
+    /// The app's window went to the background (minimised, hidden, the screen locked):
+    /// applicationDidEnterBackground, once until the window comes back.
+    void enterBackground();
+    /// The window came back: applicationWillEnterForeground, then the main screen comes on
+    /// display again when it is the front screen.
+    void enterForeground();
+    bool inBackground() const { return inBackground_; }
+
+    /// A scheduled local notification fires. In front the app does not present it (the
+    /// notification centre's willPresent call only logs it); returns whether the platform
+    /// should present it.
+    [[nodiscard]] bool notificationFired(const platform::LocalNotification& n);
+    /// The user opened a presented notification.
+    void notificationOpened(const platform::LocalNotification& n);
+    /// A user-info dictionary written as the platform describes one: "{\n    key = value;\n}".
+    static std::string describeUserInfo(const std::map<std::string, std::string>& userInfo);
 
     // ---- notifications
     void registerForRemoteNotifications();
@@ -63,7 +77,7 @@ private:
     void platformRegisterForRemote();
 
     AppContext& context_;
-    int nextTaskId_ = 1;
+    bool inBackground_ = false;
 };
 
 } // namespace app

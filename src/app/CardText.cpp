@@ -1,5 +1,7 @@
 #include "app/CardText.h"
 
+#include "flights/FlightText.h"
+
 namespace app {
 namespace {
 std::string_view part(std::string_view s, std::size_t from, std::size_t n) {
@@ -24,17 +26,8 @@ std::string cardDate(std::string_view d) {
 }
 
 std::string cardStatus(std::string_view remark) {
-    if (remark.empty() || remark == "scheduled" || remark == "unknown")
-        return "정보없음";
-    if (remark == "active" || remark == "출발")
-        return "운항중";
-    if (remark == "cancelled")
-        return "취소";
-    if (remark == "diverted")
-        return "회항";
-    if (remark == "landed")
-        return "착륙";
-    return std::string(remark);
+    // The card names statuses as the timetable feed stores them; no status reads "정보없음".
+    return remark.empty() ? std::string("정보없음") : flights::timetableRemark(remark);
 }
 
 std::string cardValue(std::string_view value) {

@@ -1,18 +1,16 @@
 #include "app/Environment.h"
 
+#include "platform/Files.h"
 #include "platform/Log.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdint>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <plist/plist.h>
 #include <system_error>
 #include <type_traits>
-#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -254,33 +252,6 @@ std::optional<std::string> readFile(const std::string& path) {
     return bytes;
 }
 
-// Writes a temporary file next to the target and renames it over the target, so a reader
-// sees either the old or the new file, never a partial one.
-bool writeAtomically(const std::string& path, std::string_view content) {
-    std::string temp = path + ".XXXXXX";
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0)
-        return false;
-    bool ok = true;
-    for (std::size_t done = 0; ok && done < content.size();) {
-        const ssize_t n = ::write(fd, content.data() + done, content.size() - done);
-        if (n > 0)
-            done += static_cast<std::size_t>(n);
-        else if (n == 0 || errno != EINTR)
-            ok = false;
-    }
-    ok = ::fsync(fd) == 0 && ok;
-    ok = ::close(fd) == 0 && ok;
-    std::error_code ec;
-    if (ok) {
-        fs::rename(temp, path, ec);
-        ok = !ec;
-    }
-    if (!ok)
-        fs::remove(temp, ec);
-    return ok;
-}
-
 } // namespace
 
 std::optional<std::map<std::string, std::string>> readStringDictionary(std::string_view bytes) {
@@ -367,7 +338,7 @@ void Environment::setEnvironList() {
             return;
         }
     }
-    if (!writeAtomically(working, *recorded))
+    if (!platform::writeFileAtomically(working, *recorded))
         logLine("cannot write " + working + "; help flag not recorded");
 }
 
@@ -393,7 +364,7 @@ bool Environment::createFromDefault() const {
     for (const auto& [key, value] : entries)
         plist_dict_set_item(copy.get(), key.c_str(), plist_copy(value));
     const auto xml = toXml(copy.get());
-    if (!xml || !writeAtomically(workingCopyPath(), *xml)) {
+    if (!xml || !platform::writeFileAtomically(workingCopyPath(), *xml)) {
         logLine("cannot write " + workingCopyPath() + "; help flag not recorded");
         return false;
     }

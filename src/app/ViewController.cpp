@@ -2,24 +2,16 @@
 
 #include "app/AppDelegate.h"
 #include "app/CardText.h"
+#include "carriers/CarrierTexts.h"
+#include "flights/FlightText.h"
+#include "platform/Files.h"
 #include "platform/Log.h"
-#include "storage/SqlFormat.h"
 
 #include <filesystem>
-#include <fstream>
 #include <system_error>
 
 namespace app {
 namespace {
-
-constexpr const char* kNextFlightQuery =
-    "SELECT airline, flightId, scheduleDate, scheduleDate_Departure, scheduleTime_Departure, "
-    "scheduleDate_Arrival, scheduleTime_Arrival, estimatedDate_Departure, "
-    "estimatedTime_Departure, estimatedDate_Arrival, estimatedTime_Arrival, airport, "
-    "airport_departure, airport_arrival, airportcode_departure, airportcode_arrival, "
-    "gatenumber, carousel, exitnumber, remark, chkinrange, io FROM aFlightInfo WHERE remark <> "
-    "'착륙' AND remark <> '도착' AND (scheduleDate >= '%@' OR scheduleDate_Arrival >= %@) ORDER "
-    "BY scheduleDate, scheduleTime_Departure limit 1";
 
 constexpr const char* kPassportNew = "IMG_Tamberlinove_Passport.jpg";
 constexpr const char* kPassportInUse = "IMG_Tamberlinove_Passport1.jpg";
@@ -33,23 +25,6 @@ void setStruck(ui::Label& label, std::string text) {
 void setWhite(ui::Label& label, std::string text) {
     const int n = ui::characterCount(text);
     label.setAttributedText(std::move(text), {ui::TextRun{0, n, false, kWhite}});
-}
-
-bool writeAtomically(const std::string& path, const std::vector<unsigned char>& bytes) {
-    const std::string temp = path + ".tmp";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(bytes.data()),
-                  static_cast<std::streamsize>(bytes.size()));
-        if (!out.flush())
-            return false;
-    }
-    std::error_code ec;
-    std::filesystem::rename(temp, path, ec);
-    if (!ec)
-        return true;
-    std::filesystem::remove(temp, ec);
-    return false;
 }
 
 } // namespace
@@ -97,6 +72,33 @@ ViewController::ViewController(AppContext& context, AppDelegate& delegate)
     btn_Alarm.setTitle("캐리어 찾기");
     btn_Help_Check.setTitle("다시 보지 않기");
     btn_Help_Close.setTitle("닫기");
+
+    // The card holds the flight band (shown only with a flight) and the empty band; the
+    // help overlay covers the whole screen and holds its two buttons.
+    contain(v_AirportView,
+            {&v_BeAirSchedule, &v_NoAirSchedule, &lbl_Schedule_DepartureTime,
+             &lbl_Change_DepartureTime, &lbl_Schedule_ArrivalTime, &lbl_Change_ArrivalTime,
+             &lbl_Status, &lbl_GateNumber, &lbl_CheckInRange, &lbl_Carousel, &lbl_ExitNumber});
+    contain(v_BeAirSchedule,
+            {&lbl_Date, &lbl_FlightId, &lbl_Departure_Code, &lbl_Departure_Name, &lbl_Arrival_Code,
+             &lbl_Arrival_Name, &v_Departure_Flight, &v_Arrival_Flight});
+    contain(View_Help, {&btn_Help_Check, &btn_Help_Close});
+    View_Help.setCoversScreen(true);
+
+    btn_Alarm.setImage(carriers::kAlarmOffPicture);
+    carrierAlarm_ = std::make_shared<carriers::CarrierAlarm>(
+        context_.carrierContext(), *this, btn_Alarm,
+        carriers::CarrierAlarm::Hooks{
+            [this] { return delegate_.isState; }, [this](bool on) { delegate_.isState = on; },
+            [this](const std::string& message) { delegate_.scheduleLocalAlert(message); }});
+
+    const auto& c = context_.config;
+    refresh_ = std::make_unique<flights::FlightRefresh>(
+        *this, context_.platform,
+        flights::RefreshSetup{context_.serviceEndpoints(),
+                              {c.internationalAirportAPI, c.domesticAirportsAPI, c.timetableAPI,
+                               c.flightStatusServiceKey, c.timetableKey},
+                              context_.databaseFile()});
 }
 
 ViewController::~ViewController() {
@@ -136,7 +138,7 @@ void ViewController::viewDidLoad() {
         const char sep = c.hotelURL.find('?') == std::string::npos ? '?' : '&';
         context_.platform.browser.openUrl(c.hotelURL + sep + "a_aid=" + c.hotelAffiliateId);
     };
-    btn_Alarm.onTap = [this] { presentNamed("UICarrierSearch"); };
+    btn_Alarm.onTap = [this] { btn_Alarm_Clicked(); };
     btn_Help_Check.onTap = [this] {
         environment_.setEnvironList();
         View_Help.setHidden(true);
@@ -165,8 +167,17 @@ void ViewController::viewDidLoad() {
     }));
 }
 
+void ViewController::btn_Alarm_Clicked() {
+    carrierAlarm_->btn_Alarm_Clicked();
+}
+
+void ViewController::returnedToForeground() {
+    viewWillAppear(false);
+    viewDidAppear(false);
+}
+
 void ViewController::viewWillAppear(bool) {
-    context_.idleTimerDisabled = true;
+    context_.setIdleTimerDisabled(true);
 }
 
 void ViewController::viewDidAppear(bool) {
@@ -182,7 +193,7 @@ void ViewController::viewDidAppear(bool) {
 
 void ViewController::viewDidDisappear(bool) {
     stopTimer();
-    context_.idleTimerDisabled = false;
+    context_.setIdleTimerDisabled(false);
 }
 
 void ViewController::AirportChangeTimer() {
@@ -219,7 +230,7 @@ bool ViewController::getAirportInfo() {
     if (!dbClass_)
         dbClass_ = std::make_unique<storage::DBClass>(context_.databaseFile());
     dbClass_->ConnectDB();
-    const auto rows = dbClass_->SelectExcuteQuery(storage::sqlFormat(kNextFlightQuery, {day, day}));
+    const auto rows = dbClass_->SelectExcuteQuery(flights::nextFlightStatement(day));
     dbClass_->DisConnectDB();
 
     if (rows.empty()) {
@@ -239,13 +250,15 @@ bool ViewController::getAirportInfo() {
 
 void ViewController::showAirportview() {
     const auto& t = tracked;
-    auto v = [](const TrackedFlight::List& l) -> const std::string& {
-        return TrackedFlight::first(l);
+    auto v = [](const flights::TrackedFlight::List& l) -> const std::string& {
+        return flights::TrackedFlight::first(l);
     };
 
     if (!v(t.ScheduleTime_Departure_List).empty())
         setStruck(lbl_Schedule_DepartureTime, cardTime(v(t.ScheduleTime_Departure_List)));
-    if (!v(t.EstimatedDate_Departure_List).empty())
+    // An estimate date without an estimate time (a feed stored an empty estimate) shows the
+    // schedule rather than a bare ":".
+    if (!v(t.EstimatedDate_Departure_List).empty() && !v(t.EstimatedTime_Departure_List).empty())
         lbl_Change_DepartureTime.setText(cardTime(v(t.EstimatedTime_Departure_List)));
     else if (!v(t.ScheduleTime_Departure_List).empty())
         lbl_Change_DepartureTime.setText(cardTime(v(t.ScheduleTime_Departure_List)));
@@ -275,6 +288,14 @@ void ViewController::showAirportview() {
     lbl_ExitNumber.setText(cardValue(v(t.ExitNumber_List)));
     lbl_CheckInRange.setText(cardValue(v(t.ChkInRange_List)));
     lbl_GateNumber.setText(cardValue(v(t.GateNumber_List)));
+}
+
+void ViewController::changeStatusPopup(const flights::StatusPopup& info) {
+    showAlert(ui::Alert::simple(info.InfoText, info.Message, std::string(flights::kChangeButton)));
+}
+
+void ViewController::showStatusUnknown() {
+    lbl_Status.setText(cardStatus(""));
 }
 
 void ViewController::clearAirportView() {
@@ -340,7 +361,8 @@ void ViewController::imagePickerDidFinish(const std::vector<unsigned char>& pict
     const std::string fresh = (docs / kPassportNew).string();
     // The new picture is written before the photo in use is removed, so a failed write
     // loses nothing.
-    const bool saved = writeAtomically(fresh, picture);
+    const bool saved = platform::writeFileAtomically(
+        fresh, std::string_view(reinterpret_cast<const char*>(picture.data()), picture.size()));
     if (saved) {
         std::error_code ec;
         fs::remove(docs / kPassportInUse, ec);
@@ -372,12 +394,14 @@ void ViewController::AirportView_Taped() {
 
 void ViewController::Airport_Departure_Taped() {
     if (context_.openCardGuide)
-        context_.openCardGuide(*this, TrackedFlight::first(tracked.AirportCode_Departure_List));
+        context_.openCardGuide(*this,
+                               flights::TrackedFlight::first(tracked.AirportCode_Departure_List));
 }
 
 void ViewController::Airport_Arrival_Taped() {
     if (context_.openCardGuide)
-        context_.openCardGuide(*this, TrackedFlight::first(tracked.AirportCode_Arrival_List));
+        context_.openCardGuide(*this,
+                               flights::TrackedFlight::first(tracked.AirportCode_Arrival_List));
 }
 
 // ---- camera picker ------------------------------------------------------------

@@ -4,7 +4,9 @@
 
 #include "app/AppContext.h"
 #include "app/Environment.h"
-#include "app/TrackedFlight.h"
+#include "carriers/CarrierAlarm.h"
+#include "flights/FlightRefresh.h"
+#include "flights/TrackedFlight.h"
 #include "platform/MainLoop.h"
 #include "storage/DBClass.h"
 #include "ui/Screen.h"
@@ -18,7 +20,9 @@ namespace app {
 
 class AppDelegate;
 
-class ViewController final : public ui::Screen, public widgets::floatMenuDelegate {
+class ViewController final : public ui::Screen,
+                             public widgets::floatMenuDelegate,
+                             public flights::RefreshHost {
 public:
     static constexpr const char* kLocationAlertTitle = "서비스 안내";
     static constexpr const char* kLocationAlertMessage =
@@ -42,21 +46,71 @@ public:
     std::unique_ptr<widgets::FloatingActionButton> addButton;
 
     /// The next flight, refilled by getAirportInfo.
-    TrackedFlight tracked;
+    flights::TrackedFlight tracked;
 
     // ---- operations of the screen
-    bool getAirportInfo();
+    bool getAirportInfo() override;
     void showAirportview();
     void clearAirportView();
     void AirportUI();
     void updateMethod() { AirportUI(); }
     void AirportChangeTimer();
+
+    // ---- refresh of the tracked flight (the work is flights::FlightRefresh's)
+    void getRenewData() { refresh_->getRenewData(); }
+    void getInchonDBData(const std::string& scheduleDate, const std::string& flightId,
+                         const std::string& io) {
+        refresh_->getInchonDBData(scheduleDate, flightId, io);
+    }
+    void receivedDBAirportData(const flights::AnswerText& text) {
+        refresh_->receivedDBAirportData(text);
+    }
+    void GetCityCode(const std::string& cityCode1, const std::string& cityCode2,
+                     const std::string& ioType) {
+        refresh_->GetCityCode(cityCode1, cityCode2, ioType);
+    }
+    void receivedCityCodeData(const flights::AnswerText& answer, const std::string& ioType) {
+        refresh_->receivedCityCodeData(answer, ioType);
+    }
+    bool SendURL(const std::string& baseURL, const std::string& parameters) {
+        return refresh_->SendURL(baseURL, parameters);
+    }
+    bool SendURL_Local(const std::string& baseURL, const std::string& parameters) {
+        return refresh_->SendURL_Local(baseURL, parameters);
+    }
+    bool SendURL_International(const std::string& baseURL, const std::string& parameters) {
+        return refresh_->SendURL_International(baseURL, parameters);
+    }
+    void receivedAirportData(const flights::AnswerText& text) {
+        refresh_->receivedAirportData(text);
+    }
+    void receivedLocalAirportData(const flights::AnswerText& text) {
+        refresh_->receivedLocalAirportData(text);
+    }
+    void getInternationalAirportDataParsing(const flights::AnswerText& text) {
+        refresh_->getInternationalAirportDataParsing(text);
+    }
+    void insertInfo(const flights::LiveFields& fields, const flights::FlightKey& key) {
+        refresh_->insertInfo(fields, key);
+    }
+    void changeStatusPopup(const flights::StatusPopup& info) override;
+    [[nodiscard]] const flights::TrackedFlight& trackedFlight() const override { return tracked; }
+    void showStatusUnknown() override;
+    [[nodiscard]] const flights::FlightRefresh& flightRefresh() const { return *refresh_; }
     void removeNotification();
     void registerNotification();
     void floatingViewShow();
     void didSelectMenuOptionAtIndex(int index) override;
     void imagePickerDidFinish(const std::vector<unsigned char>& picture);
     void imagePickerDidCancel();
+
+    /// The alarm button: starts a carrier search, or offers to stop the running one.
+    void btn_Alarm_Clicked();
+    /// The carrier search this screen runs (the scanner's delegate).
+    carriers::CarrierAlarm& carrierAlarm() { return *carrierAlarm_; }
+    /// The app came back from the background with this screen in front: it comes on
+    /// display again.
+    void returnedToForeground();
 
     bool timerRunning() const { return timer_.has_value(); }
     AppContext& context() { return context_; }
@@ -81,6 +135,8 @@ private:
     Environment environment_;
     std::unique_ptr<storage::DBClass> dbClass_;
     std::optional<platform::TimerId> timer_;
+    std::shared_ptr<carriers::CarrierAlarm> carrierAlarm_;
+    std::unique_ptr<flights::FlightRefresh> refresh_;
 };
 
 /// The camera picker: shows the viewfinder; "촬영" takes the picture, "취소" cancels.

@@ -1,6 +1,7 @@
 #pragma once
 // Wall-clock time and the local time zone, injected so that tests control time.
 
+#include <atomic>
 #include <chrono>
 #include <string>
 
@@ -23,17 +24,18 @@ public:
     int utcOffsetSeconds(TimePoint at) const override;
 };
 
-/// A clock that moves only when told; its time zone is a fixed offset.
+/// A clock that moves only when told; its time zone is a fixed offset. It may be read from
+/// other threads (the demo services) while the loop's thread moves it.
 class VirtualClock final : public Clock {
 public:
     VirtualClock(TimePoint start, int utcOffsetSeconds) : now_(start), offset_(utcOffsetSeconds) {}
-    TimePoint now() const override { return now_; }
+    TimePoint now() const override { return now_.load(); }
     int utcOffsetSeconds(TimePoint) const override { return offset_; }
-    void set(TimePoint t) { now_ = t; }
+    void set(TimePoint t) { now_.store(t); }
 
 private:
-    TimePoint now_;
-    int offset_;
+    std::atomic<TimePoint> now_;
+    const int offset_;
 };
 
 /// Broken-down local time.

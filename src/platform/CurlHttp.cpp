@@ -16,9 +16,23 @@ void ensureGlobalInit() {
     static CurlGlobal global;
 }
 
+struct Body {
+    std::string& bytes;
+    std::size_t limit;
+    bool overflow = false;
+};
+
+// Taking less than offered makes libcurl abort the transfer, so an answer over the limit
+// is never read to its end.
 std::size_t appendBody(char* data, std::size_t size, std::size_t count, void* user) {
-    static_cast<std::string*>(user)->append(data, size * count);
-    return size * count;
+    auto& body = *static_cast<Body*>(user);
+    const std::size_t n = size * count;
+    if (n > body.limit - body.bytes.size()) {
+        body.overflow = true;
+        return 0;
+    }
+    body.bytes.append(data, n);
+    return n;
 }
 
 std::optional<HttpResponse> perform(const std::string& url, const HttpHeaders* headers,
@@ -42,8 +56,11 @@ std::optional<HttpResponse> perform(const std::string& url, const HttpHeaders* h
     curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT_MS,
                      static_cast<long>(options.connectTimeout.count()));
     curl_easy_setopt(h, CURLOPT_TIMEOUT_MS, static_cast<long>(options.totalTimeout.count()));
+    Body body{response.body, options.maxAnswerBytes};
     curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, appendBody);
-    curl_easy_setopt(h, CURLOPT_WRITEDATA, &response.body);
+    curl_easy_setopt(h, CURLOPT_WRITEDATA, &body);
+    // An announced length over the limit fails before any of the body is read.
+    curl_easy_setopt(h, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(options.maxAnswerBytes));
     curl_easy_setopt(h, CURLOPT_FOLLOWLOCATION, 1L);
     curl_easy_setopt(h, CURLOPT_MAXREDIRS, 5L);
     curl_easy_setopt(h, CURLOPT_PROTOCOLS_STR, "http,https");
@@ -57,8 +74,14 @@ std::optional<HttpResponse> perform(const std::string& url, const HttpHeaders* h
     CURLcode rc = curl_easy_perform(h);
     curl_slist_free_all(list);
     if (rc != CURLE_OK) {
-        logLine(std::string("HTTP ") + (postBody ? "POST " : "GET ") + url +
-                " failed: " + curl_easy_strerror(rc));
+        // The query is left out: it carries the services' keys.
+        const std::string request =
+            std::string("HTTP ") + (postBody ? "POST " : "GET ") + url.substr(0, url.find('?'));
+        if (body.overflow || rc == CURLE_FILESIZE_EXCEEDED)
+            logLine(request + ": the answer is larger than " +
+                    std::to_string(options.maxAnswerBytes) + " bytes and was dropped");
+        else
+            logLine(request + " failed: " + curl_easy_strerror(rc));
         return std::nullopt;
     }
     curl_easy_getinfo(h, CURLINFO_RESPONSE_CODE, &response.status);

@@ -50,6 +50,11 @@ void RecordingVibration::vibrate() {
         onVibrate();
 }
 
+void RecordingScreenSaver::setInhibited(bool value) {
+    inhibited = value;
+    changes.push_back(value);
+}
+
 void InjectedCamera::capture(std::function<void(std::optional<std::vector<unsigned char>>)> done) {
     if (done)
         done(present ? picture : std::nullopt);

@@ -1,6 +1,7 @@
 #pragma once
 // The phone's outward services that a desktop lacks or does differently: local
-// notifications and badge, push registration, the browser, vibration and the camera.
+// notifications and badge, push registration, the browser, vibration, the camera and the
+// screen saver.
 // Each has a recording implementation used by tests and the headless driver.
 
 #include <functional>
@@ -59,6 +60,15 @@ public:
     virtual void capture(std::function<void(std::optional<std::vector<unsigned char>>)> done) = 0;
 };
 
+/// Keeps the display from dimming, blanking or locking while the app asks it to (what a
+/// phone calls disabling the idle timer).
+class ScreenSaver {
+public:
+    virtual ~ScreenSaver() = default;
+    /// True: the display stays on. False: the desktop's own rules apply again.
+    virtual void setInhibited(bool inhibited) = 0;
+};
+
 // ---- recording implementations -------------------------------------------------
 
 class RecordingNotifications final : public Notifications {
@@ -102,6 +112,13 @@ public:
     void vibrate() override;
     int pulses = 0;
     std::function<void()> onVibrate;
+};
+
+class RecordingScreenSaver final : public ScreenSaver {
+public:
+    void setInhibited(bool value) override;
+    bool inhibited = false;
+    std::vector<bool> changes; ///< every call, in order
 };
 
 /// A camera that returns a prepared picture (or none when `available` is false).

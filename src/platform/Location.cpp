@@ -8,6 +8,8 @@ LocationStatus LocationAuthorization::status() const {
         return LocationStatus::Always;
     case State::Denied:
         return LocationStatus::Denied;
+    case State::Restricted:
+        return LocationStatus::Restricted;
     case State::Undetermined:
     case State::Off:
         break;

@@ -17,7 +17,9 @@ enum class LocationStatus {
 
 class LocationAuthorization {
 public:
-    enum class State { Authorized, Denied, Undetermined, Off };
+    /// Restricted: the user may not change the permission (parental controls); the
+    /// platform reports it as its own status.
+    enum class State { Authorized, Denied, Undetermined, Off, Restricted };
 
     explicit LocationAuthorization(State s = State::Authorized) : state_(s) {}
     bool servicesEnabled() const { return state_ != State::Off; }

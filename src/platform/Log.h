@@ -1,6 +1,8 @@
 #pragma once
 // Diagnostic log lines. One sink per process, installed at start-up.
 
+#include <cstddef>
+#include <deque>
 #include <functional>
 #include <mutex>
 #include <string>
@@ -21,9 +23,19 @@ public:
     void write(std::string_view line) override;
 };
 
-/// Keeps the lines (tests) and optionally forwards each to a listener (headless events).
+/// Keeps the latest lines (tests) and optionally forwards each to a listener (headless
+/// events). What it keeps is bounded, so a long-running process does not grow with its log:
+/// the oldest lines go first, and a kept line is cut to a maximum length.
 class CapturedLog final : public Log {
 public:
+    static constexpr std::size_t kDefaultMaxLines = 10'000;
+    static constexpr std::size_t kDefaultMaxLineBytes = 4096;
+
+    explicit CapturedLog(std::size_t maxLines = kDefaultMaxLines,
+                         std::size_t maxLineBytes = kDefaultMaxLineBytes)
+        : maxLines_(maxLines), maxLineBytes_(maxLineBytes) {}
+
+    /// Forwards the whole line to onLine; keeps it, cut to the maximum length.
     void write(std::string_view line) override;
     std::vector<std::string> lines() const;
     void clear();
@@ -31,7 +43,9 @@ public:
 
 private:
     mutable std::mutex mutex_;
-    std::vector<std::string> lines_;
+    std::deque<std::string> lines_;
+    std::size_t maxLines_;
+    std::size_t maxLineBytes_;
 };
 
 /// The process's log sink (standard error until another is installed).

@@ -16,6 +16,16 @@ constexpr Duration seconds(double s) {
     return Duration(static_cast<std::int64_t>(s * 1000.0 + 0.5));
 }
 
+/// When a repeating timer with period `interval` whose tick was due at `due` is next due,
+/// if that tick runs at `now`: the first later multiple of the period after `now`. Ticks
+/// missed while the loop could not run (the process was stopped, a task blocked it) are
+/// skipped rather than run in a burst, and the timer keeps its phase.
+constexpr Duration nextTick(Duration due, Duration interval, Duration now) {
+    if (now < due || interval <= Duration::zero())
+        return due + interval;
+    return due + interval * ((now - due) / interval + 1);
+}
+
 class MainLoop {
 public:
     virtual ~MainLoop() = default;
@@ -27,6 +37,7 @@ public:
         return schedule(delay, Duration::zero(), std::move(task));
     }
     /// Runs `task` every `interval` (first run one interval from now) until cancelled.
+    /// Ticks the loop missed run once, not once each; later ticks keep the timer's phase.
     TimerId startRepeating(Duration interval, Task task) {
         return schedule(interval, interval, std::move(task));
     }

@@ -1,6 +1,8 @@
 #pragma once
 // The bundle of platform services handed to the app's objects at construction.
 
+#include "platform/BeaconRadio.h"
+#include "platform/Bluetooth.h"
 #include "platform/Clock.h"
 #include "platform/Device.h"
 #include "platform/Http.h"
@@ -20,7 +22,10 @@ struct Platform {
     Browser& browser;
     Vibration& vibration;
     Camera& camera;
+    ScreenSaver& screenSaver;
     Paths paths;
+    BluetoothAdapter& bluetooth;
+    BeaconRadio& beacons;
 };
 
 } // namespace platform

@@ -2,6 +2,8 @@
 
 #include "platform/Clock.h"
 
+#include <algorithm>
+
 namespace platform {
 
 TimerId TaskQueue::add(Instant due, Duration repeat, Task task) {
@@ -49,7 +51,7 @@ std::optional<Task> TaskQueue::takeDue(Instant now) {
     Entry entry = std::move(node.mapped());
     if (entry.repeat > Duration::zero()) {
         // Re-arm before running, so the task may cancel its own timer.
-        auto key = std::make_pair(node.key().first + entry.repeat, seq_++);
+        auto key = std::make_pair(nextTick(node.key().first, entry.repeat, now), seq_++);
         index_[entry.id] = key;
         timers_.emplace(key, entry);
     } else {
@@ -195,6 +197,13 @@ void VirtualMainLoop::advance(Duration by) {
         runUntilIdle();
     }
     now_ = target;
+    clock_.set(TimePoint(now_));
+    runUntilIdle();
+}
+
+void VirtualMainLoop::jump(Duration by) {
+    runUntilIdle();
+    now_ += std::max(by, Duration::zero());
     clock_.set(TimePoint(now_));
     runUntilIdle();
 }

@@ -21,7 +21,8 @@ public:
     /// Tasks handed over from other threads run before timers that are due.
     void addFromThread(Task task);
 
-    /// Takes the next task due at or before `now` (re-arming repeating timers).
+    /// Takes the next task due at or before `now`. A repeating timer is re-armed for its
+    /// first tick after `now`, so ticks missed in a gap run once.
     std::optional<Task> takeDue(Instant now);
     /// Due time of the earliest timer, if any.
     std::optional<Instant> nextDue() const;
@@ -85,6 +86,10 @@ public:
     /// Moves time forward by `by`, firing due timers in order and running until idle
     /// after each.
     void advance(Duration by);
+    /// Moves time forward by `by` at once, as when the process was stopped or the machine
+    /// slept, then runs until idle: what fell due in the gap runs once, in due order, with
+    /// the clock reading the end of the gap.
+    void jump(Duration by);
     bool idle() const;
     /// Time until the earliest timer is due (zero when one is due), if any.
     std::optional<Duration> nextDueIn() const;

@@ -39,6 +39,11 @@ void Label::setCornerRadius(double r) {
     changed();
 }
 
+void Label::setFontSize(double points) {
+    fontSize_ = points;
+    changed();
+}
+
 json Label::toJson() const {
     json runs = json::array();
     for (const auto& r : runs_) {
@@ -49,7 +54,10 @@ json Label::toJson() const {
             run["color"] = {r.color->r, r.color->g, r.color->b, r.color->a};
         runs.push_back(std::move(run));
     }
-    return {{"text", text_}, {"hidden", hidden()}, {"attributes", std::move(runs)}};
+    json out = {{"text", text_}, {"hidden", hidden()}, {"attributes", std::move(runs)}};
+    if (fontSize_ > 0)
+        out["fontSize"] = fontSize_;
+    return out;
 }
 
 // ---- Button ------------------------------------------------------------------
@@ -216,7 +224,10 @@ json Table::toJson() const {
     json rows = json::array();
     for (const auto& c : cells_)
         rows.push_back(c->toJson());
-    return {{"rows", std::move(rows)}, {"hidden", hidden()}};
+    json out = {{"rows", std::move(rows)}, {"hidden", hidden()}};
+    if (rowHeight > 0)
+        out["rowHeight"] = rowHeight;
+    return out;
 }
 
 } // namespace ui

@@ -25,9 +25,21 @@ struct TextRun {
     bool operator==(const TextRun&) const = default;
 };
 
+class View;
+
 class Outlet {
 public:
-    enum class Kind { Label, Button, TextField, Image, ZoomImage, View, Table, FloatingMenu };
+    enum class Kind {
+        Label,
+        Button,
+        TextField,
+        Image,
+        ZoomImage,
+        View,
+        Table,
+        FloatingMenu,
+        Calendar
+    };
 
     virtual ~Outlet() = default;
     Outlet(const Outlet&) = delete;
@@ -48,6 +60,9 @@ public:
     /// Called after every change; set by the owning screen or cell.
     void setChangeHandler(std::function<void()> handler) { onChange_ = std::move(handler); }
 
+    /// The view of its screen that holds this outlet; none when the screen itself does.
+    View* container() const { return container_; }
+
 protected:
     explicit Outlet(Kind kind) : kind_(kind) {}
     void changed() {
@@ -56,8 +71,10 @@ protected:
     }
 
 private:
+    friend class Screen;
     Kind kind_;
     bool hidden_ = false;
+    View* container_ = nullptr;
     std::function<void()> onChange_;
 };
 
@@ -71,12 +88,16 @@ public:
     void setAttributedText(std::string text, std::vector<TextRun> runs);
     double cornerRadius() const { return cornerRadius_; }
     void setCornerRadius(double r);
+    /// Point size of the system font set on the label; 0 keeps the view's own font.
+    double fontSize() const { return fontSize_; }
+    void setFontSize(double points);
     nlohmann::json toJson() const override;
 
 private:
     std::string text_;
     std::vector<TextRun> runs_;
     double cornerRadius_ = 0;
+    double fontSize_ = 0;
 };
 
 class Button final : public Outlet {
@@ -139,10 +160,17 @@ private:
 class View final : public Outlet {
 public:
     View() : Outlet(Kind::View) {}
+    /// A view laid over the whole screen (an overlay): while it shows, only what it holds
+    /// can be touched.
+    bool coversScreen() const { return coversScreen_; }
+    void setCoversScreen(bool covers) { coversScreen_ = covers; }
     bool tappable() const override { return static_cast<bool>(onTap); }
     bool tap() override;
     std::function<void()> onTap;
     nlohmann::json toJson() const override;
+
+private:
+    bool coversScreen_ = false;
 };
 
 /// Named outlets of one table row, created on first use.
@@ -150,6 +178,8 @@ class Cell {
 public:
     explicit Cell(std::string className) : className_(std::move(className)) {}
     const std::string& className() const { return className_; }
+    /// A number the data source gives the row to know it again (0: none).
+    int tag = 0;
     Label& label(const std::string& name) { return get<Label>(name); }
     Button& button(const std::string& name) { return get<Button>(name); }
     ImageView& image(const std::string& name) { return get<ImageView>(name); }
@@ -176,6 +206,8 @@ public:
     std::function<void(int row, Cell& cell)> cellForRow;
     std::function<void(int row)> onSelect;
     std::function<void(int row)> onWillDisplay;
+    /// Height of every row in points; 0 leaves it to the front-end.
+    double rowHeight = 0;
 
     /// Rebuilds every row from the data source.
     void reloadData();

@@ -22,6 +22,99 @@ Outlet* Screen::findOutlet(std::string_view name) const {
     return nullptr;
 }
 
+const std::string& Screen::outletName(const Outlet& outlet) const {
+    static const std::string none;
+    for (const auto& [n, o] : outlets_)
+        if (o == &outlet)
+            return n;
+    return none;
+}
+
+void Screen::contain(View& container, std::initializer_list<Outlet*> outlets) {
+    for (Outlet* o : outlets) {
+        // A view never holds itself or one of its own containers.
+        for (const Outlet* c = &container; c; c = c->container())
+            if (c == o)
+                return;
+        o->container_ = &container;
+    }
+}
+
+bool Screen::shown(const Outlet& outlet) const {
+    for (const Outlet* o = &outlet; o; o = o->container())
+        if (o->hidden())
+            return false;
+    return true;
+}
+
+const View* Screen::frontOverlay() const {
+    for (auto it = outlets_.rbegin(); it != outlets_.rend(); ++it) {
+        if (it->second->kind() != Outlet::Kind::View)
+            continue;
+        const auto* view = static_cast<const View*>(it->second);
+        if (view->coversScreen() && shown(*view))
+            return view;
+    }
+    return nullptr;
+}
+
+const Screen* Screen::coveringScreen() const {
+    auto covers = [](const std::shared_ptr<Screen>& c) { return c->coversParent_ && !c->hidden_; };
+    for (auto it = children_.rbegin(); it != children_.rend(); ++it)
+        if (covers(*it))
+            return it->get();
+    // Children listed after a screen lie above it.
+    for (const Screen* s = this; s->parent_; s = s->parent_) {
+        bool above = false;
+        for (const auto& sibling : s->parent_->children_) {
+            if (above && covers(sibling))
+                return sibling.get();
+            above = above || sibling.get() == s;
+        }
+    }
+    return nullptr;
+}
+
+Screen::Reach Screen::reach(const Outlet& outlet) const {
+    for (const Screen* s = this; s; s = s->parent_)
+        if (s->hidden_)
+            return Reach::Hidden;
+    if (!shown(outlet))
+        return Reach::Hidden;
+    if (coveringScreen())
+        return Reach::Covered;
+    if (const View* overlay = frontOverlay()) {
+        for (const Outlet* o = &outlet; o; o = o->container())
+            if (o == overlay)
+                return Reach::Touchable;
+        return Reach::Covered;
+    }
+    return Reach::Touchable;
+}
+
+std::string Screen::unreachableReason(const Outlet& outlet) const {
+    const std::string name = outletName(outlet);
+    switch (reach(outlet)) {
+    case Reach::Touchable:
+        return {};
+    case Reach::Covered:
+        if (const Screen* cover = coveringScreen())
+            return "outlet " + name + " is covered by " + cover->name();
+        return "outlet " + name + " is covered by " + outletName(*frontOverlay());
+    case Reach::Hidden:
+        break;
+    }
+    if (outlet.hidden())
+        return "outlet " + name + " is hidden";
+    for (const Outlet* c = outlet.container(); c; c = c->container())
+        if (c->hidden())
+            return "outlet " + name + " is hidden: " + outletName(*c) + " is hidden";
+    const Screen* s = this;
+    while (!s->hidden_ && s->parent_)
+        s = s->parent_;
+    return "outlet " + name + " is hidden: " + s->name_ + " is hidden";
+}
+
 void Screen::notifyChanged(const std::string& outlet) {
     if (Window* w = window())
         w->notify([&](WindowObserver& o) { o.outletChanged(*this, outlet); });

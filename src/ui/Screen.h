@@ -4,6 +4,7 @@
 #include "ui/Alert.h"
 #include "ui/Outlets.h"
 
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -26,6 +27,19 @@ public:
     // ---- outlets
     const std::vector<std::pair<std::string, Outlet*>>& outlets() const { return outlets_; }
     Outlet* findOutlet(std::string_view name) const;
+    /// The registered name of an outlet of this screen (empty when it is not one).
+    const std::string& outletName(const Outlet& outlet) const;
+
+    /// What stands between a person and an outlet of this screen.
+    enum class Reach {
+        Touchable, ///< shown and not beneath an overlay
+        Hidden,    ///< hidden itself, or held by a hidden container, or the screen is hidden
+        Covered,   ///< beneath a shown overlay that does not hold it
+    };
+    Reach reach(const Outlet& outlet) const;
+    /// Why the outlet cannot be touched now, in words for logs and the driver; empty when
+    /// it can.
+    std::string unreachableReason(const Outlet& outlet) const;
 
     // ---- lifecycle (driven by the window)
     void loadViewIfNeeded();
@@ -49,13 +63,20 @@ public:
     Screen* parent() const { return parent_; }
     bool hidden() const { return hidden_; }
     void setHidden(bool h);
+    /// A child laid over the whole of its parent (a sheet with a dimmed backdrop): while it
+    /// shows, nothing of the parent or of the children beneath it can be touched.
+    bool coversParent() const { return coversParent_; }
+    void setCoversParent(bool covers) { coversParent_ = covers; }
 
     /// Puts up an alert through the window (queued behind any alert already shown).
     void showAlert(Alert alert);
 
 protected:
-    /// Registers an outlet under its name; the screen owns it as a member.
+    /// Registers an outlet under its name; the screen owns it as a member. Of two overlays
+    /// shown at once, the one registered later lies in front.
     void addOutlet(std::string name, Outlet& outlet);
+    /// Places registered outlets inside a registered container view.
+    void contain(View& container, std::initializer_list<Outlet*> outlets);
 
     virtual void viewDidLoad() {}
     virtual void viewWillAppear(bool /*animated*/) {}
@@ -71,6 +92,13 @@ private:
     void didDisappear(bool animated);
     Screen* topLevel();
     void notifyChanged(const std::string& outlet);
+    /// The outlet itself and every container it sits in are shown.
+    bool shown(const Outlet& outlet) const;
+    /// The front-most shown overlay of this screen, if any.
+    const View* frontOverlay() const;
+    /// The shown child that covers this screen from above, if any: one of its own children,
+    /// or a sibling (of it or of a parent) laid over it.
+    const Screen* coveringScreen() const;
 
     std::string name_;
     std::vector<std::pair<std::string, Outlet*>> outlets_;
@@ -81,6 +109,7 @@ private:
     bool loaded_ = false;
     bool onDisplay_ = false;
     bool hidden_ = false;
+    bool coversParent_ = false;
 };
 
 } // namespace ui

@@ -4,6 +4,7 @@
 // watched scroll view scrolls down. This is the model; front-ends draw and animate it.
 
 #include "ui/Outlets.h"
+#include "widgets/Geometry.h"
 
 #include <memory>
 #include <optional>
@@ -11,12 +12,6 @@
 #include <vector>
 
 namespace widgets {
-
-struct Rect {
-    double x = 0, y = 0, width = 0, height = 0;
-    double bottom() const { return y + height; }
-    bool operator==(const Rect&) const = default;
-};
 
 class floatMenuDelegate {
 public:

@@ -5,6 +5,7 @@
 #include "app/AppContext.h"
 #include "app/AppDelegate.h"
 #include "app/ViewController.h"
+#include "flights/FlightStatements.h"
 #include "platform/CurlHttp.h"
 #include "platform/Log.h"
 #include "platform/TaskQueue.h"
@@ -28,8 +29,9 @@ protected:
         delegate.reset(); // a relaunch tears the previous app down first
         context.reset();
         plat = makePlatform(resources);
-        context = std::make_unique<app::AppContext>(*plat, app::Config{});
-        context->refreshFlight = [this](app::ViewController&) { ++refreshes; };
+        context = std::make_unique<app::AppContext>(*plat, config);
+        if (!refreshForReal)
+            context->refreshFlight = [this](app::ViewController&) { ++refreshes; };
         context->referenceCheck = [this] { ++referenceChecks; };
         for (auto& [name, factory] : extraScreens)
             context->screens[name] = factory;
@@ -45,16 +47,7 @@ protected:
         storage::DBClass db(storage::DBClass::databasePath(data.str()));
         db.ConnectDB();
         db.createDatabase();
-        ASSERT_EQ(db.InsertUpdateDeleteExcuteQuery(storage::sqlFormat(
-                      "INSERT INTO aFlightInfo(airline, flightId, scheduleDate, "
-                      "scheduleDate_Departure, scheduleTime_Departure, estimatedDate_Departure, "
-                      "estimatedTime_Departure, scheduleDate_Arrival, scheduleTime_Arrival, "
-                      "estimatedDate_Arrival, estimatedTime_Arrival,airport, airport_departure, "
-                      "airport_arrival, airportcode_departure, airportcode_arrival, gatenumber, "
-                      "carousel, exitnumber, remark, chkinrange, io) "
-                      "VALUES('%@','%@','%@','%@','%@','%@','%@','%@','%@','%@','%@','%@','%@','%@"
-                      "','%@','%@','%@','%@','%@','%@','%@','%@')",
-                      v)),
+        ASSERT_EQ(db.InsertUpdateDeleteExcuteQuery(storage::sqlFormat(flights::kInsertFlight, v)),
                   "0");
         db.DisConnectDB();
     }
@@ -72,6 +65,10 @@ protected:
     std::unique_ptr<app::AppContext> context;
     std::unique_ptr<app::AppDelegate> delegate;
     std::map<std::string, app::ScreenFactory> extraScreens;
+    /// The config the app starts with.
+    app::Config config;
+    /// When set, the main screen's flight refresh runs; otherwise it is only counted.
+    bool refreshForReal = false;
     int refreshes = 0;
     int referenceChecks = 0;
 };

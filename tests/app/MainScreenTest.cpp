@@ -80,6 +80,14 @@ TEST_F(MainScreen, WithoutAnEstimateTheChangedTimeRepeatsTheSchedule) {
     EXPECT_EQ(main().lbl_Status.text(), "지연");
 }
 
+TEST_F(MainScreen, AnEstimateDateWithoutATimeStillShowsTheSchedule) {
+    auto f = flight("OZ102", "20261207", "2215", "20261208");
+    f[5] = "20261207"; // a feed stored its date with an empty estimate
+    storeFlight(f);
+    launch();
+    EXPECT_EQ(main().lbl_Change_DepartureTime.text(), "22:15");
+}
+
 TEST_F(MainScreen, EarlierDepartureOfTheSameDateWinsAndFinishedFlightsAreSkipped) {
     storeFlight(flight("KE001", "20261207", "0900", "20261207", "착륙"));
     storeFlight(flight("OZ222", "20261207", "1800", "20261207"));
@@ -104,6 +112,44 @@ TEST_F(MainScreen, PastFlightsLeaveTheCardAndTheListsKeepTheirLastValues) {
     EXPECT_TRUE(main().tracked.FlightId_List.empty());
 }
 
+TEST_F(MainScreen, FlightThatLandedLeavesAnEmptyCardButTheTrackedValuesStay) {
+    auto f = flight("KE701", "20261207", "1030", "20261207");
+    f[5] = "20261207";
+    f[6] = "1105";
+    f[10] = "1340";
+    f[16] = "12";
+    storeFlight(f);
+    launch();
+    ASSERT_EQ(main().lbl_FlightId.text(), "KE701");
+    ASSERT_EQ(main().lbl_Change_ArrivalTime.text(), "13:40");
+
+    storage::DBClass db(storage::DBClass::databasePath(data.str()));
+    db.ConnectDB();
+    ASSERT_EQ(db.InsertUpdateDeleteExcuteQuery("UPDATE aFlightInfo SET remark = '착륙'"), "0");
+    db.DisConnectDB();
+    EXPECT_FALSE(main().getAirportInfo());
+
+    auto& m = main();
+    for (ui::Label* l : {&m.lbl_Schedule_DepartureTime, &m.lbl_Schedule_ArrivalTime, &m.lbl_Date}) {
+        EXPECT_EQ(l->text(), "-");
+        EXPECT_TRUE(l->attributes().empty()); // no strike or colour left from the flight
+    }
+    for (ui::Label* l : {&m.lbl_Change_DepartureTime, &m.lbl_Change_ArrivalTime, &m.lbl_Carousel,
+                         &m.lbl_ExitNumber, &m.lbl_CheckInRange, &m.lbl_GateNumber})
+        EXPECT_EQ(l->text(), "-");
+    EXPECT_EQ(m.lbl_Status.text(), "정보없음");
+    for (ui::Label* l : {&m.lbl_Departure_Code, &m.lbl_Departure_Name, &m.lbl_Arrival_Code,
+                         &m.lbl_Arrival_Name, &m.lbl_FlightId})
+        EXPECT_EQ(l->text(), "");
+    EXPECT_FALSE(m.v_NoAirSchedule.hidden());
+    EXPECT_TRUE(m.v_BeAirSchedule.hidden());
+    EXPECT_EQ(m.Img_BottomBackgroud.image(), "main1_background2.jpg");
+    // The tracked lists still hold the flight last shown.
+    EXPECT_EQ(m.tracked.FlightId_List, std::vector<std::string>{"KE701"});
+    EXPECT_EQ(m.tracked.EstimatedTime_Departure_List, std::vector<std::string>{"1105"});
+    EXPECT_EQ(m.tracked.GateNumber_List, std::vector<std::string>{"12"});
+}
+
 TEST_F(JustAfterMidnight, PreviousDaysFlightStaysForOneMoreHour) {
     storeFlight(flight("KE999", "20261207", "2350", "20261207"));
     launch();
@@ -120,10 +166,73 @@ TEST_F(MainScreen, MenuButtonsOpenTheirScreensOrTheHotelSite) {
     EXPECT_EQ(browser.opened[0],
               context->config.hotelURL + "?a_aid=" + context->config.hotelAffiliateId);
     // Screens not in this build are reported, and nothing is presented.
+    context->screens.erase("UICarrierList");
     log.clear();
     ASSERT_TRUE(main().btn_Menu2.tap());
     EXPECT_EQ(window().stack().size(), 1u);
     EXPECT_EQ(log.lines().back(), "screen UICarrierList is not available in this build");
+}
+
+namespace {
+class Plain : public ui::Screen {
+public:
+    explicit Plain(std::string name) : ui::Screen(std::move(name)) {}
+};
+} // namespace
+
+TEST_F(MainScreen, EveryControlOpensItsScreenByName) {
+    for (const char* name : {"UIAirportSchedule1", "UIRegistration_Help", "UICarrierList",
+                             "VURavEravazo", "UIInOut", "UIExchange"})
+        extraScreens[name] = [name](app::AppContext&) { return std::make_shared<Plain>(name); };
+    storeFlight(flight("KE701", "20261207", "1030", "20261207"));
+    launch();
+    std::vector<std::string> guides;
+    context->openCardGuide = [&](app::ViewController&, const std::string& code) {
+        guides.push_back(code);
+    };
+    ASSERT_TRUE(main().btn_Help_Close.tap());
+
+    // Each control, and the screen it must present over the main screen.
+    auto menuRow = [this](int row) {
+        return [this, row] {
+            main().addButton->handleTap();
+            return main().addButton->selectRow(row);
+        };
+    };
+    const std::vector<std::pair<std::function<bool()>, std::string>> controls = {
+        {[this] { return main().v_AirportView.tap(); }, "UIAirportSchedule1"},
+        {[this] { return main().btn_Menu1.tap(); }, "UIRegistration_Help"},
+        {[this] { return main().btn_Menu2.tap(); }, "UICarrierList"},
+        {[this] { return main().btn_Menu3.tap(); }, "VURavEravazo"},
+        {menuRow(1), "UIInOut"},
+        {menuRow(2), "UIExchange"},
+    };
+    for (const auto& [tap, expected] : controls) {
+        ASSERT_TRUE(tap()) << expected;
+        ASSERT_EQ(window().stack().size(), 2u) << expected;
+        EXPECT_EQ(window().front()->name(), expected);
+        EXPECT_FALSE(main().addButton->isMenuVisible()) << expected;
+        window().front()->dismiss(false);
+        window().releaseRetired();
+    }
+
+    // The card's halves open the arrival-card guide for their own airport.
+    ASSERT_TRUE(main().v_Departure_Flight.tap());
+    ASSERT_TRUE(main().v_Arrival_Flight.tap());
+    EXPECT_EQ(guides, (std::vector<std::string>{"ICN", "NRT"}));
+}
+
+TEST_F(MainScreen, FloatingButtonSitsAboveTheBottomCentreWithItsFourEntries) {
+    launch();
+    const auto& b = *main().addButton;
+    EXPECT_EQ(b.frame(), (widgets::Rect{375 / 2.0 - 25, 667 - 44 - 80, 50, 50}));
+    EXPECT_EQ(b.normalImage(), "main_butten");
+    EXPECT_EQ(b.pressedImage(), "main_butten_x");
+    EXPECT_EQ(b.imageArray, (std::vector<std::string>{"popup1_camera", "popup1_immigration",
+                                                      "popup1__money", "popup1_help"}));
+    EXPECT_EQ(b.labelArray,
+              (std::vector<std::string>{"여권사진", "출입국신고서", "환율계산기", "도움말"}));
+    EXPECT_EQ(b.delegate.lock().get(), static_cast<widgets::floatMenuDelegate*>(&main()));
 }
 
 TEST_F(MainScreen, FloatingMenuHelpEntryShowsTheOverlayAndHidesTheButton) {
@@ -161,6 +270,8 @@ TEST_F(MainScreen, PassportPhotoIsSavedReplacingThePhotoInUse) {
     EXPECT_EQ(readFile(data.file("IMG_Tamberlinove_Passport.jpg")), "\xFF\xD8\xFF\xE0jpg");
     EXPECT_FALSE(std::filesystem::exists(data.file("IMG_Tamberlinove_Passport1.jpg")));
     EXPECT_EQ(main().Img_Passport1.image(), data.file("IMG_Tamberlinove_Passport.jpg"));
+    for (const auto& name : data.names())
+        EXPECT_EQ(name.find("IMG_Tamberlinove_Passport.jpg."), std::string::npos) << name;
     ASSERT_EQ(window().alerts().size(), 1u);
     EXPECT_EQ(window().alerts().front().title, "저장완료");
     EXPECT_EQ(window().alerts().front().message, "여권사진 저장이 완료되었습니다.");
@@ -186,12 +297,14 @@ TEST_F(MainScreen, FailedPhotoWriteKeepsThePhotoInUseAndSaysSo) {
     std::filesystem::create_directory(data.file("IMG_Tamberlinove_Passport.jpg"));
     std::ofstream(data.file("IMG_Tamberlinove_Passport.jpg/blocker")) << "x";
     launch();
+    const auto before = data.names();
     main().addButton->handleTap();
     main().addButton->selectRow(0);
     window().front()->findOutlet("btn_Capture")->tap();
     EXPECT_EQ(readFile(data.file("IMG_Tamberlinove_Passport1.jpg")), "old");
     ASSERT_EQ(window().alerts().size(), 1u);
     EXPECT_EQ(window().alerts().front().title, "저장실패");
+    EXPECT_EQ(data.names(), before); // no temporary file left behind
 }
 
 namespace {

@@ -36,12 +36,11 @@ TEST_F(StartUp, FirstStartCreatesTheDatabaseShowsHelpAndTheEmptyCard) {
     EXPECT_EQ(m.lbl_Status.text(), "정보없음");
     EXPECT_EQ(m.lbl_GateNumber.text(), "-");
     EXPECT_DOUBLE_EQ(m.lbl_Status.cornerRadius(), 8);
-    EXPECT_TRUE(context->idleTimerDisabled);
+    EXPECT_TRUE(context->idleTimerDisabled());
     EXPECT_TRUE(window().alerts().empty());
     EXPECT_EQ(notifications.badge, 0);
     EXPECT_GE(notifications.cancelCount, 2); // on load and on appearing
     EXPECT_FALSE(delegate->isState);
-    EXPECT_NE(delegate->bgTask, app::AppDelegate::kInvalidBackgroundTask);
 }
 
 TEST_F(StartUp, ReferenceCheckRunsOnlyAfterTwoTurnsOfTheLoop) {
@@ -71,7 +70,6 @@ TEST_F(StartUp, RefreshTimerTicksEveryMinuteOnlyWhileTheMainScreenShows) {
 
     main().present(std::make_shared<Plain>("Cover"), false);
     EXPECT_FALSE(main().timerRunning());
-    EXPECT_FALSE(context->idleTimerDisabled);
     loop->advance(600s);
     EXPECT_EQ(refreshes, 5);
 
@@ -81,6 +79,20 @@ TEST_F(StartUp, RefreshTimerTicksEveryMinuteOnlyWhileTheMainScreenShows) {
     EXPECT_EQ(refreshes, 6);
     loop->advance(30s);
     EXPECT_EQ(refreshes, 7);
+}
+
+TEST_F(StartUp, DisplayStaysOnOnlyWhileTheMainScreenShows) {
+    launch();
+    EXPECT_EQ(screenSaver.changes, std::vector<bool>{true});
+    main().present(std::make_shared<Plain>("Cover"), false);
+    EXPECT_FALSE(context->idleTimerDisabled());
+    EXPECT_EQ(screenSaver.changes, (std::vector<bool>{true, false}));
+    main().dismiss(false);
+    EXPECT_EQ(screenSaver.changes, (std::vector<bool>{true, false, true}));
+    // The app ending on the main screen lets the display sleep again.
+    delegate.reset();
+    context.reset();
+    EXPECT_EQ(screenSaver.changes, (std::vector<bool>{true, false, true, false}));
 }
 
 TEST_F(StartUp, NoFlightMeansNoRefreshButTheTimerStillRuns) {
@@ -94,7 +106,7 @@ class LocationAlert : public AppFixture,
                       public ::testing::WithParamInterface<
                           std::pair<platform::LocationAuthorization::State, bool>> {};
 
-TEST_P(LocationAlert, ShownWhenLocationIsOffDeniedOrUndetermined) {
+TEST_P(LocationAlert, ShownOnlyWhenLocationIsOffDeniedOrUndetermined) {
     location.setState(GetParam().first);
     launch();
     if (!GetParam().second) {
@@ -114,7 +126,7 @@ TEST_P(LocationAlert, ShownWhenLocationIsOffDeniedOrUndetermined) {
 
 std::string stateName(
     const ::testing::TestParamInfo<std::pair<platform::LocationAuthorization::State, bool>>& info) {
-    const char* names[] = {"Authorized", "Denied", "Undetermined", "Off"};
+    const char* names[] = {"Authorized", "Denied", "Undetermined", "Off", "Restricted"};
     return names[static_cast<int>(info.param.first)];
 }
 
@@ -123,7 +135,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(std::pair{platform::LocationAuthorization::State::Authorized, false},
                       std::pair{platform::LocationAuthorization::State::Denied, true},
                       std::pair{platform::LocationAuthorization::State::Undetermined, true},
-                      std::pair{platform::LocationAuthorization::State::Off, true}),
+                      std::pair{platform::LocationAuthorization::State::Off, true},
+                      std::pair{platform::LocationAuthorization::State::Restricted, false}),
     stateName);
 
 TEST_F(StartUp, TickingTheHelpBoxKeepsTheOverlayAwayOnLaterStarts) {

@@ -86,12 +86,15 @@ class MainScreen(unittest.TestCase):
         self.assertEqual(o["lbl_FlightId"]["text"], "")
         self.assertFalse(o["v_NoAirSchedule"]["hidden"])
 
-    def test_unbuilt_screens_are_reported_not_presented(self):
+    def test_the_flight_search_shortcut_opens_the_search_at_launch_and_while_running(self):
         d = self.start("--shortcut", "kr.vorneth.UIAirportSchedule")
+        self.assertEqual([s["name"] for s in d.dump()["screens"]],
+                         ["ViewController", "UIAirportSchedule"])
+        d.ok("tap", outlet="btn_Back")
         self.assertEqual([s["name"] for s in d.dump()["screens"]], ["ViewController"])
-        _, answer = d.command("shortcut", type="kr.vorneth.UIAirportSchedule")
-        self.assertEqual(answer["event"], "error")
-        self.assertIn("UIAirportSchedule", answer["message"])
+        events = d.ok("shortcut", type="kr.vorneth.UIAirportSchedule")
+        self.assertIn({"event": "present", "screen": "UIAirportSchedule", "animated": False},
+                      events)
 
     def test_passport_photo_is_saved_from_the_camera(self):
         picture = os.path.join(self.data, "shot.jpg")

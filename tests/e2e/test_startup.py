@@ -64,6 +64,23 @@ class StartUp(unittest.TestCase):
                 self.assertTrue(outlets(second.dump())["View_Help"]["hidden"])
                 second.quit()
 
+    def test_help_overlay_lets_only_its_own_buttons_be_touched(self):
+        with Driver("--virtual-time", TIME) as d:
+            d.wait_for("ready")
+            # While the overlay shows, the menus beneath it do not react.
+            events, answer = d.command("tap", outlet="btn_Menu4")
+            self.assertEqual(answer["event"], "error")
+            self.assertEqual(answer["message"], "outlet btn_Menu4 is covered by View_Help")
+            self.assertFalse([e for e in events if e["event"] == "open-url"])
+            d.ok("tap", outlet="btn_Help_Close")
+            # Once closed, its buttons are gone with it: the flag is never stored.
+            _, answer = d.command("tap", outlet="btn_Help_Check")
+            self.assertEqual(answer["event"], "error")
+            self.assertEqual(answer["message"],
+                             "outlet btn_Help_Check is hidden: View_Help is hidden")
+            d.quit()
+            self.assertFalse(os.path.exists(os.path.join(d.data_dir, "Environment.plist")))
+
     def test_floating_menu_opens_and_reports_camera_error_without_camera(self):
         with Driver("--virtual-time", TIME) as d:
             d.wait_for("ready")
@@ -91,7 +108,10 @@ class StartUp(unittest.TestCase):
         with Driver("--virtual-time", TIME) as d:
             d.wait_for("ready")
             for cmd, fields in [("tap", {"outlet": "no_such_outlet"}),
-                                ("beacon", {"uuid": "x", "major": 1, "minor": 2}),
+                                ("beacon", {"uuid": "not-a-uuid", "major": 1, "minor": 2}),
+                                ("beacon", {"uuid": "D5FC0C59-E3AF-4493-B85A-4CEA5A1EDB9B",
+                                            "major": 70000, "minor": 2}),
+                                ("bluetooth", {}),
                                 ("menu", {"index": 0}),
                                 ("advance", {}),
                                 ("frobnicate", {})]:

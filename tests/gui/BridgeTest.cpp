@@ -79,14 +79,25 @@ TEST_F(BridgeTest, HiddenOrUnknownOutletsTakeNoEvents) {
     ScreenItem* main = item(0);
     EXPECT_FALSE(main->tap("addButton"));
     EXPECT_FALSE(outlet(0, "addButton").value("open").toBool());
+    // Nothing beneath the overlay reacts.
+    EXPECT_FALSE(main->tap("btn_Menu4"));
+    EXPECT_TRUE(browser.opened.empty());
     EXPECT_FALSE(main->tap("no_such_outlet"));
     EXPECT_FALSE(main->menuSelect(0));              // no menu is open
     EXPECT_FALSE(main->type("lbl_Status", "text")); // not a text field
     EXPECT_FALSE(main->select("btn_Menu1", 0));     // not a table
 }
 
+TEST_F(BridgeTest, OnceTheHelpOverlayIsClosedItsButtonsTakeNoTaps) {
+    launch();
+    ScreenItem* main = item(0);
+    EXPECT_TRUE(main->tap("btn_Help_Close"));
+    EXPECT_FALSE(main->tap("btn_Help_Check"));
+    EXPECT_TRUE(main->tap("btn_Menu4"));
+    EXPECT_EQ(browser.opened.size(), 1u);
+}
+
 TEST_F(BridgeTest, ABurstOfChangesIsAnnouncedOnce) {
-    helpAlreadySeen();
     launch();
     ScreenItem* main = item(0);
     QSignalSpy changed(main, &ScreenItem::outletsChanged);

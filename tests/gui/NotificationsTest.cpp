@@ -1,5 +1,6 @@
 // Local notifications against a real session bus (a private dbus-daemon).
 #include "QtTestApp.h"
+#include "SessionBus.h"
 #include "platform/QtNotifications.h"
 
 #include <QDBusConnection>
@@ -7,54 +8,10 @@
 #include <QObject>
 #include <QSignalSpy>
 #include <QVariantMap>
-#include <csignal>
-#include <cstdio>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace gui_testing {
 namespace {
-
-/// A private session bus for this test program.
-class SessionBus : public ::testing::Environment {
-public:
-    void SetUp() override {
-        int out[2];
-        if (::pipe(out) != 0)
-            return;
-        pid_ = ::fork();
-        if (pid_ == 0) {
-            ::dup2(out[1], STDOUT_FILENO);
-            ::close(out[0]);
-            ::execlp("dbus-daemon", "dbus-daemon", "--session", "--nofork", "--print-address=1",
-                     static_cast<char*>(nullptr));
-            ::_exit(127);
-        }
-        ::close(out[1]);
-        std::string address;
-        char c;
-        while (::read(out[0], &c, 1) == 1 && c != '\n')
-            address += c;
-        ::close(out[0]);
-        if (!address.empty())
-            ::setenv("DBUS_SESSION_BUS_ADDRESS", address.c_str(), 1);
-        address_ = address;
-    }
-    void TearDown() override {
-        if (pid_ > 0) {
-            ::kill(pid_, SIGTERM);
-            ::waitpid(pid_, nullptr, 0);
-        }
-    }
-    static const std::string& address() { return address_; }
-
-private:
-    pid_t pid_ = -1;
-    static inline std::string address_;
-};
-
-[[maybe_unused]] const auto* const kBus = ::testing::AddGlobalTestEnvironment(new SessionBus);
 
 /// A notification server: records what it is asked to show.
 class NotificationServer : public QObject {

@@ -2,6 +2,7 @@
 #include "platform/QtMainLoop.h"
 #include "QtTestApp.h"
 
+#include <chrono>
 #include <gtest/gtest.h>
 #include <thread>
 #include <vector>
@@ -63,6 +64,26 @@ TEST_F(QtMainLoopTest, RepeatingTimerRunsUntilItCancelsItself) {
     loop.postDelayed(seconds(0.03), [&] { later = true; });
     waitUntil([&] { return later; });
     EXPECT_EQ(ticks, 3);
+}
+
+TEST_F(QtMainLoopTest, RepeatingTimerAfterABlockedLoopFiresOnceAndKeepsItsBeat) {
+    qtshell::QtMainLoop loop;
+    using std::chrono::milliseconds;
+    const auto start = std::chrono::steady_clock::now();
+    std::vector<milliseconds> ticks;
+    const auto id = loop.startRepeating(milliseconds(400), [&] {
+        ticks.push_back(
+            std::chrono::duration_cast<milliseconds>(std::chrono::steady_clock::now() - start));
+    });
+    // The loop cannot run for a second: the ticks due at 400 and 800 are missed.
+    loop.post([] { std::this_thread::sleep_for(std::chrono::seconds(1)); });
+    waitUntil([&] { return ticks.size() >= 2; });
+    loop.cancel(id);
+    EXPECT_GE(ticks[0], milliseconds(1000)); // the one late tick
+    // Then the next beat at 1200: not at once after the late tick, nor a whole period after
+    // it (the margin allows for a busy machine).
+    EXPECT_GE(ticks[1], milliseconds(1200));
+    EXPECT_LT(ticks[1] - ticks[0], milliseconds(350));
 }
 
 TEST_F(QtMainLoopTest, ExternalWorkKeepsTheLoopBusyUntilItsAnswerRuns) {

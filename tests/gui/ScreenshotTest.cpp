@@ -109,5 +109,60 @@ TEST_F(ScreenshotTest, UnusableOptionsStopTheStart) {
     EXPECT_EQ(runApp({"--location", "maybe"}).status, 2);
 }
 
+// ---- the flight screens and the date picker ------------------------------------------
+
+/// A step of the driver protocol for --step.
+std::string step(const std::string& cmd, const std::string& outlet, const std::string& extra = {}) {
+    return "{\"cmd\":\"" + cmd + "\",\"outlet\":\"" + outlet + "\"" + extra + "}";
+}
+
+class FlightScreenshots : public ScreenshotTest {
+protected:
+    QImage shootFlights(std::vector<std::string> extra) {
+        std::vector<std::string> args{"--virtual-time", "2026-12-07T09:30:00+09:00"};
+        args.insert(args.end(), extra.begin(), extra.end());
+        return shoot(args);
+    }
+    static constexpr const char* kSearch = "kr.vorneth.UIAirportSchedule";
+};
+
+TEST_F(FlightScreenshots, SearchListsTodaysFlightsAndTheDetailOpensOverThem) {
+    const QImage list = shootFlights({"--shortcut", kSearch});
+    const QImage detail = shootFlights(
+        {"--shortcut", kSearch, "--step", step("select", "airportTableView", ",\"row\":0")});
+    ASSERT_EQ(list.size(), QSize(375, 667));
+    ASSERT_EQ(detail.size(), QSize(375, 667));
+    EXPECT_GT(distinctColours(list), 300);
+    // The first flight's card below the search bar is drawn, not an empty page.
+    EXPECT_GT(distinctColours(list.copy(QRect(0, 190, 375, 240))), 50);
+    EXPECT_GT(differing(list, detail, QRect(40, 250, 295, 160)), 0.3);
+}
+
+TEST_F(FlightScreenshots, CalendarAndSearchAt320Wide) {
+    const QImage calendar = shootFlights(
+        {"--screen-size", "320x568", "--shortcut", kSearch, "--step", step("tap", "btn_Calendar")});
+    const QImage search = shootFlights({"--screen-size", "320x568", "--shortcut", kSearch});
+    ASSERT_EQ(calendar.size(), QSize(320, 568));
+    EXPECT_GT(distinctColours(calendar), 100);
+    EXPECT_GT(differing(calendar, search, QRect(0, 64, 320, 504)), 0.3);
+}
+
+TEST_F(FlightScreenshots, MyFlightsEmptyAndWithASavedFlight) {
+    const std::vector<std::string> toMyFlights{"--step", step("tap", "btn_Help_Close"), "--step",
+                                               step("tap", "v_AirportView")};
+    auto empty = toMyFlights;
+    const QImage none = shootFlights(empty);
+    std::vector<std::string> saved{"--shortcut", kSearch,
+                                   "--step",     step("select", "airportTableView", ",\"row\":0"),
+                                   "--step",     step("tap", "btn_Insert"),
+                                   "--step",     "{\"cmd\":\"alert\",\"button\":\"OK\"}"};
+    saved.insert(saved.end(), toMyFlights.begin(), toMyFlights.end());
+    const QImage one = shootFlights(saved);
+    ASSERT_EQ(none.size(), QSize(375, 667));
+    ASSERT_EQ(one.size(), QSize(375, 667));
+    EXPECT_GT(distinctColours(none), 100);
+    EXPECT_GT(differing(none, one, QRect(0, 70, 375, 300)), 0.2);
+}
+
 } // namespace
 } // namespace gui_testing

@@ -46,6 +46,59 @@ TEST(VirtualLoop, RepeatingTimerFiresEveryIntervalUntilCancelled) {
     EXPECT_EQ(fired.size(), 3u);
 }
 
+TEST(TaskQueue, RepeatingTimerThatMissedTicksRunsOnceAndKeepsItsPhase) {
+    TaskQueue queue;
+    int ticks = 0;
+    queue.add(1000ms, 1000ms, [&] { ++ticks; });
+    // Taken 4.5 intervals late: one run, and the next tick on the timer's own beat.
+    auto task = queue.takeDue(5500ms);
+    ASSERT_TRUE(task);
+    (*task)();
+    EXPECT_FALSE(queue.takeDue(5500ms));
+    EXPECT_EQ(ticks, 1);
+    EXPECT_EQ(queue.nextDue(), 6000ms);
+    // Taken on time: the next tick is one interval later.
+    ASSERT_TRUE(queue.takeDue(6000ms));
+    EXPECT_EQ(queue.nextDue(), 7000ms);
+}
+
+TEST(VirtualLoop, JumpOverManyTicksFiresOnceOnTheTimersBeat) {
+    VirtualClock clock(at("2026-12-07T00:00:00Z"), 0);
+    VirtualMainLoop loop(clock);
+    std::vector<TimePoint> fired;
+    loop.startRepeating(60s, [&] { fired.push_back(clock.now()); });
+    std::vector<std::string> order;
+    loop.postDelayed(90s, [&] { order.push_back("delayed"); });
+    // The machine slept for an hour: the timer fires once, at the end of the gap.
+    loop.jump(3650s);
+    ASSERT_EQ(fired.size(), 1u);
+    EXPECT_EQ(fired[0], at("2026-12-07T01:00:50Z"));
+    EXPECT_EQ(order, std::vector<std::string>{"delayed"});
+    loop.advance(9s);
+    EXPECT_EQ(fired.size(), 1u);
+    loop.advance(1s);
+    ASSERT_EQ(fired.size(), 2u);
+    EXPECT_EQ(fired[1], at("2026-12-07T01:01:00Z"));
+}
+
+TEST(StdLoop, TimerBlockedByALongTaskFiresOnceNotOnceForEachMissedTick) {
+    StdMainLoop loop;
+    const auto start = std::chrono::steady_clock::now();
+    std::vector<Duration> ticks;
+    loop.startRepeating(200ms, [&] {
+        ticks.push_back(
+            std::chrono::duration_cast<Duration>(std::chrono::steady_clock::now() - start));
+        if (ticks.size() == 2)
+            loop.quit();
+    });
+    // The loop cannot run for 500 ms: the ticks due at 200 and 400 are missed.
+    loop.post([] { std::this_thread::sleep_for(500ms); });
+    loop.run();
+    ASSERT_EQ(ticks.size(), 2u);
+    EXPECT_GE(ticks[0], 500ms); // the one late tick
+    EXPECT_GE(ticks[1], 600ms); // then the next beat, not a second late tick at once
+}
+
 TEST(VirtualLoop, TimerMayCancelItselfWhileRunning) {
     VirtualClock clock(at("2026-12-07T00:00:00Z"), 0);
     VirtualMainLoop loop(clock);

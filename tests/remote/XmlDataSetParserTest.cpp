@@ -51,6 +51,22 @@ TEST(XmlDataSetParser, TextAroundReferencesArrivesInSeparateChunks) {
     EXPECT_EQ(pairsOf("<a>x&#65;&lt;y</a>"), (Pairs{{"a", "x"}, {"", "A"}, {"", "<"}, {"", "y"}}));
 }
 
+TEST(XmlDataSetParser, ReferencesAreToldFromTextWhateverSurroundsThem) {
+    // Text that follows a reference and starts with the same character is still text.
+    EXPECT_EQ(pairsOf("<a>&#65;A가</a>"), (Pairs{{"a", "A"}, {"", "A가"}}));
+    EXPECT_EQ(pairsOf("<a>&lt;;가</a>"), (Pairs{{"a", "<"}, {"", ";가"}}));
+    EXPECT_EQ(pairsOf("<a>x&#xAC00;y</a>"), (Pairs{{"a", "x"}, {"", "가"}, {"", "y"}}));
+    // A byte-order mark, and a document in another encoding.
+    EXPECT_EQ(pairsOf("\xEF\xBB\xBF<a>AT&amp;T</a>"), (Pairs{{"a", "AT"}, {"", "&"}, {"", "T"}}));
+    EXPECT_EQ(pairsOf("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><a>caf\xE9&amp;\xE9</a>"),
+              (Pairs{{"a", "café"}, {"", "&"}, {"", "é"}}));
+}
+
+TEST(XmlDataSetParser, NamesArriveAsWrittenWhateverTheirPrefixes) {
+    EXPECT_EQ(pairsOf("<r><p:a>1</p:a><a:b:c>2</a:b:c></r>"),
+              (Pairs{{"p:a", "1"}, {"a:b:c", "2"}}));
+}
+
 TEST(XmlDataSetParser, OneRunOfTextIsOneChunkHoweverLibxml2SplitsIt) {
     // libxml2 splits these internally (ASCII then Hangul, CR LF, long runs, read boundaries).
     std::string hangul;

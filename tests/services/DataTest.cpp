@@ -53,14 +53,10 @@ TEST(Timetable, IsDeterministicAndStaysInsideTheWindow) {
         long day = Date::parse(f.columns[services::ScheduleDate])->toDays() - today.toDays();
         ASSERT_GE(day, -3);
         ASSERT_LE(day, 14);
-        const std::string& remark = f.columns[services::Remark];
-        if (day < 0) {
-            EXPECT_EQ(remark, f.columns[services::Flag] == "2" ? "도착" : "출발");
-            EXPECT_NE(f.columns[services::EstimatedTimeDeparture], "");
-        } else if (day > 1) {
-            EXPECT_EQ(remark, "");
-            EXPECT_EQ(f.columns[services::EstimatedTimeDeparture], "");
-        }
+        // Where a flight stands is the scenario's business, not the stored row's.
+        EXPECT_EQ(f.columns[services::Remark], "");
+        EXPECT_EQ(f.columns[services::EstimatedTimeDeparture], "");
+        EXPECT_NE(f.columns[services::GateNumber], "");
     }
 }
 
@@ -87,6 +83,13 @@ TEST(Timetable, ArrivalsFollowTimeZonesAndDateInboundFlightsByArrival) {
     EXPECT_EQ(findFlight(flights, "RS901", "20261212"), nullptr);
 }
 
+services::Options dataAt(const std::string& file, const std::string& today) {
+    services::Options options;
+    options.dataFile = file;
+    options.today = today;
+    return options;
+}
+
 TEST(StandInData, FileKeepsRegistryAndRebuildsTimetableForANewDay) {
     testing_support::TempDir dir;
     platform::StdMainLoop loop;
@@ -97,11 +100,11 @@ TEST(StandInData, FileKeepsRegistryAndRebuildsTimetableForANewDay) {
                                               config["airportServiceURL"]});
     };
     {
-        services::StandIn first({"127.0.0.1", 0, dir.file("data.sqlite3"), kToday});
+        services::StandIn first(dataAt(dir.file("data.sqlite3"), kToday));
         ASSERT_TRUE(first.start());
         EXPECT_TRUE(remote::isYes(commandsFor(first).Unit_Join01("", "", "U", "1", "2", "1")));
     }
-    services::StandIn second({"127.0.0.1", 0, dir.file("data.sqlite3"), "20270301"});
+    services::StandIn second(dataAt(dir.file("data.sqlite3"), "20270301"));
     ASSERT_TRUE(second.start());
     EXPECT_EQ(second.unitRegistry().size(), 1u);
     remote::XmlDataSetParser2 parser("Table1");
@@ -160,8 +163,7 @@ TEST(StandInData, ADaysFlightsAreBuiltWhenFirstAskedForAndMatchTheTimetable) {
         ASSERT_FALSE(rows.empty()) << day;
         EXPECT_EQ(store.countFlights(query), static_cast<long>(rows.size()));
         for (std::size_t i = 0; i < rows.size(); ++i)
-            for (std::size_t c = 0; c < services::FlightColumnCount; ++c)
-                ASSERT_EQ(rows[i][c].second, expected[i].columns[c]) << day << " row " << i;
+            ASSERT_EQ(rows[i].columns, expected[i].columns) << day << " row " << i;
     }
     // Outside the timetable's window there is nothing, and nothing is built.
     services::FlightQuery outside;
@@ -172,14 +174,58 @@ TEST(StandInData, ADaysFlightsAreBuiltWhenFirstAskedForAndMatchTheTimetable) {
     EXPECT_EQ(loads, 4) << "the data is asked for once per day built";
 }
 
+TEST(StandInData, BoardsOfALazilyBuiltStoreHoldEveryFlightOfTheirDates) {
+    // A board selects by one end's local date while rows are dated by the other end for
+    // arrivals from abroad: the days built for it must reach far enough either side.
+    auto data = services::DemoData::load();
+    auto store = storeFromSeedImage();
+    const Date today = *Date::parse(kToday);
+    store.prepare([&]() -> const services::DemoData& { return data; }, today);
+    const auto timetable = services::buildTimetable(data, today, 3, 14);
+    auto ids = [](const std::vector<Flight>& flights) {
+        std::vector<std::string> keys;
+        for (const Flight& f : flights)
+            keys.push_back(f.columns[services::FlightId] + "|" + f.columns[services::ScheduleDate]);
+        std::sort(keys.begin(), keys.end());
+        return keys;
+    };
+    struct Case {
+        std::string airport;
+        services::Side side;
+        long first, last;
+    };
+    for (const Case& c : {Case{"ICN", services::Side::Arrival, 0, 0},
+                          Case{"ICN", services::Side::Departure, -3, -3},
+                          Case{"LAX", services::Side::Arrival, 1, 2},
+                          Case{"LAX", services::Side::Departure, 12, 12},
+                          Case{"NRT", services::Side::Departure, 0, 1}}) {
+        const bool departure = c.side == services::Side::Departure;
+        const std::string first = today.plusDays(c.first).text();
+        const std::string last = today.plusDays(c.last).text();
+        std::vector<Flight> expected;
+        for (const Flight& f : timetable) {
+            const auto& col = f.columns;
+            const std::string& date =
+                col[departure ? services::ScheduleDateDeparture : services::ScheduleDateArrival];
+            if (col[departure ? services::AirportCodeDeparture : services::AirportCodeArrival] ==
+                    c.airport &&
+                date >= first && date <= last)
+                expected.push_back(f);
+        }
+        ASSERT_FALSE(expected.empty()) << c.airport << " " << first;
+        EXPECT_EQ(ids(store.board(c.airport, c.side, first, last)), ids(expected))
+            << c.airport << " " << first << "-" << last;
+    }
+}
+
 TEST(StandInData, StartFailsWithALogLineOnBadDateOrUnreadableFile) {
     testing_support::TempDir dir;
     platform::CapturedLog log;
     platform::setLog(&log);
-    EXPECT_FALSE(services::StandIn({"127.0.0.1", 0, "", "20261340"}).start());
+    EXPECT_FALSE(services::StandIn(dataAt("", "20261340")).start());
     std::ofstream(dir.file("junk.sqlite3")) << "this is not a database, just some text\n";
-    EXPECT_FALSE(services::StandIn({"127.0.0.1", 0, dir.file("junk.sqlite3"), kToday}).start());
-    EXPECT_FALSE(services::StandIn({"127.0.0.1", 0, dir.file("no/such/dir/x"), kToday}).start());
+    EXPECT_FALSE(services::StandIn(dataAt(dir.file("junk.sqlite3"), kToday)).start());
+    EXPECT_FALSE(services::StandIn(dataAt(dir.file("no/such/dir/x"), kToday)).start());
     platform::setLog(nullptr);
     EXPECT_EQ(log.lines().size(), 3u);
 }

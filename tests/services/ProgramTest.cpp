@@ -100,10 +100,36 @@ TEST(ServicesProgram, PrintsTheListeningLineAndServesUntilTerminated) {
     EXPECT_EQ(child.finish(SIGTERM), 0);
 }
 
+TEST(ServicesProgram, ListeningLineNamesTheFeedsAndTheClockAndScenarioShapeThem) {
+    testing_support::TempDir dir;
+    auto departure = [&](const std::string& scenario) {
+        Child child({"--now", kMorning, "--scenario", scenario, "--data", dir.file("d.sqlite3")});
+        auto config = nlohmann::json::parse(child.readLine())["config"];
+        for (const char* key : {"internationalAirportAPI", "domesticAirportsAPI", "timetableAPI",
+                                "flightStatusServiceKey", "timetableKey"})
+            EXPECT_NE(config.value(key, ""), "") << key;
+        EXPECT_EQ(config["flightStatusServiceKey"].get<std::string>().size(), 98u);
+        httplib::Client client(config["internationalAirportAPI"].get<std::string>());
+        auto answer = client.Get(
+            "/openapi/service/StatusOfPassengerFlights/getPassengerDepartures?ServiceKey=" +
+            config["flightStatusServiceKey"].get<std::string>() + "&flight_id=KE703");
+        remote::XmlDataSetParser2 parser("item");
+        parser.parse(answer ? answer->body : "");
+        EXPECT_EQ(child.finish(SIGTERM), 0);
+        return parser.mXMLDataList().empty() ? std::string()
+                                             : col(parser.mXMLDataList()[0], "estimatedDateTime") +
+                                                   " " + col(parser.mXMLDataList()[0], "remark");
+    };
+    EXPECT_EQ(departure("ontime"), "0900 출발");
+    EXPECT_EQ(departure("demo"), "0935 탑승마감");
+}
+
 TEST(ServicesProgram, BadOptionsExitWithStatusTwo) {
     for (std::vector<std::string> args : {std::vector<std::string>{"--port", "http"},
                                           {"--port", "70000"},
                                           {"--today", "2026-12-07"},
+                                          {"--now", "20261207T0930"},
+                                          {"--scenario", "stormy"},
                                           {"--data"},
                                           {"--verbose"}}) {
         Child child(args);

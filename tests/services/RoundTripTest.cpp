@@ -14,13 +14,6 @@
 namespace services_test {
 namespace {
 
-std::vector<remote::DataRow> rows(const std::optional<std::string>& answer) {
-    EXPECT_FALSE(remote::isFailure(answer));
-    remote::XmlDataSetParser2 parser("Table1");
-    parser.parse(answer.value_or(""));
-    return parser.mXMLDataList();
-}
-
 /// The time a flight row is listed under: arrival time for arrivals, else departure time.
 std::string listedTime(const remote::DataRow& row) {
     return col(row, "flag") == "2" ? col(row, "scheduleTime_Arrival")

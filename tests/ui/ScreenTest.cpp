@@ -191,3 +191,109 @@ TEST(Outlets, LabelJsonListsAttributedRunsInCharacters) {
     EXPECT_TRUE(l.toJson()["attributes"].empty());
     EXPECT_EQ(characterCount("정보없음"), 4);
 }
+
+namespace {
+
+/// A screen with a panel holding a button, a button of its own, and two overlays: a help
+/// sheet holding its close button, and a second sheet in front of it.
+class Layered : public Screen {
+public:
+    Layered() : Screen("Layered") {
+        addOutlet("v_Panel", panel);
+        addOutlet("btn_InPanel", inPanel);
+        addOutlet("btn_Menu", menu);
+        addOutlet("View_Help", help);
+        addOutlet("btn_Help_Close", helpClose);
+        addOutlet("View_Sheet", sheet);
+        addOutlet("btn_Sheet", sheetButton);
+        contain(panel, {&inPanel});
+        contain(help, {&helpClose});
+        contain(sheet, {&sheetButton});
+        help.setCoversScreen(true);
+        sheet.setCoversScreen(true);
+        help.setHidden(true);
+        sheet.setHidden(true);
+    }
+    using Screen::contain;
+    View panel, help, sheet;
+    Button inPanel, menu, helpClose, sheetButton;
+};
+
+} // namespace
+
+TEST(Containment, AHiddenContainerHidesWhatItHoldsAtEveryDepth) {
+    Layered s;
+    EXPECT_EQ(s.reach(s.inPanel), Screen::Reach::Touchable);
+    s.panel.setHidden(true);
+    EXPECT_EQ(s.reach(s.inPanel), Screen::Reach::Hidden);
+    EXPECT_EQ(s.unreachableReason(s.inPanel), "outlet btn_InPanel is hidden: v_Panel is hidden");
+    // The button's own flag is untouched: it shows again with its container.
+    EXPECT_FALSE(s.inPanel.hidden());
+    s.panel.setHidden(false);
+    EXPECT_EQ(s.reach(s.inPanel), Screen::Reach::Touchable);
+    // Help's close button sits in the hidden overlay.
+    EXPECT_EQ(s.reach(s.helpClose), Screen::Reach::Hidden);
+}
+
+TEST(Containment, AShownOverlayLeavesOnlyWhatItHoldsTouchable) {
+    Layered s;
+    s.help.setHidden(false);
+    EXPECT_EQ(s.reach(s.helpClose), Screen::Reach::Touchable);
+    EXPECT_EQ(s.reach(s.help), Screen::Reach::Touchable);
+    EXPECT_EQ(s.reach(s.menu), Screen::Reach::Covered);
+    EXPECT_EQ(s.reach(s.inPanel), Screen::Reach::Covered);
+    EXPECT_EQ(s.unreachableReason(s.menu), "outlet btn_Menu is covered by View_Help");
+    EXPECT_EQ(s.unreachableReason(s.helpClose), "");
+
+    // The overlay registered later lies in front of the first.
+    s.sheet.setHidden(false);
+    EXPECT_EQ(s.reach(s.helpClose), Screen::Reach::Covered);
+    EXPECT_EQ(s.reach(s.sheetButton), Screen::Reach::Touchable);
+    s.sheet.setHidden(true);
+    s.help.setHidden(true);
+    EXPECT_EQ(s.reach(s.menu), Screen::Reach::Touchable);
+}
+
+TEST(Containment, AViewCannotBeMadeToHoldItsOwnContainer) {
+    Layered s;
+    s.contain(s.panel, {&s.panel});
+    EXPECT_EQ(s.panel.container(), nullptr);
+    EXPECT_EQ(s.reach(s.panel), Screen::Reach::Touchable);
+}
+
+TEST(Containment, OutletsOfAHiddenChildScreenAreHidden) {
+    auto parent = std::make_shared<Layered>();
+    auto child = std::make_shared<Layered>();
+    parent->addChild(child);
+    child->setHidden(true);
+    EXPECT_EQ(child->reach(child->menu), Screen::Reach::Hidden);
+    EXPECT_EQ(child->unreachableReason(child->menu),
+              "outlet btn_Menu is hidden: Layered is hidden");
+    // A parent's overlay does not reach into the child laid over it.
+    child->setHidden(false);
+    parent->help.setHidden(false);
+    EXPECT_EQ(child->reach(child->menu), Screen::Reach::Touchable);
+}
+
+TEST(Containment, AChildCoveringItsParentLeavesOnlyItselfAndWhatLiesAboveTouchable) {
+    auto parent = std::make_shared<Layered>();
+    auto sheet = std::make_shared<Layered>();
+    auto popup = std::make_shared<Layered>();
+    parent->addChild(sheet);
+    parent->addChild(popup); // lies above the sheet
+    EXPECT_EQ(parent->reach(parent->menu), Screen::Reach::Touchable);
+
+    sheet->setCoversParent(true);
+    EXPECT_EQ(parent->reach(parent->menu), Screen::Reach::Covered);
+    EXPECT_EQ(parent->unreachableReason(parent->menu), "outlet btn_Menu is covered by Layered");
+    EXPECT_EQ(sheet->reach(sheet->menu), Screen::Reach::Touchable);
+    EXPECT_EQ(popup->reach(popup->menu), Screen::Reach::Touchable);
+
+    // A covering child above the sheet covers the sheet too; a hidden one covers nothing.
+    popup->setCoversParent(true);
+    EXPECT_EQ(sheet->reach(sheet->menu), Screen::Reach::Covered);
+    popup->setHidden(true);
+    EXPECT_EQ(sheet->reach(sheet->menu), Screen::Reach::Touchable);
+    parent->removeChild(sheet.get());
+    EXPECT_EQ(parent->reach(parent->menu), Screen::Reach::Touchable);
+}

@@ -45,6 +45,8 @@ QString kindName(ui::Outlet::Kind kind) {
         return QStringLiteral("table");
     case K::FloatingMenu:
         return QStringLiteral("floatingMenu");
+    case K::Calendar:
+        return QStringLiteral("calendar");
     }
     return QStringLiteral("unknown");
 }

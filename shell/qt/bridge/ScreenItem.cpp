@@ -3,6 +3,7 @@
 #include "bridge/OutletVariant.h"
 #include "bridge/WindowBridge.h"
 #include "ui/Screen.h"
+#include "widgets/CalendarView.h"
 #include "widgets/FloatingActionButton.h"
 
 namespace qtshell {
@@ -122,11 +123,11 @@ void ScreenItem::release() {
 
 ui::Outlet* ScreenItem::visibleOutlet(const QString& name) const {
     ui::Screen* s = screen();
-    if (!s || s->hidden())
+    if (!s)
         return nullptr;
     ui::Outlet* o = s->findOutlet(name.toStdString());
-    // A person can only touch what is shown.
-    return o && !o->hidden() ? o : nullptr;
+    // A person can only touch what is shown and not beneath an overlay.
+    return o && s->reach(*o) == ui::Screen::Reach::Touchable ? o : nullptr;
 }
 
 bool ScreenItem::tap(const QString& outlet) {
@@ -164,6 +165,21 @@ bool ScreenItem::tapInRow(const QString& table, int row, const QString& outlet) 
         ui::Outlet* inner = t->cell(row).find(outlet.toStdString());
         done = inner && !inner->hidden() && inner->tap();
     }
+    bridge_.afterEvent();
+    return done;
+}
+
+bool ScreenItem::selectDate(const QString& calendar, const QString& yyyymmdd) {
+    auto* c = dynamic_cast<widgets::CalendarView*>(visibleOutlet(calendar));
+    const auto day = widgets::dates::parseCompact(yyyymmdd.toStdString());
+    const bool done = c && day && c->selectDate(*day);
+    bridge_.afterEvent();
+    return done;
+}
+
+bool ScreenItem::selectCalendarItem(const QString& calendar, int section, int item) {
+    auto* c = dynamic_cast<widgets::CalendarView*>(visibleOutlet(calendar));
+    const bool done = c && c->selectItem({section, item});
     bridge_.afterEvent();
     return done;
 }

@@ -54,6 +54,10 @@ public:
     Q_INVOKABLE bool display(const QString& table, int row);
     /// A tap on an outlet inside a table row (a cell's own button).
     Q_INVOKABLE bool tapInRow(const QString& table, int row, const QString& outlet);
+    /// A tap on the day "yyyyMMdd" of a calendar.
+    Q_INVOKABLE bool selectDate(const QString& calendar, const QString& yyyymmdd);
+    /// A tap on an item of a calendar (a day or a blank cell).
+    Q_INVOKABLE bool selectCalendarItem(const QString& calendar, int section, int item);
     /// Picks a row of this screen's open floating menu.
     Q_INVOKABLE bool menuSelect(int index);
     /// One outlet's value (an empty map for an unknown name).

@@ -3,12 +3,18 @@
 #include "platform/Log.h"
 
 #include <QTimer>
+#include <algorithm>
 #include <exception>
 #include <memory>
 
 namespace qtshell {
 
 QtMainLoop::QtMainLoop(QObject* parent) : QObject(parent) {}
+
+platform::Duration QtMainLoop::sinceOrigin() const {
+    return std::chrono::duration_cast<platform::Duration>(std::chrono::steady_clock::now() -
+                                                          origin_);
+}
 
 QtMainLoop::~QtMainLoop() = default;
 
@@ -42,18 +48,28 @@ platform::TimerId QtMainLoop::schedule(platform::Duration delay, platform::Durat
     auto* timer = new QTimer(this);
     // Precise timers fire in the order they are due; coarse ones may reorder close deadlines.
     timer->setTimerType(Qt::PreciseTimer);
-    timer->setSingleShot(repeat <= platform::Duration::zero());
-    timer->setInterval(std::max<platform::Duration>(delay, platform::Duration::zero()));
+    timer->setSingleShot(true);
+    const platform::Duration first = std::max(delay, platform::Duration::zero());
+    timer->setInterval(first);
     auto shared = std::make_shared<platform::Task>(std::move(task));
-    connect(timer, &QTimer::timeout, this, [this, id, timer, repeat, shared] {
-        if (timer->isSingleShot()) {
+    if (repeat <= platform::Duration::zero()) {
+        connect(timer, &QTimer::timeout, this, [this, id, timer, shared] {
             timers_.erase(id);
             timer->deleteLater();
-        } else if (timer->interval() != repeat.count()) {
-            timer->setInterval(repeat);
-        }
-        run(*shared);
-    });
+            run(*shared);
+        });
+    } else {
+        // A repeating timer is re-armed for each tick by hand: after a gap (the process was
+        // stopped, a task blocked the loop) it fires once and keeps its phase, where a
+        // repeating QTimer would restart its period from the late tick.
+        auto due = std::make_shared<platform::Duration>(sinceOrigin() + first);
+        connect(timer, &QTimer::timeout, this, [this, timer, repeat, due, shared] {
+            const platform::Duration now = sinceOrigin();
+            *due = platform::nextTick(*due, repeat, now);
+            timer->start(*due - now);
+            run(*shared);
+        });
+    }
     timers_.emplace(id, timer);
     timer->start();
     return id;
@@ -83,6 +99,13 @@ void QtMainLoop::finishExternal(platform::Task task) {
             --external_;
         },
         Qt::QueuedConnection);
+}
+
+bool QtMainLoop::oneShotDueWithin(int ms) const {
+    for (const auto& [id, timer] : timers_)
+        if (timer->isSingleShot() && timer->isActive() && timer->remainingTime() <= ms)
+            return true;
+    return false;
 }
 
 bool QtMainLoop::idle() const {

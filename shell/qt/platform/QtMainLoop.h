@@ -8,6 +8,7 @@
 
 #include <QObject>
 #include <atomic>
+#include <chrono>
 #include <map>
 #include <set>
 
@@ -31,6 +32,9 @@ public:
     bool idle() const;
     /// Timers and delayed tasks not yet fired or cancelled.
     int pendingTimers() const { return static_cast<int>(timers_.size()); }
+    /// A one-shot delayed task is due within `ms` milliseconds (work such as a request
+    /// started half a second after a screen appears).
+    bool oneShotDueWithin(int ms) const;
 
 protected:
     platform::TimerId schedule(platform::Duration delay, platform::Duration repeat,
@@ -38,11 +42,14 @@ protected:
 
 private:
     void run(const platform::Task& task);
+    /// Time on the steady clock since the loop was made.
+    platform::Duration sinceOrigin() const;
 
     std::map<platform::TimerId, QTimer*> timers_;
     std::set<platform::TimerId> posted_;
     std::atomic<int> external_{0};
     platform::TimerId nextId_ = 1;
+    std::chrono::steady_clock::time_point origin_ = std::chrono::steady_clock::now();
 };
 
 } // namespace qtshell

@@ -5,6 +5,8 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
 #include <QTimer>
 #include <QVariantMap>
 #include <QtMath>
@@ -56,6 +58,8 @@ void QtNotifications::requestAuthorization(std::function<void(bool, std::string)
 }
 
 void QtNotifications::fire(const platform::LocalNotification& n) {
+    if (shouldPresent && !shouldPresent(n))
+        return;
     if (n.badge > 0)
         setBadge(n.badge);
     const QString body = QString::fromStdString(n.body);
@@ -72,11 +76,35 @@ void QtNotifications::fire(const platform::LocalNotification& n) {
     if (n.sound == "default")
         hints.insert(QStringLiteral("sound-name"), QStringLiteral("message-new-instant"));
     // app_name, replaces_id, app_icon, summary, body, actions, hints, expire_timeout
+    // The "default" action is what a click on the notification invokes.
     call << QStringLiteral("tamberlinove") << 0u << QStringLiteral("tamberlinove")
-         << QStringLiteral("토벨라문") << body << QStringList() << hints << -1;
-    QDBusConnection::sessionBus().call(call, QDBus::NoBlock);
+         << QStringLiteral("토벨라문") << body
+         << QStringList{QStringLiteral("default"), QStringLiteral("열기")} << hints << -1;
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!listening_)
+        listening_ = bus.connect(QString(), QStringLiteral("/org/freedesktop/Notifications"),
+                                 QString::fromLatin1(kService), QStringLiteral("ActionInvoked"),
+                                 this, SLOT(actionInvoked(uint, QString)));
+    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this, n](QDBusPendingCallWatcher* w) {
+                const QDBusPendingReply<uint> reply = *w;
+                if (!reply.isError())
+                    shown_[reply.value()] = n;
+                w->deleteLater();
+            });
     platform::logLine("notification (desktop): " + n.body);
     emit delivered(body);
+}
+
+void QtNotifications::actionInvoked(uint id, const QString& action) {
+    auto it = shown_.find(id);
+    if (it == shown_.end() || action != QLatin1String("default"))
+        return;
+    const platform::LocalNotification n = it->second;
+    shown_.erase(it);
+    if (opened)
+        opened(n);
 }
 
 } // namespace qtshell

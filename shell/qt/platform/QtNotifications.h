@@ -30,6 +30,11 @@ public:
     /// A desktop grants at once.
     void requestAuthorization(std::function<void(bool, std::string)> done) override;
 
+    /// Asked as a notification fires; false keeps it from being shown (the app is in front).
+    std::function<bool(const platform::LocalNotification&)> shouldPresent;
+    /// The user opened a notification the desktop showed.
+    std::function<void(const platform::LocalNotification&)> opened;
+
     int badge() const { return badge_; }
     int pending() const { return static_cast<int>(pending_.size()); }
     /// Whether a notification server is registered on the session bus right now.
@@ -42,10 +47,17 @@ signals:
     void delivered(const QString& body);
     void badgeChanged(int badge);
 
+private slots:
+    /// The notification server's signal: the user clicked notification `id`.
+    void actionInvoked(uint id, const QString& action);
+
 private:
     void fire(const platform::LocalNotification& n);
 
     std::map<int, QTimer*> pending_;
+    /// What the notification server showed, by the id it gave.
+    std::map<uint, platform::LocalNotification> shown_;
+    bool listening_ = false;
     int nextId_ = 1;
     int badge_ = 0;
 };

@@ -41,9 +41,10 @@ Item {
         screen: root.screen
     }
 
-    // Carrier search.
+    // Carrier search; while one runs ("on.png") a radar sweeps round the tag.
     Rectangle {
         id: alarm
+        readonly property bool searching: root.o.btn_Alarm.image === "on.png"
         x: 16
         y: 326
         width: parent.width - 32
@@ -53,8 +54,16 @@ Item {
         opacity: root.o.btn_Alarm.enabled ? 1 : 0.5
         gradient: Gradient {
             orientation: Gradient.Horizontal
-            GradientStop { position: 0; color: Theme.navy }
-            GradientStop { position: 1; color: Theme.deep }
+            GradientStop { position: 0; color: alarm.searching ? Theme.deep : Theme.navy }
+            GradientStop { position: 1; color: alarm.searching ? Theme.teal : Theme.deep }
+        }
+        Radar {
+            anchors.centerIn: alarmIcon
+            width: 46
+            height: 46
+            visible: alarm.searching
+            running: alarm.searching
+            color: "white"
         }
         AppImage {
             id: alarmIcon
@@ -62,34 +71,44 @@ Item {
             anchors.verticalCenter: parent.verticalCenter
             width: 32
             height: 32
-            name: root.o.btn_Alarm.image || "menu_alarm"
+            name: "menu_alarm"
         }
-        Text {
+        Column {
             anchors.left: alarmIcon.right
             anchors.leftMargin: 10
             anchors.verticalCenter: parent.verticalCenter
-            text: root.o.btn_Alarm.title
-            color: "white"
-            font.family: Theme.family
-            font.pixelSize: 17
-            font.bold: true
+            Text {
+                text: root.o.btn_Alarm.title
+                color: "white"
+                font.family: Theme.family
+                font.pixelSize: 17
+                font.bold: true
+            }
+            Text {
+                visible: alarm.searching
+                text: "찾는 중 · 도착하면 알려 드립니다"
+                color: "#D5F2EF"
+                font.family: Theme.family
+                font.pixelSize: 11
+            }
         }
         Rectangle {
             anchors.right: parent.right
             anchors.rightMargin: 12
             anchors.verticalCenter: parent.verticalCenter
-            width: 30
+            width: alarm.searching ? stopText.implicitWidth + 20 : 30
             height: 30
             radius: 15
             color: "#26FFFFFF"
             Text {
+                id: stopText
                 anchors.centerIn: parent
-                anchors.verticalCenterOffset: -2
-                anchors.horizontalCenterOffset: 1
-                text: "›"
+                anchors.verticalCenterOffset: alarm.searching ? 0 : -2
+                anchors.horizontalCenterOffset: alarm.searching ? 0 : 1
+                text: alarm.searching ? "중지" : "›"
                 color: "white"
                 font.family: Theme.family
-                font.pixelSize: 24
+                font.pixelSize: alarm.searching ? 13 : 24
                 font.bold: true
             }
         }

@@ -1,6 +1,6 @@
-#include "app/TrackedFlight.h"
+#include "flights/TrackedFlight.h"
 
-namespace app {
+namespace flights {
 
 void TrackedFlight::assign(const storage::Row& row) {
     List* lists[] = {&AirLine_List,
@@ -37,4 +37,9 @@ const std::string& TrackedFlight::first(const List& list) {
     return list.empty() ? empty : list.front();
 }
 
-} // namespace app
+FlightKey TrackedFlight::key() const {
+    return {first(AirportCode_Departure_List), first(AirportCode_Arrival_List),
+            first(FlightId_List), first(ScheduleDate_List)};
+}
+
+} // namespace flights

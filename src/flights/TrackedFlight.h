@@ -1,13 +1,14 @@
 #pragma once
 // The next flight as the main screen holds it: one-element lists named after the columns
-// of aFlightInfo, in the column order of the next-flight query.
+// of aFlightInfo, in the column order of the next-flight query (kNextFlight).
 
+#include "flights/FlightStatements.h"
 #include "storage/Row.h"
 
 #include <string>
 #include <vector>
 
-namespace app {
+namespace flights {
 
 struct TrackedFlight {
     using List = std::vector<std::string>;
@@ -23,6 +24,8 @@ struct TrackedFlight {
     void assign(const storage::Row& row);
     /// Element 0 of a list, or "" when the list is empty.
     static const std::string& first(const List& list);
+    /// The key columns of the flight held (element 0 of the four key lists).
+    FlightKey key() const;
 };
 
-} // namespace app
+} // namespace flights

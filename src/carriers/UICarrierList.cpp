@@ -1,0 +1,155 @@
+#include "carriers/UICarrierList.h"
+
+#include "carriers/CarrierCells.h"
+#include "carriers/CarrierRegistry.h"
+#include "carriers/CarrierService.h"
+#include "carriers/CarrierTexts.h"
+
+namespace carriers {
+namespace {
+
+const std::string& column(const storage::Row& row, const char* key) {
+    static const std::string none;
+    auto it = row.find(key);
+    return it == row.end() ? none : it->second;
+}
+
+} // namespace
+
+UICarrierList::UICarrierList(CarrierContext context)
+    : ui::Screen("UICarrierList"), context_(std::move(context)), timer1_(context_.platform.loop) {
+    addOutlet("btn_Back", btn_Back);
+    addOutlet("btn_Refresh", btn_Refresh);
+    addOutlet("img_Search", img_Search);
+    addOutlet("carrierTableView", carrierTableView);
+    btn_Back.setTitle("뒤로");
+    btn_Refresh.setTitle("다시 찾기");
+    img_Search.setImage(kSearchingPicture);
+    btn_Back.onTap = [this] { btn_Back_Clicked(); };
+    btn_Refresh.onTap = [this] { btn_Refresh_Clicked(); };
+    carrierTableView.numberOfRows = [this] { return static_cast<int>(data.size()); };
+    carrierTableView.cellForRow = [this](int row, ui::Cell& cell) {
+        UICarrierListCell::setRegistrationBeacon(cell, data.at(static_cast<std::size_t>(row)), row,
+                                                 context_.screenWidth, self());
+    };
+}
+
+std::shared_ptr<UICarrierList> UICarrierList::self() {
+    return std::static_pointer_cast<UICarrierList>(shared_from_this());
+}
+
+void UICarrierList::viewDidLoad() {
+    dbClass_ = std::make_unique<storage::DBClass>(context_.databaseFile);
+    data.clear();
+    showScanning(btn_Refresh, img_Search, true);
+    setBluetooth();
+}
+
+void UICarrierList::setBluetooth() {
+    bluetoothScanner = BluetoothScanner::create(context_);
+    const storage::Rows rows = getDeviceList();
+    if (rows.empty()) {
+        stopBluetooth();
+        return;
+    }
+    // The screen is the delegate before the scan starts, so that an adapter that is off
+    // when the scan starts is reported to it.
+    bluetoothScanner->delegate = self();
+    bluetoothScanner->GetBeacon(rows);
+    timer1_.start(kScanSeconds, weak_from_this(), [this] { stopBluetooth(); });
+}
+
+void UICarrierList::stopBluetooth() {
+    if (bluetoothScanner)
+        bluetoothScanner->StopBeacon();
+    showScanning(btn_Refresh, img_Search, false);
+}
+
+void UICarrierList::viewDidDisappear(bool) {
+    timer1_.cancel();
+}
+
+void UICarrierList::btn_Back_Clicked() {
+    stopBluetooth();
+    dismiss(true);
+}
+
+void UICarrierList::btn_Refresh_Clicked() {
+    stopBluetooth();
+    showScanning(btn_Refresh, img_Search, true);
+    if (bluetoothScanner)
+        bluetoothScanner->GetBeacon();
+}
+
+storage::Rows UICarrierList::getDeviceList() {
+    dbClass_->ConnectDB();
+    storage::Rows rows = registry::withNames(*dbClass_);
+    dbClass_->DisConnectDB();
+    data.clear();
+    for (const auto& row : rows)
+        data.push_back(RegistrationBeacon::listed(column(row, "3"), column(row, "1"),
+                                                  column(row, "2"), column(row, "0"), "0"));
+    carrierTableView.reloadData();
+    return rows;
+}
+
+void UICarrierList::getRegistrationBeacon(const BeaconRecord& beacon) {
+    for (auto& entry : data) {
+        if (!entry->sameCarrier(*beacon) || entry->sStatus == "1")
+            continue;
+        entry = RegistrationBeacon::listed(
+            entry->sRegistration_Name, entry->sRegistration_Select_Major,
+            entry->sRegistration_Select_Minor, entry->sRegistration_UUID, "1");
+        carrierTableView.reloadData();
+    }
+}
+
+void UICarrierList::setBeaconName(const BeaconRecord& beacon) {
+    regViewController = std::make_shared<putName>();
+    regViewController->getRegstrationBeacon(beacon);
+    regViewController->delegate = std::weak_ptr<CarrierNameDelegate>(self());
+    addChild(regViewController);
+}
+
+void UICarrierList::updateName(const BeaconRecord& beacon) {
+    dbClass_->ConnectDB();
+    const bool done =
+        registry::updateName(*dbClass_, beacon->sRegistration_Name, beacon->sRegistration_UUID,
+                             beacon->sRegistration_Select_Major,
+                             beacon->sRegistration_Select_Minor) == "0";
+    SendAlertDialog("확인", done ? kRenamedMessage : kFailedMessage);
+    dbClass_->DisConnectDB();
+    for (auto& entry : data)
+        if (entry->sameCarrier(*beacon))
+            entry->sRegistration_Name = beacon->sRegistration_Name;
+    carrierTableView.reloadData();
+}
+
+void UICarrierList::setBeaconDelete(const BeaconRecord& beacon) {
+    const BeaconRecord carrier = beacon; // the row's entry leaves `data` below
+    dbClass_->ConnectDB();
+    if (registry::remove(*dbClass_, carrier->sRegistration_UUID,
+                         carrier->sRegistration_Select_Major,
+                         carrier->sRegistration_Select_Minor) == "0") {
+        sendUnitJoin(context_.commands(), carrier->sRegistration_UUID,
+                     carrier->sRegistration_Select_Major, carrier->sRegistration_Select_Minor,
+                     kDeregisterFlag);
+        SendAlertDialog("확인", kDeletedMessage);
+    } else {
+        SendAlertDialog("확인", kFailedMessage);
+    }
+    dbClass_->DisConnectDB();
+    std::erase_if(data, [&](const BeaconRecord& entry) { return entry->sameCarrier(*carrier); });
+    carrierTableView.reloadData();
+}
+
+void UICarrierList::SendAlertDialog(const std::string& title, const std::string& message) {
+    showAlert(ui::Alert::simple(title, message, "OK"));
+}
+
+void UICarrierList::BluetoothState(bool poweredOn) {
+    if (!poweredOn)
+        alertAdapterOff(*this, [this] { stopBluetooth(); });
+}
+
+} // namespace carriers

@@ -1,0 +1,56 @@
+// The international-airport feed's answer.
+
+#include "flights/AnswerFields.h"
+#include "flights/FeedAnswers.h"
+#include "remote/Answer.h"
+
+namespace flights {
+
+using detail::v;
+
+std::optional<FlightUpdate> internationalUpdate(const AnswerText& text, const TrackedFlight& t,
+                                                std::string_view today) {
+    if (remote::isFailure(text))
+        return std::nullopt;
+    const auto pairs = detail::answerPairs(*text);
+    auto first = [&](std::string_view key) { return detail::firstValue(pairs, key); };
+    if (!first("airline"))
+        return std::nullopt;
+
+    const auto flightId = first("flightId");
+    const auto scheduled = first("scheduleDateTime");
+    const auto estimated = first("estimatedDateTime");
+    const bool departureSide = v(t.Io_List) == "1";
+
+    ChangeMessage m;
+    if (!v(t.EstimatedTime_Departure_List).empty() && flightId && *flightId == v(t.FlightId_List)) {
+        if (scheduled && !scheduled->empty())
+            m.appendMonthDayTime(v(t.ScheduleDate_Departure_List), *scheduled);
+        m.append(" " + *flightId + " " + v(t.Airport_Arrival_List) + "행\n\n");
+    }
+    if (estimated) {
+        const auto& trackedEstimate =
+            departureSide ? v(t.EstimatedTime_Departure_List) : v(t.EstimatedTime_Arrival_List);
+        if (*estimated != detail::firstFour(trackedEstimate))
+            m.appendTime(*estimated);
+    }
+    auto compared = detail::comparePairFields(m, pairs, t, false);
+    if (!m.changed())
+        return std::nullopt;
+
+    // Which side the two times belong to follows the airport, as the request did.
+    const bool leavesHere = v(t.AirportCode_Departure_List) == kInternationalAirport;
+    const auto& keptScheduled =
+        leavesHere ? v(t.ScheduleTime_Departure_List) : v(t.ScheduleTime_Arrival_List);
+    const auto& keptEstimate =
+        leavesHere ? v(t.EstimatedTime_Departure_List) : v(t.EstimatedTime_Arrival_List);
+    const std::string newScheduled = scheduled && !scheduled->empty() ? *scheduled : keptScheduled;
+    const std::string newEstimate = estimated ? *estimated : keptEstimate;
+
+    return FlightUpdate{
+        m.text(),
+        detail::sideUpdate(t, leavesHere, today, newScheduled, newEstimate, std::move(compared)),
+        t.key()};
+}
+
+} // namespace flights

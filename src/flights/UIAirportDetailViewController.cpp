@@ -1,0 +1,193 @@
+#include "flights/UIAirportDetailViewController.h"
+
+#include "flights/FlightStatements.h"
+#include "flights/UIAirportCustomCellText.h"
+#include "storage/SqlFormat.h"
+
+namespace flights {
+namespace {
+
+constexpr std::string_view kStoredFlight =
+    "SELECT flightId FROM aFlightInfo WHERE airportcode_departure = '%@' AND "
+    "airportcode_arrival = '%@' AND flightId = '%@' AND scheduleDate = '%@'";
+constexpr const char* kRegisteredCarriers = "SELECT sUUID, sMajor, sMinor FROM aRegistration";
+
+std::string column(const storage::Row& row, const char* key) {
+    auto it = row.find(key);
+    return it != row.end() ? it->second : std::string();
+}
+
+} // namespace
+
+std::string detailDateTime(std::string_view date, std::string_view time) {
+    std::string out(textPart(date, 0, 4));
+    out += '/';
+    out += textPart(date, 4, 2);
+    out += '/';
+    out += textPart(date, 6, 2);
+    out += ' ';
+    out += textPart(time, 0, 2);
+    out += ':';
+    out += textPart(time, 2, 2);
+    return out;
+}
+
+std::string detailScheduleLine(std::string_view estimatedDate, std::string_view scheduleDate,
+                               std::string_view scheduleTime, std::string_view estimatedTime) {
+    if (estimatedDate.empty())
+        return scheduleTime.empty() ? std::string() : detailDateTime(scheduleDate, scheduleTime);
+    return detailDateTime(scheduleDate, estimatedTime);
+}
+
+void logFlightTracking(app::AppContext& context, const AirportInfo& info,
+                       const std::string& status) {
+    storage::DBClass db(context.databaseFile());
+    db.ConnectDB();
+    const auto carriers = db.SelectExcuteQuery(kRegisteredCarriers);
+    db.DisConnectDB();
+    if (carriers.empty())
+        return;
+    const storage::Row& carrier = carriers.back();
+
+    remote::FlightLogInput in;
+    in.airportcodeDeparture = info.sAirportCode_Departure();
+    in.airportcodeArrival = info.sAirportCode_Arrival();
+    in.scheduleDate = info.sScheduleDate_Departure();
+    in.scheduleTime = info.sScheduleTime_Departure();
+    in.flightId = info.sFlightId();
+    in.airline = info.sAirLine();
+    in.airportDeparture = info.sAirport_Departure();
+    in.airportArrival = info.sAirport_Arrival();
+    in.estimatedDate = info.sEstimatedDate_Departure();
+    in.estimatedTime = info.sEstimatedTime_Departure();
+    in.exitnumber = info.sExitNumber();
+    in.gatenumber = info.sGateNumber();
+    in.chkinrange = info.sChkInRange();
+    in.carousel = info.sCarousel();
+    in.remark = info.sRemark();
+    in.flag = info.sIo();
+    in.scheduleDate1 = info.sScheduleDate_Arrival();
+    in.scheduleTime1 = info.sScheduleTime_Arrival();
+    in.estimatedDate1 = info.sEstimatedDate_Arrival();
+    in.estimatedTime1 = info.sEstimatedTime_Arrival();
+    in.unitUUID = column(carrier, "0");
+    in.unitMajor = column(carrier, "1");
+    in.unitMinor = column(carrier, "2");
+    in.logStatus = status;
+    (void)context.commands().Log_FilghtInput01(in); // the answer is not used
+}
+
+UIAirportDetailViewController::UIAirportDetailViewController(app::AppContext& context)
+    : ui::Screen("UIAirportDetailViewController"), context_(context) {
+    for (auto [name, label] : {std::pair{"lbl_Airline", &lbl_Airline},
+                               {"lbl_FlightId", &lbl_FlightId},
+                               {"lbl_ScheduleDateTime", &lbl_ScheduleDateTime},
+                               {"lbl_EstimatedDateTime", &lbl_EstimatedDateTime},
+                               {"lbl_Departure_Airport", &lbl_Departure_Airport},
+                               {"lbl_Arrival_Airport", &lbl_Arrival_Airport},
+                               {"lbl_ChkIn", &lbl_ChkIn},
+                               {"lbl_GateNum", &lbl_GateNum},
+                               {"lbl_Carousel", &lbl_Carousel},
+                               {"lbl_ExitNum", &lbl_ExitNum}})
+        addOutlet(name, *label);
+    addOutlet("btn_Insert", btn_Insert);
+    addOutlet("btn_Close", btn_Close);
+    btn_Close.setTitle("닫기");
+    btn_Insert.onTap = [this] { btnInsertClicked(); };
+    btn_Close.onTap = [this] { closeView(); };
+}
+
+void UIAirportDetailViewController::viewDidLoad() {
+    dbClass = std::make_unique<storage::DBClass>(context_.databaseFile());
+    dbClass->ConnectDB();
+    dbClass->createDatabase();
+    dbClass->DisConnectDB();
+}
+
+void UIAirportDetailViewController::getAirportInfo(const AirportInfo& info) {
+    airportInfo1 = info;
+    const AirportInfo& i = airportInfo1;
+    lbl_Airline.setText(i.sAirLine());
+    lbl_FlightId.setText(i.sFlightId());
+    lbl_ScheduleDateTime.setText(
+        detailScheduleLine(i.sEstimatedDate_Departure(), i.sScheduleDate_Departure(),
+                           i.sScheduleTime_Departure(), i.sEstimatedTime_Departure()));
+    lbl_EstimatedDateTime.setText(
+        detailScheduleLine(i.sEstimatedDate_Arrival(), i.sScheduleDate_Arrival(),
+                           i.sScheduleTime_Arrival(), i.sEstimatedTime_Arrival()));
+    lbl_Departure_Airport.setText(i.sAirport_Departure());
+    lbl_Arrival_Airport.setText(i.sAirport_Arrival());
+    lbl_ChkIn.setText(i.sChkInRange());
+    lbl_GateNum.setText(i.sGateNumber());
+    lbl_Carousel.setText(i.sCarousel());
+    lbl_ExitNum.setText(i.sExitNumber());
+    // A flight from the search is saved; any other is offered for removal.
+    const bool fromSearch = i.sFlag() == "1";
+    btn_Insert.setImage(fromSearch ? "m3_pop_save_off.jpg" : "m3_pop_save1_off.jpg");
+    btn_Insert.setTitle(fromSearch ? "내 항공편 등록" : "등록 취소");
+}
+
+bool UIAirportDetailViewController::isStored() {
+    const FlightKey key = FlightKey::of(airportInfo1);
+    dbClass->ConnectDB();
+    const auto rows = dbClass->SelectExcuteQuery(
+        storage::sqlFormat(kStoredFlight, {key.airportcode_departure, key.airportcode_arrival,
+                                           key.flightId, key.scheduleDate}));
+    dbClass->DisConnectDB();
+    return !rows.empty();
+}
+
+void UIAirportDetailViewController::btnInsertClicked() {
+    using namespace detail_text;
+    const bool stored = isStored();
+    if (airportInfo1.sFlag() != "1") {
+        showAlert(untrackQuestion(*this, [this] { deleteInfo(); }));
+        return;
+    }
+    if (stored) {
+        showAlert(ui::Alert::simple(kExistsTitle, kExists, "확인"));
+        return;
+    }
+    insertInfo();
+}
+
+void UIAirportDetailViewController::closeAfterSuccess() {
+    if (auto d = delegate.lock())
+        d->endAirportDetail();
+    closeView();
+}
+
+void UIAirportDetailViewController::closeView() {
+    if (ui::Screen* p = parent())
+        p->removeChild(this);
+}
+
+void UIAirportDetailViewController::insertInfo() {
+    using namespace detail_text;
+    dbClass->ConnectDB();
+    std::string result =
+        dbClass->InsertUpdateDeleteExcuteQuery(insertFlightStatement(airportInfo1));
+    if (result != "0")
+        result = dbClass->InsertUpdateDeleteExcuteQuery(rewriteFlightStatement(airportInfo1));
+    if (result == "0")
+        showAlert(okAlert(*this, kSavedTitle, kSaved, [this] { closeAfterSuccess(); }));
+    else
+        showAlert(ui::Alert::simple(kSaveFailedTitle, kSaveFailed, "OK"));
+    dbClass->DisConnectDB();
+    logFlightTracking(context_, airportInfo1, "1");
+}
+
+void UIAirportDetailViewController::deleteInfo() {
+    using namespace detail_text;
+    dbClass->ConnectDB();
+    const std::string result =
+        dbClass->InsertUpdateDeleteExcuteQuery(deleteFlightStatement(FlightKey::of(airportInfo1)));
+    if (result == "0")
+        showAlert(okAlert(*this, kUntrackedTitle, kUntracked, [this] { closeAfterSuccess(); }));
+    else
+        showAlert(ui::Alert::simple(kUntrackFailedTitle, kUntrackFailed, "OK"));
+    dbClass->DisConnectDB();
+    logFlightTracking(context_, airportInfo1, "2");
+}
+
+} // namespace flights

@@ -1,0 +1,295 @@
+// The refresh of the main screen's flight end to end in the core: real HTTP and SOAP
+// against servers on 127.0.0.1, a real database, virtual time.
+
+#include "FeedServer.h"
+#include "app/AppFixture.h"
+#include "flights/AirportInfo.h"
+#include "flights/FlightStatements.h"
+
+#include <fstream>
+#include <iterator>
+
+using flights::AirportInfo;
+using testing_support::FeedServer;
+
+namespace {
+
+using namespace std::chrono_literals;
+
+std::string fixture(const std::string& name) {
+    std::ifstream in(std::string(TAMBERLINOVE_TEST_DATA) + "/flights/" + name, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+std::string replaced(std::string text, const std::string& from, const std::string& to) {
+    const auto at = text.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    if (at != std::string::npos)
+        text.replace(at, from.size(), to);
+    return text;
+}
+
+class Refresh : public testing_support::AppFixture {
+protected:
+    Refresh() {
+        refreshForReal = true;
+        config.airportServiceURL = server.base() + FeedServer::kAirportService;
+        config.carrierServiceURL = server.base() + "/sub_tamberlinove/tamberlinove02.asmx";
+        config.internationalAirportAPI = server.base();
+        config.domesticAirportsAPI = server.base();
+        config.timetableAPI = server.base();
+        config.flightStatusServiceKey = "k%2Bey%3D";
+        config.timetableKey = "01234567-89ab-cdef-0123-456789abcdef";
+    }
+
+    /// The stored flight of that number.
+    AirportInfo stored(const std::string& flightId) {
+        storage::DBClass db(storage::DBClass::databasePath(data.str()));
+        db.ConnectDB();
+        const auto rows = db.SelectExcuteQuery(flights::listFlightsStatement("20000101"));
+        db.DisConnectDB();
+        for (const auto& row : rows)
+            if (row.at("1") == flightId)
+                return AirportInfo::fromListRow(row);
+        ADD_FAILURE() << flightId << " is not stored";
+        return {};
+    }
+
+    /// The alerts put up so far, as (title, message).
+    std::vector<std::pair<std::string, std::string>> alerts() {
+        std::vector<std::pair<std::string, std::string>> out;
+        for (const auto& a : window().alerts())
+            out.emplace_back(a.title, a.message);
+        return out;
+    }
+
+    void tick() {
+        loop->advance(60s);
+        loop->runUntilIdle();
+    }
+
+    FeedServer server;
+};
+
+using Alerts = std::vector<std::pair<std::string, std::string>>;
+
+// The fixture's KE701 as stored: nothing in the fixture answer is news for it.
+std::vector<std::string> incheonNarita() {
+    return {"대한항공", "KE701", "20261207", "20261207", "1030",    "20261207", "1030", "20261207",
+            "1255",     "",      "",         "",         "인천",    "나리타",   "ICN",  "NRT",
+            "23",       "",      "",         "탑승준비", "A01-A12", "1"};
+}
+
+} // namespace
+
+TEST_F(Refresh, AGateChangeAtIncheonIsAnnouncedHalfASecondLaterWrittenAndDrawn) {
+    server.answer(FeedServer::kInternationalDepartures, fixture("international_departures.xml"));
+    storeFlight(incheonNarita());
+    launch();
+    EXPECT_TRUE(alerts().empty());
+    const std::string request = std::string(FeedServer::kInternationalDepartures) +
+                                "?ServiceKey=k%2Bey%3D&from_time=0000&to_time=2400&airport=NRT"
+                                "&flight_id=KE701";
+    // Loading and appearing refresh at once; the second finds the first still asking.
+    EXPECT_EQ(server.targets(), std::vector<std::string>{request});
+
+    server.answer(
+        FeedServer::kInternationalDepartures,
+        replaced(fixture("international_departures.xml"), "<gatenumber>23<", "<gatenumber>25<"));
+    tick();
+    EXPECT_EQ(server.targets().size(), 2u);
+    EXPECT_TRUE(alerts().empty());                 // not yet: the alert follows 0.5 s later
+    EXPECT_EQ(main().lbl_GateNumber.text(), "25"); // but the card is already reloaded
+    EXPECT_EQ(stored("KE701").sGateNumber(), "25");
+
+    loop->advance(500ms);
+    EXPECT_EQ(alerts(), (Alerts{{"정보변경", "12월 07일 10시 30분  KE701 나리타행\n\n"
+                                             "게이트번호: 25\n"}}));
+    EXPECT_EQ(window().alerts().front().buttons.size(), 1u);
+    EXPECT_EQ(window().alerts().front().buttons[0].title, "확인");
+
+    tick(); // the next tick compares against what was written: nothing new
+    loop->advance(1s);
+    EXPECT_EQ(alerts().size(), 1u);
+}
+
+TEST_F(Refresh, ADomesticFlightGoesThroughTheClassificationToTheDomesticFeed) {
+    server.answer("City_View03", "<NewDataSet>\n  <Table1>\n    <cityFlag>1</cityFlag>\n  "
+                                 "</Table1>\n</NewDataSet>");
+    server.answer(FeedServer::kDomestic, fixture("domestic_departures.xml"));
+    storeFlight({"대한항공", "KE1201", "20261207", "20261207", "1000", "",     "",    "20261207",
+                 "1105",     "",       "",         "",         "김포", "제주", "GMP", "CJU",
+                 "3",        "",       "",         "",         "",     "1"});
+    launch();
+    EXPECT_TRUE(alerts().empty());
+
+    server.answer(FeedServer::kDomestic, replaced(replaced(fixture("domestic_departures.xml"),
+                                                           "<etd></etd>", "<etd>1020</etd>"),
+                                                  "<gate>3<", "<gate>5<"));
+    tick();
+    loop->advance(500ms);
+    EXPECT_EQ(alerts(), (Alerts{{"정보변경", "12월 07일 10시 00분  KE1201 제주행\n\n"
+                                             "변경시간:10:20\n게이트번호: 5\n"}}));
+    const AirportInfo f = stored("KE1201");
+    EXPECT_EQ(f.sEstimatedDate_Departure(), "20261207");
+    EXPECT_EQ(f.sEstimatedTime_Departure(), "1020");
+    EXPECT_EQ(f.sGateNumber(), "5");
+    EXPECT_EQ(main().lbl_Change_DepartureTime.text(), "10:20");
+    EXPECT_EQ(server.targets().back(),
+              std::string(FeedServer::kDomestic) +
+                  "?ServiceKey=k%2Bey%3D&schStTime=0000&schEdTime=2400&schIOType=O&schLineType=D"
+                  "&schAirCode=GMP&pageNo=1&numOfRows=99999");
+    EXPECT_EQ(server.soapCalls().back(), "City_View03");
+}
+
+TEST_F(Refresh, AFlightOutsideKoreaGoesToTheTimetable) {
+    server.answer("City_View03",
+                  "<NewDataSet><Table1><cityFlag>4</cityFlag></Table1></NewDataSet>");
+    server.answer(FeedServer::kTimetable, fixture("timetable_departures.json"));
+    storeFlight({"대한항공", "KE781",    "20261207", "20261207", "1030", "20261207",
+                 "1030",     "20261207", "1125",     "20261207", "1125", "",
+                 "부산",     "후쿠오카", "PUS",      "FUK",      "12",   "4",
+                 "I",        "정보없음", "",         "1"});
+    launch();
+    EXPECT_TRUE(alerts().empty());
+
+    server.answer(FeedServer::kTimetable, replaced(replaced(fixture("timetable_departures.json"),
+                                                            R"("gate":"12")", R"("gate":"15")"),
+                                                   R"("number":"781"},"status":"scheduled")",
+                                                   R"("number":"781"},"status":"cancelled")"));
+    tick();
+    loop->advance(500ms);
+    EXPECT_EQ(alerts(), (Alerts{{"정보변경", "12월 07일 KE781 후쿠오카행\n\n게이트번호: 15\n"
+                                             "운항상태: 취소\n"}}));
+    EXPECT_EQ(stored("KE781").sRemark(), "취소");
+    EXPECT_EQ(main().lbl_Status.text(), "취소");
+    EXPECT_EQ(server.targets().back(),
+              std::string(FeedServer::kTimetable) +
+                  "?api_key=01234567-89ab-cdef-0123-456789abcdef&iata_code=PUS&type=departure");
+}
+
+TEST_F(Refresh, AFlightOfAnotherDayIsAskedOfTheMakersTable) {
+    server.answer("Flight_List04", fixture("flight_table.xml"));
+    auto f = incheonNarita();
+    for (int i : {2, 3, 5, 7})
+        f[i] = "20261208";
+    f[19] = "";
+    storeFlight(f);
+    launch();
+    EXPECT_TRUE(alerts().empty());
+    EXPECT_TRUE(server.targets().empty());
+
+    server.answer("Flight_List04",
+                  replaced(fixture("flight_table.xml"), "<remark />", "<remark>결항</remark>"));
+    tick();
+    // The maker's service answers synchronously; the alert still waits half a second.
+    EXPECT_TRUE(alerts().empty());
+    loop->advance(500ms);
+    EXPECT_EQ(alerts(), (Alerts{{"정보변경", "12월 08일KE701 나리타행\n\n운항상태: 결항\n"}}));
+    EXPECT_EQ(stored("KE701").sRemark(), "결항");
+}
+
+TEST_F(Refresh, ASlowFeedIsNotAskedAgainUntilItsRequestEnds) {
+    http = std::make_unique<platform::CurlHttp>(*loop, platform::HttpOptions{500ms, 800ms});
+    server.answer(FeedServer::kInternationalDepartures, fixture("international_departures.xml"));
+    storeFlight(incheonNarita());
+    server.hang();
+    launch(); // the hung request times out while the loop waits for it
+    EXPECT_EQ(server.targets().size(), 1u);
+    EXPECT_EQ(main().flightRefresh().requestsInFlight(), 0u);
+
+    // Ticks that come while a request is unanswered do not send it again.
+    main().getRenewData();
+    main().getRenewData();
+    main().getRenewData();
+    EXPECT_EQ(main().flightRefresh().requestsInFlight(), 1u);
+    loop->runUntilIdle();
+    EXPECT_EQ(main().flightRefresh().requestsInFlight(), 0u);
+
+    server.release();
+    tick();
+    EXPECT_EQ(server.targets().size(), 3u);
+    EXPECT_TRUE(alerts().empty());
+}
+
+TEST_F(Refresh, AnAnswerForAFlightNoLongerTrackedIsDropped) {
+    server.answer(
+        FeedServer::kInternationalDepartures,
+        replaced(fixture("international_departures.xml"), "<gatenumber>23<", "<gatenumber>25<"));
+    storeFlight(incheonNarita());
+    launch();
+    loop->advance(1s);
+    ASSERT_EQ(alerts().size(), 1u);
+    window().pressAlertButton("확인");
+
+    // While the next answer is on its way, the user replaces KE701 by KE703.
+    server.hang();
+    main().getRenewData(); // gate 25 is stored now; the answer will say 27
+    server.answer(
+        FeedServer::kInternationalDepartures,
+        replaced(fixture("international_departures.xml"), "<gatenumber>23<", "<gatenumber>27<"));
+    {
+        storage::DBClass db(storage::DBClass::databasePath(data.str()));
+        db.ConnectDB();
+        db.InsertUpdateDeleteExcuteQuery(
+            flights::deleteFlightStatement({"ICN", "NRT", "KE701", "20261207"}));
+        db.DisConnectDB();
+    }
+    auto other = incheonNarita();
+    other[1] = "KE703";
+    storeFlight(other);
+    main().getAirportInfo();
+    server.release();
+    loop->runUntilIdle();
+    loop->advance(1s);
+
+    EXPECT_TRUE(alerts().empty());
+    EXPECT_EQ(stored("KE703").sGateNumber(), "23");
+}
+
+TEST_F(Refresh, OversizedOrUnreadableAnswersChangeNothingAndShowNothing) {
+    http = std::make_unique<platform::CurlHttp>(*loop, platform::HttpOptions{2000ms, 5000ms, 4096});
+    server.answer(FeedServer::kInternationalDepartures, fixture("international_departures.xml"));
+    storeFlight(incheonNarita());
+    launch();
+
+    std::string big =
+        replaced(fixture("international_departures.xml"), "<gatenumber>23<", "<gatenumber>25<");
+    big.insert(big.find("</response>"), "<pad>" + std::string(4096, 'x') + "</pad>");
+    server.answer(FeedServer::kInternationalDepartures, big);
+    log.clear();
+    tick();
+    loop->advance(1s);
+    EXPECT_TRUE(alerts().empty());
+    EXPECT_EQ(stored("KE701").sGateNumber(), "23");
+    bool logged = false;
+    for (const auto& line : log.lines())
+        logged = logged || line.find("larger than 4096 bytes and was dropped") != std::string::npos;
+    EXPECT_TRUE(logged);
+
+    // Bytes that are not UTF-8 are no answer.
+    server.answer(FeedServer::kInternationalDepartures,
+                  replaced(fixture("international_departures.xml"), "<gatenumber>23<",
+                           "<gatenumber>\xB2\xF0<"));
+    tick();
+    loop->advance(1s);
+    EXPECT_TRUE(alerts().empty());
+    EXPECT_EQ(stored("KE701").sGateNumber(), "23");
+}
+
+TEST_F(Refresh, UnreadableTimetableJsonIsLoggedAndChangesNothing) {
+    server.answer("City_View03",
+                  "<NewDataSet><Table1><cityFlag>9</cityFlag></Table1></NewDataSet>");
+    server.answer(FeedServer::kTimetable, R"({"response":[{"flight":)");
+    storeFlight({"대한항공", "KE781", "20261207", "20261207", "1030", "",         "",    "20261207",
+                 "1125",     "",      "",         "",         "부산", "후쿠오카", "PUS", "FUK",
+                 "12",       "4",     "I",        "",         "",     "1"});
+    log.clear();
+    launch();
+    loop->advance(1s);
+    EXPECT_TRUE(alerts().empty());
+    bool logged = false;
+    for (const auto& line : log.lines())
+        logged = logged || line.rfind("error : ", 0) == 0;
+    EXPECT_TRUE(logged);
+}

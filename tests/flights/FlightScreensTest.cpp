@@ -1,0 +1,513 @@
+// The flight search, detail and my-flights screens against a scripted airport service on
+// 127.0.0.1, with a real database in a temporary folder and virtual time.
+#include "app/AppFixture.h"
+#include "flights/UIAirportDetailViewController.h"
+#include "flights/UIAirportSchedule.h"
+#include "flights/UIAirportSchedule1.h"
+
+#include <httplib.h>
+#include <mutex>
+#include <regex>
+#include <thread>
+
+using flights::AirportInfo;
+using flights::UIAirportDetailViewController;
+using flights::UIAirportSchedule;
+using flights::UIAirportSchedule1;
+
+namespace {
+
+/// The airport service as the screens see it: Flight_List03 answers from a table of pages,
+/// Log_FilghtInput01 is recorded.
+class AirportService {
+public:
+    AirportService() {
+        server_.Post(".*", [this](const httplib::Request& req, httplib::Response& res) {
+            std::lock_guard lock(mutex_);
+            requests_.push_back(req.body);
+            std::string result = "YES";
+            if (req.body.find("<Flight_List03") != std::string::npos) {
+                const int page = std::stoi(param(req.body, "sPageNum"));
+                auto it = pages_.find(page);
+                result = it == pages_.end() ? "<rtn>NO</rtn>" : it->second;
+            }
+            res.set_content(envelope(operation(req.body), result), "text/xml; charset=utf-8");
+        });
+        port_ = server_.bind_to_any_port("127.0.0.1");
+        thread_ = std::thread([this] { server_.listen_after_bind(); });
+    }
+    ~AirportService() {
+        while (!server_.is_running())
+            std::this_thread::yield();
+        server_.stop();
+        thread_.join();
+    }
+
+    std::string url() const {
+        return "http://127.0.0.1:" + std::to_string(port_) + "/sub_airport/airport02.asmx";
+    }
+    /// Page `page` answers with `count` flights numbered from `first`.
+    void page(int page, int count, int first = 1) {
+        std::string set = "<NewDataSet>";
+        for (int i = 0; i < count; ++i)
+            set += row(first + i);
+        std::lock_guard lock(mutex_);
+        pages_[page] = set + "</NewDataSet>";
+    }
+    void answer(int page, std::string text) {
+        std::lock_guard lock(mutex_);
+        pages_[page] = std::move(text);
+    }
+    /// Requests of one operation, in order.
+    std::vector<std::string> requests(const std::string& op) const {
+        std::lock_guard lock(mutex_);
+        std::vector<std::string> out;
+        for (const auto& r : requests_)
+            if (operation(r) == op)
+                out.push_back(r);
+        return out;
+    }
+
+    static std::string param(const std::string& body, const std::string& name) {
+        std::smatch m;
+        if (std::regex_search(body, m, std::regex("<" + name + ">([^<]*)</" + name + ">")))
+            return m[1];
+        return std::regex_search(body, std::regex("<" + name + " ?/>")) ? "" : "(absent)";
+    }
+
+private:
+    static std::string operation(const std::string& body) {
+        std::smatch m;
+        std::regex_search(body, m, std::regex("<soap:Body><([A-Za-z0-9_]+)"));
+        return m[1];
+    }
+    static std::string escape(const std::string& s) {
+        std::string out;
+        for (char c : s)
+            out += c == '<' ? "&lt;" : c == '>' ? "&gt;" : c == '&' ? "&amp;" : std::string(1, c);
+        return out;
+    }
+    static std::string envelope(const std::string& op, const std::string& result) {
+        return "<?xml version=\"1.0\" encoding=\"utf-8\"?><soap:Envelope "
+               "xmlns:soap=\"http://schemas.xmlsoap.org/soap/envelope/\"><soap:Body><" +
+               op + "Response xmlns=\"http://tempuri.org/\"><" + op + "Result>" + escape(result) +
+               "</" + op + "Result></" + op + "Response></soap:Body></soap:Envelope>";
+    }
+    static std::string row(int n) {
+        char id[16];
+        std::snprintf(id, sizeof id, "KE%03d", n);
+        const std::pair<const char*, std::string> cols[] = {{"airline", "대한항공"},
+                                                            {"flightId", id},
+                                                            {"scheduleDate", "20261207"},
+                                                            {"scheduleDate_Departure", "20261207"},
+                                                            {"scheduleTime_Departure", "1030"},
+                                                            {"estimatedDate_Departure", ""},
+                                                            {"estimatedTime_Departure", ""},
+                                                            {"scheduleDate_Arrival", "20261207"},
+                                                            {"scheduleTime_Arrival", "1255"},
+                                                            {"estimatedDate_Arrival", ""},
+                                                            {"estimatedTime_Arrival", ""},
+                                                            {"airport", ""},
+                                                            {"airport_departure", "인천"},
+                                                            {"airport_arrival", "나리타"},
+                                                            {"airportcode_departure", "ICN"},
+                                                            {"airportcode_arrival", "NRT"},
+                                                            {"gatenumber", "12"},
+                                                            {"carousel", ""},
+                                                            {"exitnumber", ""},
+                                                            {"remark", "출발"},
+                                                            {"chkinrange", "A01-A12"},
+                                                            {"flag", "1"}};
+        std::string out = "<Table1>\n";
+        for (const auto& [name, value] : cols)
+            out += value.empty() ? "<" + std::string(name) + " />\n"
+                                 : "<" + std::string(name) + ">" + value + "</" + name + ">\n";
+        return out + "</Table1>\n";
+    }
+
+    httplib::Server server_;
+    std::thread thread_;
+    int port_ = 0;
+    mutable std::mutex mutex_;
+    std::map<int, std::string> pages_;
+    std::vector<std::string> requests_;
+};
+
+class FlightScreens : public testing_support::AppFixture {
+protected:
+    explicit FlightScreens(const char* now = "2026-12-07T09:30:00+09:00") : AppFixture(now) {}
+
+    void SetUp() override {
+        launch();
+        flights::registerFlightScreens(*context);
+        context->config.airportServiceURL = service.url();
+    }
+
+    template <typename S> S& open(const char* name) {
+        main().present(context->makeScreen(name), false);
+        loop->runUntilIdle();
+        return dynamic_cast<S&>(*window().front());
+    }
+    UIAirportSchedule& search() { return open<UIAirportSchedule>("UIAirportSchedule"); }
+    void wait(double s = 0.5) { loop->advance(platform::seconds(s)); }
+    void registerCarrier(const std::string& uuid, const std::string& major) {
+        storage::DBClass db(context->databaseFile());
+        db.ConnectDB();
+        ASSERT_EQ(db.InsertUpdateDeleteExcuteQuery(
+                      "INSERT INTO aRegistration(sUUID, sMajor, sMinor, sName) VALUES('" + uuid +
+                      "','" + major + "','7','가방')"),
+                  "0");
+        db.DisConnectDB();
+    }
+    int storedFlights() {
+        storage::DBClass db(context->databaseFile());
+        db.ConnectDB();
+        auto rows = db.SelectExcuteQuery("SELECT flightId FROM aFlightInfo");
+        db.DisConnectDB();
+        return static_cast<int>(rows.size());
+    }
+    void breakFlightTable() {
+        storage::DBClass db(context->databaseFile());
+        db.ConnectDB();
+        ASSERT_EQ(db.InsertUpdateDeleteExcuteQuery("DROP TABLE aFlightInfo"), "0");
+        db.DisConnectDB();
+    }
+    const ui::Alert& alert() {
+        EXPECT_FALSE(window().alerts().empty());
+        return window().alerts().front();
+    }
+    UIAirportDetailViewController& detailOf(UIAirportSchedule& s) {
+        EXPECT_EQ(s.children().size(), 1u);
+        return dynamic_cast<UIAirportDetailViewController&>(*s.children().front());
+    }
+
+    AirportService service;
+};
+
+} // namespace
+
+// ---- paging -------------------------------------------------------------------
+
+TEST_F(FlightScreens, TheBusyIndicatorIsUpBeforeTheFirstRequestGoesOut) {
+    service.page(1, 7);
+    auto& s = search();
+    EXPECT_FALSE(s.lbl_Indicator.hidden());
+    EXPECT_FALSE(s.netIndic.hidden());
+    EXPECT_TRUE(service.requests("Flight_List03").empty());
+    wait();
+    ASSERT_EQ(service.requests("Flight_List03").size(), 1u);
+    const auto sent = service.requests("Flight_List03")[0];
+    EXPECT_EQ(AirportService::param(sent, "scheduleDateTime"), "20261207");
+    EXPECT_EQ(AirportService::param(sent, "filghtid"), "");
+    EXPECT_EQ(AirportService::param(sent, "sPageNum"), "1");
+    EXPECT_TRUE(s.lbl_Indicator.hidden());
+    EXPECT_TRUE(s.netIndic.hidden());
+}
+
+TEST_F(FlightScreens, AShortFirstPageEndsThePaging) {
+    service.page(1, 7);
+    auto& s = search();
+    wait();
+    EXPECT_EQ(s.data.size(), 7u);
+    EXPECT_EQ(s.airportTableView.rowCount(), 7);
+    EXPECT_EQ(s._currentPage, 2);
+    EXPECT_EQ(s._totalPages, 2);
+    EXPECT_EQ(s.airportTableView.rowHeight, 249);
+    const auto& first = s.data[0];
+    EXPECT_EQ(first.sFlightId(), "KE001");
+    EXPECT_EQ(first.sGateNumber(), "12");
+    EXPECT_EQ(first.sCarousel(), "");
+    EXPECT_EQ(first.sIo(), "1");
+    EXPECT_EQ(first.sLine(), "대한항공");
+    EXPECT_EQ(first.sFlag(), "1");
+    EXPECT_EQ(s.airportTableView.cell(0).label("lbl_FlightId").text(), "KE001");
+}
+
+TEST_F(FlightScreens, AFullPageLeavesALoadingRowThatFetchesTheNextPage) {
+    service.page(1, 10);
+    service.page(2, 3, 11);
+    auto& s = search();
+    wait();
+    ASSERT_EQ(s.airportTableView.rowCount(), 11);
+    EXPECT_EQ(s.airportTableView.cell(10).tag, UIAirportSchedule::kLoadingRowTag);
+    EXPECT_TRUE(s.netIndic.hidden());
+
+    ASSERT_TRUE(s.airportTableView.willDisplay(10));
+    EXPECT_FALSE(s.netIndic.hidden());               // shown while the page is on its way
+    ASSERT_TRUE(s.airportTableView.willDisplay(10)); // a second display asks nothing more
+    wait();
+    const auto sent = service.requests("Flight_List03");
+    ASSERT_EQ(sent.size(), 2u);
+    EXPECT_EQ(AirportService::param(sent[1], "sPageNum"), "2");
+    EXPECT_EQ(s.airportTableView.rowCount(), 13);
+    EXPECT_EQ(s.data[12].sFlightId(), "KE013");
+    EXPECT_EQ(s._totalPages, s._currentPage);
+    // A flight row shows no loading behaviour.
+    ASSERT_TRUE(s.airportTableView.willDisplay(3));
+    wait();
+    EXPECT_EQ(service.requests("Flight_List03").size(), 2u);
+}
+
+TEST_F(FlightScreens, NothingFoundOrAFailedAnswerEndsPagingWithoutAMessage) {
+    auto& s = search();
+    wait();
+    EXPECT_EQ(s.airportTableView.rowCount(), 0);
+    EXPECT_EQ(s._totalPages, s._currentPage);
+    EXPECT_EQ(s._currentPage, 1);
+    EXPECT_TRUE(window().alerts().empty());
+
+    service.answer(1, "<rtn>ERROR</rtn>");
+    s.btn_FlightId_Search.tap();
+    wait();
+    EXPECT_EQ(s.airportTableView.rowCount(), 0);
+    EXPECT_TRUE(window().alerts().empty());
+}
+
+TEST_F(FlightScreens, ANewSearchStartsAtPageOneWithTheTypedNumberInCapitals) {
+    service.page(1, 10);
+    service.page(2, 10, 11);
+    auto& s = search();
+    wait();
+    s.airportTableView.willDisplay(10);
+    wait();
+    EXPECT_EQ(s._currentPage, 3);
+
+    s.txt_Calendar.type("2026-12-09");
+    s.txt_FlightId.type("ke0");
+    s.btn_FlightId_Search.tap();
+    EXPECT_EQ(s._currentPage, 1);
+    EXPECT_EQ(s._totalPages, 1000);
+    EXPECT_TRUE(s.data.empty());
+    EXPECT_FALSE(s.netIndic.hidden());
+    wait();
+    const auto sent = service.requests("Flight_List03").back();
+    EXPECT_EQ(AirportService::param(sent, "scheduleDateTime"), "20261209");
+    EXPECT_EQ(AirportService::param(sent, "filghtid"), "KE0");
+    EXPECT_EQ(AirportService::param(sent, "sPageNum"), "1");
+    EXPECT_EQ(s.data.size(), 10u);
+}
+
+TEST_F(FlightScreens, TheCalendarFillsTheDateFieldAndRequestsNothing) {
+    service.page(1, 4);
+    auto& s = search();
+    wait();
+    s.btn_Calendar.tap();
+    auto* picker = dynamic_cast<widgets::SingleSelectionController*>(window().front());
+    ASSERT_TRUE(picker);
+    EXPECT_TRUE(s.data.empty());
+    EXPECT_EQ(s._totalPages, 1000);
+    // The loading row of the reset list lies under the picker: it asks for nothing.
+    s.airportTableView.willDisplay(0);
+    ASSERT_TRUE(picker->calendarView.selectDate(*widgets::dates::parseCompact("20261224")));
+    wait();
+    EXPECT_EQ(window().front(), &s);
+    EXPECT_EQ(s.txt_Calendar.text(), "2026-12-24");
+    EXPECT_EQ(service.requests("Flight_List03").size(), 1u);
+
+    // A tap on a blank cell empties the field.
+    s.btn_Calendar.tap();
+    auto* again = dynamic_cast<widgets::SingleSelectionController*>(window().front());
+    ASSERT_TRUE(again);
+    ASSERT_TRUE(again->calendarView.selectItem({0, 0}));
+    EXPECT_EQ(s.txt_Calendar.text(), "");
+}
+
+// ---- detail and saving ----------------------------------------------------------
+
+TEST_F(FlightScreens, SavingAFoundFlightStoresLogsAndClosesTheSearch) {
+    service.page(1, 2);
+    registerCarrier("UUID-A", "1");
+    registerCarrier("UUID-B", "2");
+    auto& s = search();
+    wait();
+    ASSERT_TRUE(s.airportTableView.select(1));
+    auto& d = detailOf(s);
+    EXPECT_EQ(d.lbl_FlightId.text(), "KE002");
+    EXPECT_EQ(d.lbl_ScheduleDateTime.text(), "2026/12/07 10:30");
+    EXPECT_EQ(d.lbl_EstimatedDateTime.text(), "2026/12/07 12:55");
+    EXPECT_EQ(d.btn_Insert.image(), "m3_pop_save_off.jpg");
+    // A second selection under the open detail view opens nothing more.
+    s.airportTableView.select(0);
+    EXPECT_EQ(s.children().size(), 1u);
+
+    d.btn_Insert.tap();
+    EXPECT_EQ(alert().title, "성공");
+    EXPECT_EQ(alert().message, "저장이 완료되었습니다.");
+    EXPECT_EQ(storedFlights(), 1);
+    const auto logs = service.requests("Log_FilghtInput01");
+    ASSERT_EQ(logs.size(), 1u);
+    EXPECT_EQ(AirportService::param(logs[0], "sLogStatus"), "1");
+    EXPECT_EQ(AirportService::param(logs[0], "sUnitUUID"), "UUID-B");
+    EXPECT_EQ(AirportService::param(logs[0], "flag"), "1");
+    EXPECT_EQ(AirportService::param(logs[0], "scheduleTime1"), "1255");
+
+    ASSERT_TRUE(window().pressAlertButton("OK"));
+    loop->runUntilIdle();
+    EXPECT_EQ(window().front(), &main());
+    EXPECT_EQ(main().lbl_FlightId.text(), "KE002");
+}
+
+TEST_F(FlightScreens, AFlightStoredEarlierIsNotWrittenAgain) {
+    service.page(1, 1);
+    storeFlight(flight("KE001", "20261207", "1030", "20261207"));
+    auto& s = search();
+    wait();
+    s.airportTableView.select(0);
+    detailOf(s).btn_Insert.tap();
+    EXPECT_EQ(alert().title, "오류");
+    EXPECT_EQ(alert().message, "이미 데이터가 존재합니다.");
+    EXPECT_EQ(alert().buttons.at(0).title, "확인");
+    EXPECT_EQ(storedFlights(), 1);
+    EXPECT_TRUE(service.requests("Log_FilghtInput01").empty()); // no carrier, no log
+}
+
+TEST_F(FlightScreens, AFailedSaveSaysSoKeepsTheViewAndStillLogs) {
+    service.page(1, 1);
+    registerCarrier("UUID-A", "1");
+    auto& s = search();
+    wait();
+    s.airportTableView.select(0);
+    breakFlightTable();
+    detailOf(s).btn_Insert.tap();
+    EXPECT_EQ(alert().title, "오류");
+    EXPECT_EQ(alert().message, "등록 실패하였습니다. 다시시도해 주세요.");
+    window().pressAlertButton("OK");
+    EXPECT_EQ(s.children().size(), 1u);
+    EXPECT_EQ(window().front(), &s);
+    EXPECT_EQ(service.requests("Log_FilghtInput01").size(), 1u);
+}
+
+TEST_F(FlightScreens, ATrackedFlightInTheDetailViewIsOfferedForRemoval) {
+    service.page(1, 1);
+    registerCarrier("UUID-A", "1");
+    storeFlight(flight("KE001", "20261207", "1030", "20261207"));
+    auto& s = search();
+    wait();
+    s.airportTableView.select(0);
+    auto& d = detailOf(s);
+    AirportInfo tracked = d.airportInfo1;
+    tracked.setSFlag("2");
+    tracked.setSEstimatedDate_Departure("20261207");
+    tracked.setSEstimatedTime_Departure("1105");
+    tracked.setSScheduleTime_Arrival("");
+    d.getAirportInfo(tracked);
+    EXPECT_EQ(d.btn_Insert.image(), "m3_pop_save1_off.jpg");
+    EXPECT_EQ(d.lbl_ScheduleDateTime.text(), "2026/12/07 11:05");
+    EXPECT_EQ(d.lbl_EstimatedDateTime.text(), "");
+
+    d.btn_Insert.tap();
+    EXPECT_EQ(alert().title, "등록취소");
+    EXPECT_EQ(alert().message, "등록을 취소하시겠습니까?");
+    window().pressAlertButton("취소");
+    EXPECT_EQ(storedFlights(), 1);
+
+    d.btn_Insert.tap();
+    window().pressAlertButton("확인");
+    EXPECT_EQ(alert().title, "성공");
+    EXPECT_EQ(alert().message, "등록취소가 완료되었습니다.");
+    EXPECT_EQ(storedFlights(), 0);
+    const auto logs = service.requests("Log_FilghtInput01");
+    ASSERT_EQ(logs.size(), 1u);
+    EXPECT_EQ(AirportService::param(logs[0], "sLogStatus"), "2");
+    window().pressAlertButton("OK");
+    loop->runUntilIdle();
+    EXPECT_EQ(window().front(), &main());
+}
+
+TEST_F(FlightScreens, ClosingTheDetailViewLeavesTheSearchOpen) {
+    service.page(1, 1);
+    auto& s = search();
+    wait();
+    s.airportTableView.select(0);
+    detailOf(s).btn_Close.tap();
+    loop->runUntilIdle();
+    EXPECT_TRUE(s.children().empty());
+    EXPECT_EQ(window().front(), &s);
+}
+
+// ---- my flights -----------------------------------------------------------------
+
+TEST_F(FlightScreens, MyFlightsWithoutAFlightShowsTheEmptyPicture) {
+    auto& m = open<UIAirportSchedule1>("UIAirportSchedule1");
+    EXPECT_FALSE(m.netIndic.hidden());
+    wait();
+    EXPECT_FALSE(m.img_FlightData.hidden());
+    EXPECT_EQ(m.myScheduleTableView.rowCount(), 0);
+    EXPECT_TRUE(m.netIndic.hidden());
+}
+
+TEST_F(FlightScreens, RemovingAFlightAsksThenLogsAndReloads) {
+    registerCarrier("UUID-A", "1");
+    storeFlight(flight("KE001", "20261207", "1030", "20261207"));
+    storeFlight(flight("OZ102", "20261208", "0900", "20261208"));
+    auto& m = open<UIAirportSchedule1>("UIAirportSchedule1");
+    wait();
+    ASSERT_EQ(m.myScheduleTableView.rowCount(), 2);
+    EXPECT_TRUE(m.img_FlightData.hidden());
+    EXPECT_EQ(m.myScheduleTableView.rowHeight, 275);
+    EXPECT_EQ(m.data[1].sFlag(), "2");
+
+    m.myScheduleTableView.select(0);
+    loop->runUntilIdle();
+    EXPECT_EQ(alert().title, "등록취소");
+    window().pressAlertButton("취소");
+    EXPECT_EQ(storedFlights(), 2);
+
+    m.myScheduleTableView.select(0);
+    loop->runUntilIdle();
+    window().pressAlertButton("확인");
+    EXPECT_EQ(alert().message, "등록취소가 완료되었습니다.");
+    const auto logs = service.requests("Log_FilghtInput01");
+    ASSERT_EQ(logs.size(), 1u);
+    EXPECT_EQ(AirportService::param(logs[0], "flag"), "1");
+    EXPECT_EQ(AirportService::param(logs[0], "sLogStatus"), "2");
+    window().pressAlertButton("OK");
+    EXPECT_EQ(m.myScheduleTableView.rowCount(), 2); // the reload comes 0.5 s later
+    wait();
+    ASSERT_EQ(m.myScheduleTableView.rowCount(), 1);
+    EXPECT_EQ(m.data[0].sFlightId(), "OZ102");
+}
+
+TEST_F(FlightScreens, AFailedRemovalKeepsTheRow) {
+    storeFlight(flight("KE001", "20261207", "1030", "20261207"));
+    auto& m = open<UIAirportSchedule1>("UIAirportSchedule1");
+    wait();
+    breakFlightTable();
+    m.myScheduleTableView.select(0);
+    loop->runUntilIdle();
+    window().pressAlertButton("확인");
+    EXPECT_EQ(alert().title, "실패");
+    EXPECT_EQ(alert().message, "실패하였습니다. 다시시도해 주십시오.");
+    window().pressAlertButton("OK");
+    wait();
+    EXPECT_EQ(m.myScheduleTableView.rowCount(), 1);
+}
+
+TEST_F(FlightScreens, MyFlightsOpensTheSearch) {
+    auto& m = open<UIAirportSchedule1>("UIAirportSchedule1");
+    m.btn_ScheduleSearch.tap();
+    EXPECT_EQ(window().front()->name(), "UIAirportSchedule");
+}
+
+namespace {
+class JustAfterMidnight : public FlightScreens {
+protected:
+    JustAfterMidnight() : FlightScreens("2026-12-08T00:30:00+09:00") {}
+};
+} // namespace
+
+TEST_F(JustAfterMidnight, YesterdaysFlightsStayListedForAnHourAndArrivalsTodayStayAllDay) {
+    storeFlight(flight("KE001", "20261207", "2200", "20261207"));
+    storeFlight(flight("KE002", "20261206", "2300", "20261208"));
+    storeFlight(flight("KE003", "20261206", "1000", "20261206"));
+    auto& m = open<UIAirportSchedule1>("UIAirportSchedule1");
+    wait();
+    ASSERT_EQ(m.data.size(), 2u);
+    EXPECT_EQ(m.data[0].sFlightId(), "KE002");
+    EXPECT_EQ(m.data[1].sFlightId(), "KE001");
+
+    loop->advance(std::chrono::hours(1));
+    m.getMyAirportInfo("", "");
+    ASSERT_EQ(m.data.size(), 1u);
+    EXPECT_EQ(m.data[0].sFlightId(), "KE002");
+}

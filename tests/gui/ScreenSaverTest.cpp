@@ -1,0 +1,122 @@
+// Keeping the display on through a screen-saver service on a real session bus.
+#include "QtTestApp.h"
+#include "SessionBus.h"
+#include "platform/QtScreenSaver.h"
+
+#include <QDBusConnection>
+#include <QObject>
+#include <QSignalSpy>
+#include <QStringList>
+#include <gtest/gtest.h>
+
+namespace gui_testing {
+namespace {
+
+/// The desktop's screen saver: hands out cookies and records what it is asked.
+class ScreenSaverService : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.ScreenSaver")
+
+public:
+    QStringList inhibitedBy;
+    QList<uint> released;
+    uint nextCookie = 41;
+
+public slots:
+    uint Inhibit(const QString& application, const QString& reason) {
+        inhibitedBy.append(application + QStringLiteral(": ") + reason);
+        return ++nextCookie;
+    }
+    void UnInhibit(uint cookie) { released.append(cookie); }
+};
+
+class ScreenSaverTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        qtApp();
+        if (SessionBus::address().empty())
+            GTEST_SKIP() << "dbus-daemon is not available";
+    }
+    void TearDown() override {
+        if (service.isConnected()) {
+            service.unregisterService(QStringLiteral("org.freedesktop.ScreenSaver"));
+            QDBusConnection::disconnectFromBus(QStringLiteral("screensaver"));
+        }
+    }
+
+    bool startService() {
+        service = QDBusConnection::connectToBus(QString::fromStdString(SessionBus::address()),
+                                                QStringLiteral("screensaver"));
+        return service.registerObject(QStringLiteral("/org/freedesktop/ScreenSaver"), &fake,
+                                      QDBusConnection::ExportAllSlots) &&
+               service.registerService(QStringLiteral("org.freedesktop.ScreenSaver"));
+    }
+
+    ScreenSaverService fake;
+    QDBusConnection service{QString()};
+};
+
+TEST_F(ScreenSaverTest, InhibitsWhileAskedAndLetsGoWithTheSameCookie) {
+    ASSERT_TRUE(startService());
+    qtshell::QtScreenSaver saver;
+    saver.setInhibited(true);
+    saver.setInhibited(true); // asking twice holds one inhibition
+    waitUntil([&] { return saver.holding(); });
+    EXPECT_EQ(fake.inhibitedBy,
+              QStringList{QStringLiteral("tamberlinove: 다음 항공편을 표시하는 중")});
+
+    saver.setInhibited(false);
+    EXPECT_FALSE(saver.holding());
+    waitUntil([&] { return !fake.released.isEmpty(); });
+    EXPECT_EQ(fake.released, QList<uint>{42});
+
+    // Shown again: a fresh inhibition.
+    saver.setInhibited(true);
+    waitUntil([&] { return saver.holding(); });
+    EXPECT_EQ(fake.inhibitedBy.size(), 2);
+}
+
+TEST_F(ScreenSaverTest, CoveredBeforeTheDesktopAnsweredStillLetsGo) {
+    ASSERT_TRUE(startService());
+    qtshell::QtScreenSaver saver;
+    QSignalSpy holding(&saver, &qtshell::QtScreenSaver::holdingChanged);
+    saver.setInhibited(true);
+    saver.setInhibited(false); // before the answer arrives
+    waitUntil([&] { return !fake.released.isEmpty(); });
+    EXPECT_EQ(fake.inhibitedBy.size(), 1);
+    EXPECT_EQ(fake.released, QList<uint>{42});
+    EXPECT_FALSE(saver.holding());
+    EXPECT_FALSE(saver.waiting());
+    ASSERT_EQ(holding.count(), 2);
+    EXPECT_FALSE(holding.last().at(0).toBool());
+}
+
+TEST_F(ScreenSaverTest, EndingWhileInhibitedLetsGo) {
+    ASSERT_TRUE(startService());
+    {
+        qtshell::QtScreenSaver saver;
+        saver.setInhibited(true);
+        waitUntil([&] { return saver.holding(); });
+    }
+    waitUntil([&] { return !fake.released.isEmpty(); });
+    EXPECT_EQ(fake.released, QList<uint>{42});
+}
+
+TEST_F(ScreenSaverTest, WithoutAScreenSaverNothingIsHeldOrRetried) {
+    qtshell::QtScreenSaver saver;
+    saver.setInhibited(true);
+    EXPECT_TRUE(saver.waiting());
+    waitUntil([&] { return !saver.waiting(); });
+    EXPECT_FALSE(saver.holding());
+    // A service that appears later is used at the next request.
+    ASSERT_TRUE(startService());
+    saver.setInhibited(false);
+    saver.setInhibited(true);
+    waitUntil([&] { return saver.holding(); });
+    EXPECT_EQ(fake.inhibitedBy.size(), 1);
+}
+
+} // namespace
+} // namespace gui_testing
+
+#include "ScreenSaverTest.moc"

@@ -1,0 +1,229 @@
+// The three flight-status services over HTTP: their answers, their query keys and their
+// error answers, read with the app's own parsers where the app reads them.
+
+#include "GoldenFiles.h"
+#include "StandInFixture.h"
+
+#include "remote/Answer.h"
+#include "remote/XmlDataSetParser1.h"
+#include "remote/XmlDataSetParser2.h"
+#include "services/Feeds.h"
+
+#include <algorithm>
+#include <set>
+
+namespace services_test {
+namespace {
+
+constexpr const char* kDepartures =
+    "/openapi/service/StatusOfPassengerFlights/getPassengerDepartures";
+constexpr const char* kArrivals = "/openapi/service/StatusOfPassengerFlights/getPassengerArrivals";
+constexpr const char* kDomestic = "/service/rest/FlightStatusList/getFlightStatusList";
+constexpr const char* kTimetable = "/api/v7/timetable";
+
+class Feeds : public StandInTest {
+protected:
+    /// The service key as the app sends it, already URL-encoded.
+    std::string key() const { return config_["flightStatusServiceKey"]; }
+    std::string timetableKey() const { return config_["timetableKey"]; }
+
+    std::string international(const char* path, const std::string& airport,
+                              const std::string& flight, const std::string& from = "0000",
+                              const std::string& to = "2400") {
+        return std::string(path) + "?ServiceKey=" + key() + "&from_time=" + from +
+               "&to_time=" + to + "&airport=" + airport + "&flight_id=" + flight;
+    }
+    std::string domestic(const std::string& io, const std::string& line, const std::string& code,
+                         const std::string& from = "0000", const std::string& to = "2400",
+                         const std::string& page = "1", const std::string& rows = "99999") {
+        return std::string(kDomestic) + "?ServiceKey=" + key() + "&schStTime=" + from +
+               "&schEdTime=" + to + "&schIOType=" + io + "&schLineType=" + line +
+               "&schAirCode=" + code + "&pageNo=" + page + "&numOfRows=" + rows;
+    }
+    std::string timetable(const std::string& code, const std::string& type) {
+        return std::string(kTimetable) + "?api_key=" + timetableKey() + "&iata_code=" + code +
+               "&type=" + type;
+    }
+
+    /// The domestic rows of an answer, as the app reads them.
+    std::vector<remote::DataRow> items(const std::string& target) {
+        auto response = get(target);
+        EXPECT_EQ(response.status, 200);
+        remote::XmlDataSetParser2 parser("item");
+        parser.parse(response.body);
+        return parser.mXMLDataList();
+    }
+};
+
+std::string pretty(const std::string& json) {
+    return nlohmann::ordered_json::parse(json).dump(2) + "\n";
+}
+
+TEST_F(Feeds, AnswersMatchTheirGoldenFiles) {
+    struct Case {
+        std::string target;
+        const char* golden;
+    };
+    const Case cases[] = {
+        {international(kDepartures, "NRT", "KE703"), "international_departures_ke703.xml"},
+        {international(kArrivals, "NRT", ""), "international_arrivals_nrt.xml"},
+        {domestic("I", "D", "CJU", "0900", "1100"), "domestic_cju_arrivals.xml"},
+        {domestic("O", "I", "GMP", "0800", "1000"), "domestic_gmp_international.xml"},
+        {timetable("KUV", "departure"), "timetable_kuv_departures.json"},
+        {timetable("NRT", "arrival"), "timetable_nrt_arrivals.json"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.golden);
+        auto response = get(c.target);
+        EXPECT_EQ(response.status, 200);
+        bool json = std::string(c.golden).ends_with(".json");
+        expectMatchesGolden(json ? pretty(response.body) : response.body, c.golden);
+    }
+}
+
+TEST_F(Feeds, InternationalQueryKeysFilterTheDay) {
+    auto flights = [&](const std::string& target) {
+        remote::XmlDataSetParser1 parser;
+        parser.parse(get(target).body);
+        return remote::valuesOf(parser.mXMLDataList(), {"flightId"});
+    };
+    auto all = flights(international(kDepartures, "", ""));
+    ASSERT_GT(all.size(), 40u);
+    // Time bounds are both included; the whole day by default.
+    auto morning = flights(international(kDepartures, "", "", "0900", "0905"));
+    EXPECT_EQ(morning, (std::vector<std::string>{"KE703", "KE863", "KE721"}));
+    EXPECT_EQ(flights(std::string(kDepartures) + "?ServiceKey=" + key()), all);
+    auto tokyo = flights(international(kDepartures, "NRT", ""));
+    EXPECT_EQ(tokyo, (std::vector<std::string>{"OZ102", "KE703", "KE705"}));
+    EXPECT_TRUE(flights(international(kDepartures, "NRT", "KE704")).empty());
+    EXPECT_TRUE(flights(international(kDepartures, "XXX", "")).empty());
+}
+
+TEST_F(Feeds, DomesticQueryKeysSelectSideLineTimeAndPage) {
+    auto flightsOf = [](const std::vector<remote::DataRow>& rows) {
+        std::vector<std::string> ids;
+        for (const auto& r : rows)
+            ids.push_back(col(r, "airFln") + "/" + col(r, "io"));
+        return ids;
+    };
+    auto both = items(domestic("", "", "GMP"));
+    auto out = items(domestic("O", "", "GMP"));
+    auto in = items(domestic("I", "", "GMP"));
+    ASSERT_GT(out.size(), 20u);
+    ASSERT_GT(in.size(), 20u);
+    EXPECT_EQ(both.size(), out.size() + in.size());
+    for (const auto& r : out)
+        EXPECT_EQ(col(r, "io"), "O");
+    for (const auto& r : in)
+        EXPECT_EQ(col(r, "io"), "I");
+
+    auto domesticLine = items(domestic("O", "D", "GMP"));
+    auto international = items(domestic("O", "I", "GMP"));
+    EXPECT_EQ(domesticLine.size() + international.size(), out.size());
+    for (const auto& r : international)
+        EXPECT_NE(col(r, "city"), "제주");
+
+    // Pages of three rows cut the same list.
+    std::vector<remote::DataRow> paged;
+    for (int page = 1; page <= 4; ++page) {
+        auto rows = items(domestic("O", "", "GMP", "0000", "2400", std::to_string(page), "3"));
+        paged.insert(paged.end(), rows.begin(), rows.end());
+    }
+    ASSERT_EQ(paged.size(), 12u);
+    EXPECT_EQ(flightsOf(paged), flightsOf({out.begin(), out.begin() + 12}));
+
+    for (const auto& r : items(domestic("", "", "CJU", "1200", "1300"))) {
+        EXPECT_GE(col(r, "std"), "1200");
+        EXPECT_LE(col(r, "std"), "1300");
+    }
+    // The international airport has its own service.
+    EXPECT_TRUE(items(domestic("O", "", "ICN")).empty());
+    EXPECT_TRUE(items(domestic("O", "", "NRT")).empty());
+}
+
+TEST_F(Feeds, WrongOrMissingKeysAndParametersGetErrorAnswers) {
+    struct Case {
+        std::string target;
+        int status;
+        const char* code; // resultCode, or the timetable's error code
+    };
+    const std::string dep = kDepartures;
+    const std::string dom = kDomestic;
+    const std::string tt = kTimetable;
+    const std::string k = "?ServiceKey=" + key();
+    const std::string tk = "?api_key=" + timetableKey();
+    const Case cases[] = {
+        {dep, 200, "30"},
+        {dep + "?ServiceKey=WRONG", 200, "30"},
+        // The key must arrive encoded: a raw "+" is read as a blank.
+        {dep + "?ServiceKey=" + std::string(services::kDemoServiceKey), 200, "30"},
+        {dep + k + "&from_time=0960", 200, "10"},
+        {dep + k + "&from_time=1200&to_time=1100", 200, "10"},
+        {dep + k + "&to_time=2401", 200, "10"},
+        {std::string(kArrivals) + "?ServiceKey=", 200, "30"},
+        {dom + "?schAirCode=GMP", 200, "30"},
+        {dom + k, 200, "11"},
+        {dom + k + "&schAirCode=GMP&schIOType=X", 200, "10"},
+        {dom + k + "&schAirCode=GMP&schLineType=international", 200, "10"},
+        {dom + k + "&schAirCode=GMP&pageNo=0", 200, "10"},
+        {dom + k + "&schAirCode=GMP&numOfRows=-5", 200, "10"},
+        {dom + k + "&schAirCode=GMP&schStTime=noon", 200, "10"},
+        {tt + "?iata_code=NRT&type=arrival", 401, "invalid_api_key"},
+        {tt + "?api_key=00000000-0000-0000-0000-000000000000&iata_code=NRT&type=arrival", 401,
+         "invalid_api_key"},
+        {tt + tk + "&type=arrival", 400, "missing_parameter"},
+        {tt + tk + "&iata_code=NRT", 400, "invalid_parameter"},
+        {tt + tk + "&iata_code=NRT&type=both", 400, "invalid_parameter"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.target);
+        auto response = get(c.target);
+        EXPECT_EQ(response.status, c.status);
+        if (c.target.starts_with(tt)) {
+            auto body = nlohmann::json::parse(response.body);
+            EXPECT_EQ(body["error"]["code"], c.code);
+            EXPECT_FALSE(body.contains("response"));
+        } else {
+            remote::XmlDataSetParser1 parser;
+            parser.parse(response.body);
+            EXPECT_EQ(remote::valuesOf(parser.mXMLDataList(), {"resultCode"}),
+                      std::vector<std::string>{c.code});
+            EXPECT_TRUE(remote::valuesOf(parser.mXMLDataList(), {"airline"}).empty());
+            remote::XmlDataSetParser2 rows("item");
+            rows.parse(response.body);
+            EXPECT_TRUE(rows.mXMLDataList().empty());
+        }
+    }
+    // An unknown airport is no error: it simply has no flights.
+    EXPECT_EQ(get(timetable("XXX", "departure")).body, R"({"response":[]})");
+}
+
+TEST_F(Feeds, TimetableListsSixHoursBackToEighteenAhead) {
+    auto times = [&](const std::string& code, const std::string& type) {
+        std::vector<std::string> scheduled;
+        auto answer = nlohmann::json::parse(get(timetable(code, type)).body);
+        for (const auto& entry : answer["response"])
+            scheduled.push_back(entry[type]["scheduled_time"]);
+        return scheduled;
+    };
+    // 09:30 in Seoul is 09:30 in Tokyo: from 03:30 to 03:30 the next day.
+    auto tokyo = times("NRT", "arrival");
+    ASSERT_FALSE(tokyo.empty());
+    EXPECT_TRUE(std::is_sorted(tokyo.begin(), tokyo.end()));
+    EXPECT_GE(tokyo.front(), "2026-12-07T03:30");
+    EXPECT_LT(tokyo.back(), "2026-12-08T03:30");
+    // Los Angeles runs 17 hours behind: the window is 10:30 to 10:30 there, a day earlier.
+    auto angeles = times("LAX", "departure");
+    ASSERT_FALSE(angeles.empty());
+    EXPECT_GE(angeles.front(), "2026-12-06T10:30");
+    EXPECT_LT(angeles.back(), "2026-12-07T10:30");
+    // Each daily flight appears once.
+    auto arrivals = nlohmann::json::parse(get(timetable("ICN", "arrival")).body)["response"];
+    std::set<std::string> numbers;
+    for (const auto& entry : arrivals)
+        EXPECT_TRUE(numbers.insert(entry["flight"]["iata_number"].get<std::string>()).second)
+            << entry["flight"]["iata_number"];
+}
+
+} // namespace
+} // namespace services_test
