@@ -52,7 +52,12 @@ std::optional<FlightUpdate> domesticRowUpdate(const remote::DataRow& row, const 
     const std::string newExit = departureRow
                                     ? v(t.ExitNumber_List)
                                     : takeOver(ChangedField::Exit, gate, v(t.ExitNumber_List));
-    const std::string newRemark = takeOver(ChangedField::Status, status, v(t.Remark_List));
+    // "출발" (departed) says nothing new about a flight already known to be in the air: the
+    // timetable feed, asked in the same refresh for such a flight, stores "운항중", and
+    // taking the two for a change would announce the status twice a minute.
+    const bool stillInFlight = status == kRemarkDeparted && v(t.Remark_List) == kRemarkInFlight;
+    const std::string newRemark =
+        stillInFlight ? v(t.Remark_List) : takeOver(ChangedField::Status, status, v(t.Remark_List));
     if (!m.changed())
         return std::nullopt;
 

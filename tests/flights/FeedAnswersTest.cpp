@@ -394,6 +394,16 @@ TEST(DomesticAnswer, StatusWordsAreStoredAsReceived) {
     EXPECT_EQ(u->fields.remark, "출발");
 }
 
+TEST(DomesticAnswer, DepartedSaysNothingNewOfAFlightKnownToBeInTheAir) {
+    // The timetable stores "운항중" for the same flight in the same refresh; "출발" must not
+    // flip it back, or each minute would announce the status twice.
+    EXPECT_FALSE(domestic({{"rmkKor", "출발"}}, {{"remark", "운항중"}}));
+    const auto u = domestic({{"rmkKor", "출발"}, {"gate", "7"}}, {{"remark", "운항중"}});
+    ASSERT_TRUE(u);
+    EXPECT_EQ(u->fields.remark, "운항중");
+    EXPECT_EQ(u->message.find("운항상태"), std::string::npos);
+}
+
 TEST(DomesticAnswer, AShortScheduledTimeLeavesTheMomentOutOfTheHeader) {
     const auto u = domestic({{"std", "9"}, {"rmkKor", "지연"}});
     ASSERT_TRUE(u);
