@@ -4,12 +4,14 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
+
 namespace services {
 namespace {
 
 // Raised whenever the layout or the meaning of the rows below changes; an older file is
 // rebuilt from scratch.
-constexpr int kSchemaVersion = 2;
+constexpr int kSchemaVersion = 3;
 
 // Timetable window around today, in days.
 constexpr int kDaysBefore = 3;
@@ -45,13 +47,24 @@ DataStore::DataStore(const std::string& path) : db_(path) {
     createSchema();
 }
 
+DataStore::DataStore(Database::Image image) : db_(image), fromImage_(true) {
+    createSchema();
+}
+
+void DataStore::seed(const DemoData& data) {
+    Transaction t(db_);
+    seedReference(data);
+    t.commit();
+}
+
 void DataStore::createSchema() {
     Statement version = db_.prepare("PRAGMA user_version");
     version.step();
     if (version.integer(0) == kSchemaVersion)
         return;
     Transaction t(db_);
-    for (const char* table : {"meta", "city", "nation", "rate", "beacon", "flight", "unit", "log"})
+    for (const char* table :
+         {"meta", "city", "nation", "rate", "beacon", "flight", "flightDay", "unit", "log"})
         db_.exec(std::string("DROP TABLE IF EXISTS ") + table);
     db_.exec("CREATE TABLE meta(key TEXT PRIMARY KEY, value TEXT NOT NULL)");
     db_.exec("CREATE TABLE city(seq INTEGER PRIMARY KEY, cityCode TEXT UNIQUE NOT NULL,"
@@ -66,6 +79,8 @@ void DataStore::createSchema() {
         flight += std::string(", ") + name + " TEXT NOT NULL";
     db_.exec(flight + ", sortTime TEXT NOT NULL)");
     db_.exec("CREATE INDEX flight_day ON flight(scheduleDate, sortTime)");
+    // The days whose flights are in `flight`.
+    db_.exec("CREATE TABLE flightDay(day TEXT PRIMARY KEY)");
     db_.exec("CREATE TABLE unit(sUserTelnum TEXT, sUnitMacAddress TEXT, sUnitUUID TEXT,"
              " sUnitMajor TEXT, sUnitMinor TEXT,"
              " PRIMARY KEY(sUnitUUID, sUnitMajor, sUnitMinor))");
@@ -75,17 +90,24 @@ void DataStore::createSchema() {
     t.commit();
 }
 
-void DataStore::prepare(const DemoData& data, Date today) {
+void DataStore::prepare(DemoSource data, Date today) {
+    data_ = std::move(data);
+    today_ = today;
     Transaction t(db_);
-    Statement count = db_.prepare("SELECT count(*) FROM city");
-    count.step();
-    bool empty = count.integer(0) == 0;
-    if (empty || meta("fingerprint") != std::to_string(data.fingerprint)) {
-        seedReference(data);
-        setMeta("timetableDay", "");
+    if (!fromImage_) {
+        Statement count = db_.prepare("SELECT count(*) FROM city");
+        count.step();
+        const bool empty = count.integer(0) == 0;
+        if (empty || meta("fingerprint") != std::to_string(data_().fingerprint)) {
+            seedReference(data_());
+            setMeta("timetableDay", "");
+        }
     }
-    if (meta("timetableDay") != today.text())
-        seedTimetable(data, today);
+    if (meta("timetableDay") != today.text()) {
+        db_.exec("DELETE FROM flight");
+        db_.exec("DELETE FROM flightDay");
+        setMeta("timetableDay", today.text());
+    }
     t.commit();
 }
 
@@ -119,19 +141,36 @@ void DataStore::seedReference(const DemoData& data) {
     setMeta("fingerprint", std::to_string(data.fingerprint));
 }
 
-void DataStore::seedTimetable(const DemoData& data, Date today) {
-    db_.exec("DELETE FROM flight");
-    std::string sql = "INSERT INTO flight(" + flightColumnList() + ", sortTime) VALUES(";
-    for (std::size_t i = 0; i <= FlightColumnCount; ++i)
-        sql += i == 0 ? "?" : ", ?";
-    Statement insert = db_.prepare(sql + ")");
-    for (const Flight& f : buildTimetable(data, today, kDaysBefore, kDaysAfter)) {
-        int index = 1;
-        for (const std::string& value : f.columns)
-            insert.bind(index++, value);
-        insert.bind(index, f.sortTime).run();
+void DataStore::ensureTimetable(const std::string& date) {
+    if (std::optional<Date> day = Date::parse(date))
+        ensureTimetable(*day, *day);
+}
+
+void DataStore::ensureTimetable(Date first, Date last) {
+    if (!data_)
+        return;
+    const long begin = std::max(first.toDays(), today_.toDays() - kDaysBefore);
+    const long end = std::min(last.toDays(), today_.toDays() + kDaysAfter);
+    for (long d = begin; d <= end; ++d) {
+        const Date day = Date::fromDays(d);
+        Statement built = db_.prepare("SELECT 1 FROM flightDay WHERE day = ?");
+        built.bind(1, day.text());
+        if (built.step())
+            continue;
+        Transaction t(db_);
+        std::string sql = "INSERT INTO flight(" + flightColumnList() + ", sortTime) VALUES(";
+        for (std::size_t i = 0; i <= FlightColumnCount; ++i)
+            sql += i == 0 ? "?" : ", ?";
+        Statement insert = db_.prepare(sql + ")");
+        for (const Flight& f : buildTimetableDay(data_(), day)) {
+            int index = 1;
+            for (const std::string& value : f.columns)
+                insert.bind(index++, value);
+            insert.bind(index, f.sortTime).run();
+        }
+        db_.prepare("INSERT INTO flightDay(day) VALUES(?)").bind(1, day.text()).run();
+        t.commit();
     }
-    setMeta("timetableDay", today.text());
 }
 
 void DataStore::setMeta(const std::string& key, const std::string& value) {
@@ -209,6 +248,7 @@ std::vector<Flight> DataStore::selectFlights(Statement& statement) {
 }
 
 std::vector<Flight> DataStore::flights(const FlightQuery& query) {
+    ensureTimetable(query.date);
     Statement s = db_.prepare("SELECT " + flightColumnList() + ", sortTime" + kFlightFilter +
                               " ORDER BY sortTime, flightId, seq LIMIT ?7 OFFSET ?8");
     bindFlightQuery(s, query);
@@ -222,6 +262,11 @@ std::vector<Flight> DataStore::board(const std::string& airport, Side side,
     std::string date = std::string("scheduleDate_") + end;
     std::string time = std::string("scheduleTime_") + end;
     std::string code = side == Side::Departure ? "airportcode_departure" : "airportcode_arrival";
+    // Rows are dated by one end; the other end may lie up to two days either side of it.
+    std::optional<Date> from = Date::parse(first);
+    std::optional<Date> to = Date::parse(last);
+    if (from && to)
+        ensureTimetable(from->plusDays(-2), to->plusDays(2));
     Statement s = db_.prepare("SELECT " + flightColumnList() + ", sortTime FROM flight WHERE " +
                               code + " = ?1 AND " + date + " BETWEEN ?2 AND ?3 ORDER BY " + date +
                               ", " + time + ", flightId, seq");
@@ -230,6 +275,7 @@ std::vector<Flight> DataStore::board(const std::string& airport, Side side,
 }
 
 long DataStore::countFlights(const FlightQuery& query) {
+    ensureTimetable(query.date);
     Statement s = db_.prepare(std::string("SELECT count(*)") + kFlightFilter);
     bindFlightQuery(s, query);
     s.step();

@@ -8,6 +8,7 @@
 #include "services/Sqlite.h"
 #include "services/Timetable.h"
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -32,6 +33,9 @@ struct FlightQuery {
     int offset = 0;
 };
 
+/// Hands out the demo data set, loading it the first time it is asked for.
+using DemoSource = std::function<const DemoData&()>;
+
 /// One end of a flight.
 enum class Side { Departure, Arrival };
 
@@ -44,11 +48,18 @@ class DataStore {
 public:
     /// Opens (creating if needed) the file at `path`. Throws std::runtime_error on failure.
     explicit DataStore(const std::string& path);
+    /// A private store in memory that starts as a copy of `image`, the bytes of a store file
+    /// seeded from the demo data this program carries (so its reference lists are current).
+    explicit DataStore(Database::Image image);
+
+    /// Replaces the reference lists with those of `data` (the timetable is left alone).
+    void seed(const DemoData& data);
 
     /// Seeds the reference lists when the file holds none or was seeded from another data
-    /// set, and rebuilds the timetable when it was made for another day than `today`.
-    /// The carrier registry and the logs are kept.
-    void prepare(const DemoData& data, Date today);
+    /// set, and drops the timetable when it was made for another day than `today`. A day of
+    /// the timetable is built the first time it is asked for. The carrier registry and the
+    /// logs are kept. `data` is asked for the demo data only when it is needed.
+    void prepare(DemoSource data, Date today);
 
     /// Rows with cityCode, cityEng, cityKor, cityFlag, NationCode, in data-set order.
     std::vector<DataRow> cities();
@@ -80,12 +91,19 @@ public:
 private:
     void createSchema();
     void seedReference(const DemoData& data);
-    void seedTimetable(const DemoData& data, Date today);
+    /// Builds the timetable of the day `date` ("yyyyMMdd") unless it is built already or lies
+    /// outside the timetable's window.
+    void ensureTimetable(const std::string& date);
+    /// Builds every day from `first` to `last` that lies in the window and is not built yet.
+    void ensureTimetable(Date first, Date last);
     void setMeta(const std::string& key, const std::string& value);
     std::vector<DataRow> select(Statement& statement, const std::vector<std::string>& names);
     static std::vector<Flight> selectFlights(Statement& statement);
 
     Database db_;
+    DemoSource data_;
+    Date today_{};
+    bool fromImage_ = false;
 };
 
 } // namespace services

@@ -132,10 +132,13 @@ std::string Operations::call(std::string_view operation, const Parameters& param
 
 std::vector<DataRow> Operations::liveRows(std::vector<Flight> flights) const {
     std::vector<DataRow> rows;
+    if (flights.empty())
+        return rows;
     rows.reserve(flights.size());
+    const LiveFlights& live = live_();
     for (Flight& f : flights) {
-        if (auto live = live_.at(f, now_))
-            applyState(f, live->first, live->second);
+        if (auto state = live.at(f, now_))
+            applyState(f, state->first, state->second);
         DataRow& row = rows.emplace_back();
         for (std::size_t i = 0; i < FlightColumnCount; ++i)
             row.emplace_back(kFlightColumnNames[i], std::move(f.columns[i]));
@@ -206,7 +209,7 @@ std::string Operations::flightLog(const Parameters& p) {
                           log["scheduleDate"], log["scheduleDate"]))
             if (f.columns[AirportCodeArrival] == to &&
                 f.columns[ScheduleTimeDeparture] == trimmed(log["scheduleTime"]))
-                live_.track(f, now_);
+                live_().track(f, now_);
     }
     return std::string(kAnswerYes);
 }

@@ -28,9 +28,10 @@ using Parameters = std::map<std::string, std::string>;
 
 class Operations {
 public:
-    /// `store` and `live` must outlive this object. Flight rows carry the live state of
-    /// their flights; registering a flight's tracking starts its tracking in `live`.
-    Operations(DataStore& store, LiveFlights& live) : store_(store), live_(live) {}
+    /// `store` must outlive this object; `live` is asked for the flights' live state only by
+    /// the operations on flights. Flight rows carry the live state of their flights;
+    /// registering a flight's tracking starts its tracking there.
+    Operations(DataStore& store, LiveSource live) : store_(store), live_(std::move(live)) {}
 
     /// The service offering `operation`; nothing for an unknown name.
     static std::optional<Service> serviceOf(std::string_view operation);
@@ -64,7 +65,7 @@ private:
     std::vector<DataRow> liveRows(std::vector<Flight> flights) const;
 
     DataStore& store_;
-    LiveFlights& live_;
+    LiveSource live_;
     // The moment of the call being served.
     HomeMinute now_ = 0;
     Date today_;

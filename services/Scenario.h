@@ -9,6 +9,7 @@
 #include "services/Timetable.h"
 
 #include <array>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -131,5 +132,8 @@ private:
     Scenario scenario_;
     std::map<std::string, HomeMinute> tracked_;
 };
+
+/// Hands out the live flights, making them the first time they are asked for.
+using LiveSource = std::function<LiveFlights&()>;
 
 } // namespace services

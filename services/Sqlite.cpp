@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <cstring>
 #include <stdexcept>
 
 namespace services {
@@ -76,6 +77,26 @@ Database::Database(const std::string& path) {
         throw std::runtime_error("cannot open " + path + ": " + message);
     }
     sqlite3_busy_timeout(db_, 5000);
+}
+
+Database::Database(Image image) {
+    if (sqlite3_open_v2(":memory:", &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
+        SQLITE_OK) {
+        sqlite3_close(db_);
+        throw std::runtime_error("cannot open a database in memory");
+    }
+    const auto size = static_cast<sqlite3_int64>(image.bytes.size());
+    auto* copy = static_cast<unsigned char*>(sqlite3_malloc64(image.bytes.size()));
+    if (copy)
+        std::memcpy(copy, image.bytes.data(), image.bytes.size());
+    // SQLite owns the copy from here on, and frees it even when this fails.
+    if (!copy || sqlite3_deserialize(db_, "main", copy, size, size,
+                                     SQLITE_DESERIALIZE_FREEONCLOSE |
+                                         SQLITE_DESERIALIZE_RESIZEABLE) != SQLITE_OK) {
+        std::string message = sqlite3_errmsg(db_);
+        sqlite3_close(db_);
+        throw std::runtime_error("cannot load a database image: " + message);
+    }
 }
 
 Database::~Database() {

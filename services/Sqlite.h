@@ -36,7 +36,14 @@ private:
 
 class Database {
 public:
+    /// The bytes of a database file.
+    struct Image {
+        std::string_view bytes;
+    };
+
     explicit Database(const std::string& path);
+    /// A private database in memory that starts as a copy of `image`.
+    explicit Database(Image image);
     ~Database();
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;

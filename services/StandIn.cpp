@@ -6,6 +6,7 @@
 #include "services/Feeds.h"
 #include "services/Operations.h"
 #include "services/Scenario.h"
+#include "services/SeedImage.h"
 #include "services/SoapMessage.h"
 
 #include "platform/Log.h"
@@ -15,11 +16,11 @@
 
 #include <atomic>
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <mutex>
+#include <optional>
 #include <thread>
-#include <unistd.h>
 
 namespace services {
 namespace {
@@ -45,16 +46,22 @@ void answerFault(httplib::Response& res, std::string_view code, std::string_view
     res.set_content(soapFault(code, text), kContentType);
 }
 
-/// A fresh empty file in the temporary directory, for a private data store.
-std::string makeTempFile() {
-    std::string path =
-        (std::filesystem::temp_directory_path() / "tamberlinove-services-XXXXXX").string();
-    int fd = mkstemp(path.data());
-    if (fd < 0)
-        throw std::runtime_error("cannot create a temporary data file in " +
-                                 std::filesystem::temp_directory_path().string());
-    close(fd);
-    return path;
+/// A store opened from the seeded image: in memory when `path` is empty, else the file at
+/// `path`, which starts as a copy of the image when it is new or empty.
+std::unique_ptr<DataStore> openStore(const std::string& path) {
+    std::optional<std::string_view> image = seed::embeddedFile(seed::kImageName);
+    if (!image)
+        throw std::runtime_error("the seeded data file is missing from the build");
+    if (path.empty())
+        return std::make_unique<DataStore>(Database::Image{*image});
+    std::error_code error;
+    if (!std::filesystem::exists(path, error) || std::filesystem::file_size(path, error) == 0) {
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        out.write(image->data(), static_cast<std::streamsize>(image->size()));
+        if (!out.flush())
+            throw std::runtime_error("cannot write " + path);
+    }
+    return std::make_unique<DataStore>(path);
 }
 
 } // namespace
@@ -62,12 +69,14 @@ std::string makeTempFile() {
 struct StandIn::State {
     Options options;
     ClockFunction clock;
-    long shiftDays = 0; // set by start(); moves the clock to options.today
-    std::string tempFile;
-    mutable std::mutex mutex; // guards everything from here to `server`
-    std::unique_ptr<DemoData> data;
-    std::unique_ptr<DataStore> store;
+    long shiftDays = 0;                         // set by start(); moves the clock to options.today
+    ScenarioKind scenario = ScenarioKind::Demo; // set by start()
+    mutable std::mutex mutex;                   // guards everything from here to `server`
+    // The demo data and the scenario are made when a request first needs them, so that a
+    // start opens the seeded store and nothing more.
+    std::optional<DemoData> data;
     std::unique_ptr<LiveFlights> live;
+    std::unique_ptr<DataStore> store;
     std::unique_ptr<Operations> operations;
     Date preparedDay;
     std::unique_ptr<httplib::Server> server;
@@ -76,6 +85,11 @@ struct StandIn::State {
     int port = 0;
 
     HomeMinute now() const;
+    const DemoData& demoData();
+    DemoSource demoSource() {
+        return [this]() -> const DemoData& { return demoData(); };
+    }
+    LiveFlights& liveFlights();
     void keepUp(HomeMinute now);
     void handle(Service service, const httplib::Request& req, httplib::Response& res);
     using Feed = FeedAnswer (*)(const Query&, const FeedSource&);
@@ -91,13 +105,27 @@ HomeMinute StandIn::State::now() const {
     return homeMinute(reading);
 }
 
+// Called with the mutex held.
+const DemoData& StandIn::State::demoData() {
+    if (!data)
+        data = DemoData::load();
+    return *data;
+}
+
+// Called with the mutex held.
+LiveFlights& StandIn::State::liveFlights() {
+    if (!live)
+        live = std::make_unique<LiveFlights>(demoData(), scenario);
+    return *live;
+}
+
 /// The timetable covers a window of days around the clock's date; it follows the clock when
 /// the date changes. Called with the mutex held.
 void StandIn::State::keepUp(HomeMinute now) {
     Date today = localMoment(now).date;
     if (today == preparedDay)
         return;
-    store->prepare(*data, today);
+    store->prepare(demoSource(), today);
     preparedDay = today;
 }
 
@@ -132,7 +160,7 @@ void StandIn::State::serveFeed(Feed feed, const httplib::Request& req, httplib::
         HomeMinute at = now();
         std::lock_guard lock(mutex);
         keepUp(at);
-        answer = feed(req.params, FeedSource{*store, *live, at});
+        answer = feed(req.params, FeedSource{*store, liveFlights(), at});
     } catch (const std::exception& e) {
         platform::logLine("stand-in services: " + req.path + " failed: " + e.what());
         res.status = 500;
@@ -192,11 +220,6 @@ StandIn::~StandIn() {
     state_->operations.reset();
     state_->live.reset();
     state_->store.reset();
-    if (!state_->tempFile.empty()) {
-        std::error_code ignored;
-        std::filesystem::remove(state_->tempFile, ignored);
-        std::filesystem::remove(state_->tempFile + "-journal", ignored);
-    }
 }
 
 bool StandIn::start() {
@@ -219,23 +242,17 @@ bool StandIn::start() {
         s.shiftDays = today->toDays() - localMoment(s.now()).date.toDays();
     }
     try {
-        auto data = std::make_unique<DemoData>(DemoData::load());
-        std::string path = s.options.dataFile;
-        if (path.empty()) {
-            if (s.tempFile.empty())
-                s.tempFile = makeTempFile();
-            path = s.tempFile;
-        }
         Date today = localMoment(s.now()).date;
         std::lock_guard lock(s.mutex);
         s.operations.reset();
         s.live.reset();
-        s.store = std::make_unique<DataStore>(path);
-        s.store->prepare(*data, today);
+        s.store.reset();
+        s.scenario = *scenario;
+        s.store = openStore(s.options.dataFile);
+        s.store->prepare(s.demoSource(), today);
         s.preparedDay = today;
-        s.data = std::move(data);
-        s.live = std::make_unique<LiveFlights>(*s.data, *scenario);
-        s.operations = std::make_unique<Operations>(*s.store, *s.live);
+        s.operations = std::make_unique<Operations>(
+            *s.store, [&s]() -> LiveFlights& { return s.liveFlights(); });
     } catch (const std::exception& e) {
         platform::logLine(std::string("stand-in services: cannot prepare data: ") + e.what());
         return false;

@@ -15,7 +15,7 @@ namespace services {
 struct Options {
     std::string host = "127.0.0.1";
     int port = 0;         ///< 0: an ephemeral port
-    std::string dataFile; ///< SQLite file; empty: a private temporary file
+    std::string dataFile; ///< SQLite file; empty: a private store in memory
     /// "yyyyMMdd": the clock is moved by whole days so that this is the date at start (the
     /// time of day is kept). Empty: the clock's own date.
     std::string today;

@@ -114,13 +114,9 @@ private:
     const DemoData& data_;
 };
 
-} // namespace
-
-std::vector<Flight> buildTimetable(const DemoData& data, Date today, int daysBefore,
-                                   int daysAfter) {
+/// Rows dated from day `first` to day `last` (as day numbers).
+std::vector<Flight> buildDays(const DemoData& data, long first, long last) {
     Builder builder(data);
-    long first = today.toDays() - daysBefore;
-    long last = today.toDays() + daysAfter;
     std::vector<Flight> flights;
     // Inbound flights are dated by their arrival, up to two days after they leave.
     for (long d = first - 2; d <= last; ++d) {
@@ -136,6 +132,17 @@ std::vector<Flight> buildTimetable(const DemoData& data, Date today, int daysBef
         }
     }
     return flights;
+}
+
+} // namespace
+
+std::vector<Flight> buildTimetable(const DemoData& data, Date today, int daysBefore,
+                                   int daysAfter) {
+    return buildDays(data, today.toDays() - daysBefore, today.toDays() + daysAfter);
+}
+
+std::vector<Flight> buildTimetableDay(const DemoData& data, Date day) {
+    return buildDays(data, day.toDays(), day.toDays());
 }
 
 } // namespace services

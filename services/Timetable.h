@@ -62,6 +62,10 @@ struct Flight {
 /// remarks stay empty; the scenario engine tells where a flight stands at a given moment.
 std::vector<Flight> buildTimetable(const DemoData& data, Date today, int daysBefore, int daysAfter);
 
+/// The rows of `buildTimetable` whose schedule date is `day`, in the same order. A row does
+/// not depend on the day it is built on.
+std::vector<Flight> buildTimetableDay(const DemoData& data, Date day);
+
 /// A well-spread hash of two texts; every choice the demo makes is read from one.
 std::uint64_t mix(std::string_view a, std::string_view b);
 /// A block of `f.counterBlock` check-in counters in one row, such as "C13-C24".

@@ -1,7 +1,14 @@
 // Start-up of the windowed app to its first frame of the main screen, offscreen, against
-// the smallest Qt Quick window started the same way; and the app's peak memory.
+// the baseline (the smallest Qt Quick window drawing one line of Korean text in the Nanum
+// font) started the same way; and the app's peak memory. Runs alternate between the
+// programs and the figures are medians, so that a busy machine disturbs both alike.
+//
+//   TAMBERLINOVE_STARTUP_RUNS=N        runs per figure (default 15; 1 for a smoke check)
+//   TAMBERLINOVE_STARTUP_COMPARE=PROG  also measures PROG (another build of the app, e.g.
+//                                      from before a change) in the same runs
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <fcntl.h>
@@ -17,6 +24,8 @@
 extern char** environ;
 
 namespace {
+
+bool failed = false;
 
 struct Run {
     double firstFrameMs = 0; ///< from start to the first line on standard output
@@ -77,78 +86,106 @@ Run launch(std::vector<std::string> args, bool expectFrameLine = true) {
     return run;
 }
 
-/// A data folder that has been through a first start (database created).
-const std::string& dataDir() {
-    static const std::string dir = [] {
-        std::string d =
-            (std::filesystem::temp_directory_path() / "tamberlinove-bench-startup").string();
-        std::filesystem::remove_all(d);
-        launch({TAMBERLINOVE_APP, "--data-dir", d, "--first-frame-exit"});
-        return d;
-    }();
+int runs() {
+    const char* text = std::getenv("TAMBERLINOVE_STARTUP_RUNS");
+    const int n = text ? std::atoi(text) : 15;
+    return std::clamp(n, 1, 1000);
+}
+
+std::string compared() {
+    const char* text = std::getenv("TAMBERLINOVE_STARTUP_COMPARE");
+    return text ? text : "";
+}
+
+double median(std::vector<double> values) {
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+/// A data folder of its own that has been through a first start (database created).
+class DataDir {
+public:
+    DataDir() {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "tamberlinove-bench-startup-XXXXXX").string();
+        if (::mkdtemp(pattern.data()))
+            path_ = pattern;
+        config_ = path_ + "/offline-config.json";
+        // Hosts that refuse connections at once: with a config the app starts without the
+        // in-process stand-in services of demo mode.
+        std::ofstream(config_)
+            << R"({"carrierServiceURL":"http://127.0.0.1:9/c","airportServiceURL":)"
+            << R"("http://127.0.0.1:9/a","requestTimeoutSeconds":2})";
+        launch({TAMBERLINOVE_APP, "--data-dir", data(), "--first-frame-exit"});
+    }
+    ~DataDir() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    std::string data() const { return path_ + "/data"; }
+    const std::string& config() const { return config_; }
+
+private:
+    std::string path_;
+    std::string config_;
+};
+
+const DataDir& dataDir() {
+    static const DataDir dir;
     return dir;
 }
 
-/// A config whose hosts refuse connections at once: the app starts without the in-process
-/// stand-in services of demo mode.
-const std::string& offlineConfig() {
-    static const std::string file = [] {
-        const std::string f = dataDir() + "-config.json";
-        std::ofstream(f) << R"({"carrierServiceURL":"http://127.0.0.1:9/c","airportServiceURL":)"
-                         << R"("http://127.0.0.1:9/a","requestTimeoutSeconds":2})";
-        return f;
-    }();
-    return file;
-}
-
-void compareWithMinimal(benchmark::State& state, const std::vector<std::string>& extra) {
-    std::vector<std::string> app{TAMBERLINOVE_APP, "--data-dir", dataDir(), "--first-frame-exit"};
-    app.insert(app.end(), extra.begin(), extra.end());
-    double appMs = 0, minimalMs = 0, rss = 0, minimalRss = 0;
+void compareWithBaseline(benchmark::State& state, const std::vector<std::string>& extra) {
+    auto command = [&](const std::string& program) {
+        std::vector<std::string> args{program, "--data-dir", dataDir().data(),
+                                      "--first-frame-exit"};
+        args.insert(args.end(), extra.begin(), extra.end());
+        return args;
+    };
+    const std::string other = compared();
+    std::vector<double> app, baseline, before;
+    double rss = 0, baselineRss = 0;
     for (auto _ : state) {
         const Run base = launch({TAMBERLINOVE_MINIMAL});
-        const Run run = launch(app);
-        if (!base.ok || !run.ok) {
+        const Run run = launch(command(TAMBERLINOVE_APP));
+        const Run old = other.empty() ? Run{0, 0, 0, true} : launch(command(other));
+        if (!base.ok || !run.ok || !old.ok) {
+            failed = true;
             state.SkipWithError("a program did not reach its first frame");
             return;
         }
         state.SetIterationTime(run.firstFrameMs / 1000.0);
-        appMs += run.firstFrameMs;
-        minimalMs += base.firstFrameMs;
+        app.push_back(run.firstFrameMs);
+        baseline.push_back(base.firstFrameMs);
+        before.push_back(old.firstFrameMs);
         rss = std::max(rss, run.peakRssMb);
-        minimalRss = std::max(minimalRss, base.peakRssMb);
+        baselineRss = std::max(baselineRss, base.peakRssMb);
     }
-    const auto n = static_cast<double>(state.iterations());
-    state.counters["app_ms"] = appMs / n;
-    state.counters["minimal_ms"] = minimalMs / n;
-    state.counters["ratio"] = appMs / minimalMs;
+    state.counters["app_ms"] = median(app);
+    state.counters["baseline_ms"] = median(baseline);
+    state.counters["ratio"] = median(app) / median(baseline);
     state.counters["app_peak_MB"] = rss;
-    state.counters["minimal_peak_MB"] = minimalRss;
+    state.counters["baseline_peak_MB"] = baselineRss;
+    if (!other.empty()) {
+        state.counters["compared_ms"] = median(before);
+        state.counters["compared_ratio"] = median(before) / median(baseline);
+    }
 }
-
-/// As a person starts it: demo mode, with the stand-in services in the process.
-void BM_StartupToFirstFrame(benchmark::State& state) {
-    compareWithMinimal(state, {});
-}
-BENCHMARK(BM_StartupToFirstFrame)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
-
-/// With a config: the window and the core alone.
-void BM_StartupToFirstFrameWithConfig(benchmark::State& state) {
-    compareWithMinimal(state, {"--config", offlineConfig()});
-}
-BENCHMARK(BM_StartupToFirstFrameWithConfig)
-    ->UseManualTime()
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(10);
 
 /// Peak memory once the main screen has settled (start-up work done, screenshot taken).
-void BM_PeakMemoryAtMainScreen(benchmark::State& state) {
-    const std::string png = dataDir() + "/bench.png";
+void peakMemoryAtMainScreen(benchmark::State& state, const std::vector<std::string>& extra) {
+    const std::string png = dataDir().data() + "/bench.png";
+    std::vector<std::string> args{TAMBERLINOVE_APP, "--data-dir", dataDir().data(), "--screenshot",
+                                  png};
+    args.insert(args.end(), extra.begin(), extra.end());
     double rss = 0;
     for (auto _ : state) {
-        const Run run =
-            launch({TAMBERLINOVE_APP, "--data-dir", dataDir(), "--screenshot", png}, false);
+        const Run run = launch(args, false);
         if (!run.ok) {
+            failed = true;
             state.SkipWithError("the app did not reach its main screen");
             return;
         }
@@ -157,8 +194,30 @@ void BM_PeakMemoryAtMainScreen(benchmark::State& state) {
     }
     state.counters["peak_MB"] = rss;
 }
-BENCHMARK(BM_PeakMemoryAtMainScreen)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    const int n = runs();
+    const std::vector<std::string> demo, configured{"--config", dataDir().config()};
+    // As a person starts it: demo mode, with the stand-in services in the process.
+    benchmark::RegisterBenchmark("StartupToFirstFrame/demo", compareWithBaseline, demo)
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(n);
+    // With a config: the window and the core alone.
+    benchmark::RegisterBenchmark("StartupToFirstFrame/configured", compareWithBaseline, configured)
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(n);
+    for (const auto& [name, extra] : {std::pair{"demo", demo}, std::pair{"configured", configured}})
+        benchmark::RegisterBenchmark((std::string("PeakMemoryAtMainScreen/") + name).c_str(),
+                                     peakMemoryAtMainScreen, extra)
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(std::min(n, 3));
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return failed ? 1 : 0;
+}

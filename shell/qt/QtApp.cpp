@@ -1,6 +1,7 @@
 #include "QtApp.h"
 
 #include "Backdrop.h"
+#include "FontWarmup.h"
 #include "ScreenSteps.h"
 #include "Subsystems.h"
 #include "WindowLifecycle.h"
@@ -20,7 +21,7 @@
 #include "services/EmbeddedFiles.h"
 
 #include <QCoreApplication>
-#include <QFontMetricsF>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QQmlApplicationEngine>
@@ -61,6 +62,8 @@ QtApp::QtApp(shell::LaunchOptions options, QtOptions qtOptions, QObject* parent)
 }
 
 QtApp::~QtApp() {
+    if (fonts_.joinable())
+        fonts_.join();
     // The views go first, then the bridge, then the core; the loop outlives them all.
     lifecycle_.reset();
     compiled_.clear();
@@ -97,6 +100,13 @@ bool QtApp::start() {
     camera_ = std::make_unique<QtCamera>();
     screenSaver_ = std::make_unique<QtScreenSaver>();
 
+    // Reading the installed fonts (fontconfig's configuration and font list) and loading the
+    // picture decoders are a good part of start-up and need nothing else: they run on their
+    // own thread from the start.
+    fonts_ = std::thread([] {
+        QFontDatabase::families();
+        QImageReader::supportedImageFormats();
+    });
     // The stand-in services start on another thread while the views are compiled here;
     // the core starts once both are done, as in the headless driver.
     std::optional<std::string> error;
@@ -130,12 +140,16 @@ void QtApp::prepareViews() {
     root->setContextProperty(QStringLiteral("vibration"), vibration_.get());
     root->setContextProperty(QStringLiteral("shell"), this);
 
-    // Compiled types stay cached while these components live; fonts and picture decoders
-    // are loaded once here rather than on the way to the first frame.
+    // Compiled types stay cached while these components live; the window's load waits for
+    // the compilation begun here.
     for (const char* view : {"qrc:/Tamberlinove/Main.qml", "qrc:/Tamberlinove/ViewController.qml"})
-        compiled_.push_back(std::make_unique<QQmlComponent>(engine_.get(), QUrl(view)));
-    QFontMetricsF(QGuiApplication::font()).horizontalAdvance(QStringLiteral("항공편 Flight 0"));
-    QImageReader::supportedImageFormats();
+        compiled_.push_back(std::make_unique<QQmlComponent>(engine_.get(), QUrl(view),
+                                                            QQmlComponent::Asynchronous));
+    // While the views compile on the engine's loader thread, this thread makes the font
+    // engines the first screen needed last time.
+    fontWarmupPath_ = FontWarmup::defaultPath();
+    warmedFonts_ = FontWarmup::load(fontWarmupPath_);
+    FontWarmup::warm(warmedFonts_);
 }
 
 void QtApp::startCore() {
@@ -227,15 +241,23 @@ void QtApp::firstFrame() {
     if (qtOptions_.firstFrameExit) {
         std::printf("first-frame-ms %lld\n", static_cast<long long>(sinceStart_.elapsed()));
         std::fflush(stdout);
+        rememberFonts();
         QCoreApplication::exit(0);
         return;
     }
+    rememberFonts();
     if (options_.screenshot.empty() && !qtOptions_.openMenu && qtOptions_.steps.empty())
         return;
     settling_.start();
     screenshotTimer_.setInterval(kPollMs);
     connect(&screenshotTimer_, &QTimer::timeout, this, &QtApp::checkScreenshot);
     screenshotTimer_.start();
+}
+
+void QtApp::rememberFonts() {
+    const QList<FontUse> used = FontWarmup::record(window_->contentItem());
+    if (used != warmedFonts_ && !FontWarmup::save(fontWarmupPath_, used))
+        platform::logLine("start-up: cannot write " + fontWarmupPath_.toStdString());
 }
 
 void QtApp::checkScreenshot() {

@@ -4,6 +4,7 @@
 /// shown through QML. Start-up is wired like the headless driver's; only the devices and
 /// the drawing differ.
 
+#include "FontWarmup.h"
 #include "Launch.h"
 #include "QtOptions.h"
 #include "app/AppContext.h"
@@ -17,6 +18,7 @@
 #include <QObject>
 #include <QTimer>
 #include <memory>
+#include <thread>
 #include <vector>
 
 class QQmlApplicationEngine;
@@ -65,6 +67,8 @@ private:
     void startCore();
     bool showWindow();
     void firstFrame();
+    /// Keeps the fonts the first screen drew for the next start.
+    void rememberFonts();
     void checkScreenshot();
     void saveScreenshot();
     /// The adapter and the radio: the demo's tags or the desktop's Bluetooth.
@@ -75,6 +79,7 @@ private:
     shell::LaunchOptions options_;
     QtOptions qtOptions_;
     QElapsedTimer sinceStart_;
+    std::thread fonts_;
 
     std::unique_ptr<platform::Clock> clock_;
     std::unique_ptr<QtMainLoop> loop_;
@@ -101,6 +106,8 @@ private:
     std::vector<std::unique_ptr<QQmlComponent>> compiled_;
 
     QQuickWindow* window_ = nullptr;
+    QString fontWarmupPath_;
+    QList<FontUse> warmedFonts_;
     bool framed_ = false;
     QTimer screenshotTimer_;
     QElapsedTimer settling_;

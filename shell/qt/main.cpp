@@ -39,6 +39,9 @@ int main(int argc, char** argv) {
     QGuiApplication app(qtArgc, qtArgv.data());
     QFont font(QStringLiteral("NanumBarunGothic"));
     font.setFamilies({QStringLiteral("NanumBarunGothic"), QStringLiteral("NanumGothic")});
+    // Unhinted, as Qt Quick draws text on the graphics card anyway: hinting each glyph as it
+    // is loaded is a good part of laying out the first screen's text in software.
+    font.setHintingPreference(QFont::PreferNoHinting);
     QGuiApplication::setFont(font);
 
     qtshell::QtApp tamberlinove(options, qtOptions);

@@ -1,85 +1,79 @@
 #include "platform/QtCamera.h"
 
+#include "platform/CameraBackend.h"
 #include "platform/Log.h"
 
 #include <QBuffer>
-#include <QCamera>
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QImage>
-#include <QImageCapture>
 #include <QImageWriter>
-#include <QMediaCaptureSession>
-#include <QMediaDevices>
+#include <QLibrary>
+
+#ifndef TAMBERLINOVE_CAMERA_MODULE_DIR
+#define TAMBERLINOVE_CAMERA_MODULE_DIR ""
+#endif
 
 namespace qtshell {
 
-/// One capture: camera, session and image capture live until the frame (or an error)
-/// arrives, then go away together.
-class QtCamera::Job final : public QObject {
-public:
-    using Done = std::function<void(std::optional<std::vector<unsigned char>>)>;
-
-    Job(Done done, QObject* parent)
-        : QObject(parent), done_(std::move(done)), camera_(QMediaDevices::defaultVideoInput()) {
-        session_.setCamera(&camera_);
-        session_.setImageCapture(&capture_);
-        connect(&capture_, &QImageCapture::readyForCaptureChanged, this, [this](bool ready) {
-            if (ready && !requested_) {
-                requested_ = true;
-                capture_.capture();
-            }
-        });
-        connect(&capture_, &QImageCapture::imageCaptured, this,
-                [this](int, const QImage& frame) { finish(encodeJpeg(frame)); });
-        connect(&capture_, &QImageCapture::errorOccurred, this,
-                [this](int, QImageCapture::Error, const QString& message) {
-                    platform::logLine("camera: " + message.toStdString());
-                    finish(std::nullopt);
-                });
-        connect(&camera_, &QCamera::errorOccurred, this,
-                [this](QCamera::Error, const QString& message) {
-                    platform::logLine("camera: " + message.toStdString());
-                    finish(std::nullopt);
-                });
-        camera_.start();
+QtCamera::QtCamera(QStringList moduleDirs) : moduleDirs_(std::move(moduleDirs)) {
+    if (moduleDirs_.isEmpty()) {
+        moduleDirs_.append(QCoreApplication::applicationDirPath());
+        const QString installed = QStringLiteral(TAMBERLINOVE_CAMERA_MODULE_DIR);
+        if (!installed.isEmpty())
+            moduleDirs_.append(installed);
     }
-
-private:
-    void finish(std::optional<std::vector<unsigned char>> picture) {
-        if (!done_)
-            return;
-        auto done = std::move(done_);
-        done_ = nullptr;
-        camera_.stop();
-        // The capture objects are still inside their own signal: delete them afterwards.
-        deleteLater();
-        if (picture && picture->empty())
-            picture.reset();
-        done(std::move(picture));
-    }
-
-    Done done_;
-    QCamera camera_;
-    QImageCapture capture_;
-    QMediaCaptureSession session_;
-    bool requested_ = false;
-};
-
-QtCamera::QtCamera(QObject* parent) : QObject(parent) {}
+}
 
 QtCamera::~QtCamera() = default;
 
+QString QtCamera::moduleFileName() {
+    return QStringLiteral("libtamberlinove-camera.so");
+}
+
+CameraBackend* QtCamera::backend() const {
+    if (loaded_)
+        return backend_.get();
+    loaded_ = true;
+    for (const QString& dir : moduleDirs_) {
+        const QString path = dir + QLatin1Char('/') + moduleFileName();
+        if (!QFileInfo::exists(path))
+            continue;
+        // The module stays loaded for the rest of the process.
+        QLibrary module(path);
+        auto create = reinterpret_cast<CreateCameraBackend>(module.resolve(kCreateCameraBackend));
+        if (!create) {
+            platform::logLine("camera: cannot load " + path.toStdString() + ": " +
+                              module.errorString().toStdString());
+            continue;
+        }
+        backend_.reset(create());
+        return backend_.get();
+    }
+    platform::logLine("camera: the camera module was not found");
+    return nullptr;
+}
+
 bool QtCamera::available() const {
-    return !QMediaDevices::videoInputs().isEmpty();
+    CameraBackend* camera = backend();
+    return camera && camera->available();
 }
 
 void QtCamera::capture(std::function<void(std::optional<std::vector<unsigned char>>)> done) {
-    if (job_ || !available()) {
-        // One capture at a time; none without a camera.
+    CameraBackend* camera = backend();
+    if (!camera) {
         if (done)
             done(std::nullopt);
         return;
     }
-    job_ = new Job(std::move(done), this);
+    camera->capture([done = std::move(done)](const QImage& frame, const QString& error) {
+        if (!error.isEmpty())
+            platform::logLine("camera: " + error.toStdString());
+        if (!done)
+            return;
+        std::vector<unsigned char> jpeg = encodeJpeg(frame);
+        done(jpeg.empty() ? std::nullopt : std::optional(std::move(jpeg)));
+    });
 }
 
 std::vector<unsigned char> QtCamera::encodeJpeg(const QImage& image) {

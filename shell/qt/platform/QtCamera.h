@@ -1,22 +1,26 @@
 #pragma once
 /// @file
-/// The camera through Qt Multimedia: available when the system lists a video input; a
-/// capture takes one frame and hands it back as JPEG.
+/// The camera: available when the system lists a video input; a capture takes one frame and
+/// hands it back as JPEG. The work is done by the camera module, loaded the first time the
+/// camera is asked for; without the module there is no camera.
 
 #include "platform/Device.h"
 
-#include <QObject>
-#include <QPointer>
+#include <QString>
+#include <QStringList>
+#include <memory>
 
 class QImage;
 
 namespace qtshell {
 
-class QtCamera final : public QObject, public platform::Camera {
-    Q_OBJECT
+class CameraBackend;
 
+class QtCamera final : public platform::Camera {
 public:
-    explicit QtCamera(QObject* parent = nullptr);
+    /// `moduleDirs` are searched in order for the camera module; empty: next to the program,
+    /// then the installed module folder.
+    explicit QtCamera(QStringList moduleDirs = {});
     ~QtCamera() override;
 
     bool available() const override;
@@ -27,9 +31,16 @@ public:
     /// The frame encoded as JPEG at the highest quality.
     static std::vector<unsigned char> encodeJpeg(const QImage& image);
 
+    /// The module's file name.
+    static QString moduleFileName();
+
 private:
-    class Job;
-    QPointer<Job> job_;
+    /// The module's backend, loaded on first use; null when the module cannot be loaded.
+    CameraBackend* backend() const;
+
+    QStringList moduleDirs_;
+    mutable bool loaded_ = false;
+    mutable std::unique_ptr<CameraBackend> backend_;
 };
 
 } // namespace qtshell

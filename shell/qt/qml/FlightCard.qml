@@ -48,118 +48,122 @@ Item {
         enabled: card.o.v_AirportView.tappable
     }
 
-    // ---- the flight (v_BeAirSchedule)
-    Item {
+    // ---- the flight (v_BeAirSchedule), made only while it is shown
+    Loader {
         width: parent.width
         height: band.height
-        visible: !card.o.v_BeAirSchedule.hidden
+        active: !card.o.v_BeAirSchedule.hidden
+        sourceComponent: Item {
+            width: parent.width
+            height: band.height
 
-        OutletLabel {
-            x: 18
-            y: 16
-            outlet: card.o.lbl_Date
-            color: "#B5E6E1"
-            font.pixelSize: 15
-            font.bold: true
-        }
-        Rectangle {
-            anchors.right: parent.right
-            anchors.rightMargin: 14
-            y: 11
-            height: 26
-            width: flightId.implicitWidth + 22
-            radius: 13
-            color: "#2EFFFFFF"
-            visible: flightId.text.length > 0
-            OutletLabel {
-                id: flightId
-                anchors.centerIn: parent
-                outlet: card.o.lbl_FlightId
-                color: "white"
-                font.pixelSize: 14
-                font.bold: true
-            }
-        }
-
-        Item {
-            id: departure
-            y: 40
-            width: parent.width / 2 - 28
-            height: 88
             OutletLabel {
                 x: 18
-                y: 2
-                width: parent.width - 18
-                outlet: card.o.lbl_Departure_Code
-                color: "white"
-                font.pixelSize: 34
+                y: 16
+                outlet: card.o.lbl_Date
+                color: "#B5E6E1"
+                font.pixelSize: 15
                 font.bold: true
             }
-            OutletLabel {
-                x: 18
-                y: 48
-                width: parent.width - 18
-                outlet: card.o.lbl_Departure_Name
-                color: "white"
-                font.pixelSize: 13
-            }
-            TapArea {
-                anchors.fill: parent
-                screen: card.screen
-                outlet: "v_Departure_Flight"
-                enabled: !card.o.v_Departure_Flight.hidden && card.o.v_Departure_Flight.tappable
-            }
-        }
-
-        Item {
-            id: arrival
-            anchors.right: parent.right
-            y: 40
-            width: parent.width / 2 - 28
-            height: 88
-            OutletLabel {
-                y: 2
-                width: parent.width - 18
-                horizontalAlignment: Text.AlignRight
-                outlet: card.o.lbl_Arrival_Code
-                color: "white"
-                font.pixelSize: 34
-                font.bold: true
-            }
-            OutletLabel {
-                y: 48
-                width: parent.width - 18
-                horizontalAlignment: Text.AlignRight
-                outlet: card.o.lbl_Arrival_Name
-                color: "white"
-                font.pixelSize: 13
-            }
-            TapArea {
-                anchors.fill: parent
-                screen: card.screen
-                outlet: "v_Arrival_Flight"
-                enabled: !card.o.v_Arrival_Flight.hidden && card.o.v_Arrival_Flight.tappable
-            }
-        }
-
-        // The route between the two airports.
-        Row {
-            anchors.horizontalCenter: parent.horizontalCenter
-            y: 60
-            spacing: 4
-            Repeater {
-                model: 3
-                Rectangle { width: 4; height: 4; radius: 2; color: "#A0FFFFFF"; anchors.verticalCenter: parent.verticalCenter }
-            }
-            AppImage {
-                width: 26
+            Rectangle {
+                anchors.right: parent.right
+                anchors.rightMargin: 14
+                y: 11
                 height: 26
-                rotation: 90
-                name: "plane"
+                width: flightId.implicitWidth + 22
+                radius: 13
+                color: "#2EFFFFFF"
+                visible: flightId.text.length > 0
+                OutletLabel {
+                    id: flightId
+                    anchors.centerIn: parent
+                    outlet: card.o.lbl_FlightId
+                    color: "white"
+                    font.pixelSize: 14
+                    font.bold: true
+                }
             }
-            Repeater {
-                model: 3
-                Rectangle { width: 4; height: 4; radius: 2; color: "#A0FFFFFF"; anchors.verticalCenter: parent.verticalCenter }
+
+            Item {
+                id: departure
+                y: 40
+                width: parent.width / 2 - 28
+                height: 88
+                OutletLabel {
+                    x: 18
+                    y: 2
+                    width: parent.width - 18
+                    outlet: card.o.lbl_Departure_Code
+                    color: "white"
+                    font.pixelSize: 34
+                    font.bold: true
+                }
+                OutletLabel {
+                    x: 18
+                    y: 48
+                    width: parent.width - 18
+                    outlet: card.o.lbl_Departure_Name
+                    color: "white"
+                    font.pixelSize: 13
+                }
+                TapArea {
+                    anchors.fill: parent
+                    screen: card.screen
+                    outlet: "v_Departure_Flight"
+                    enabled: !card.o.v_Departure_Flight.hidden && card.o.v_Departure_Flight.tappable
+                }
+            }
+
+            Item {
+                id: arrival
+                anchors.right: parent.right
+                y: 40
+                width: parent.width / 2 - 28
+                height: 88
+                OutletLabel {
+                    y: 2
+                    width: parent.width - 18
+                    horizontalAlignment: Text.AlignRight
+                    outlet: card.o.lbl_Arrival_Code
+                    color: "white"
+                    font.pixelSize: 34
+                    font.bold: true
+                }
+                OutletLabel {
+                    y: 48
+                    width: parent.width - 18
+                    horizontalAlignment: Text.AlignRight
+                    outlet: card.o.lbl_Arrival_Name
+                    color: "white"
+                    font.pixelSize: 13
+                }
+                TapArea {
+                    anchors.fill: parent
+                    screen: card.screen
+                    outlet: "v_Arrival_Flight"
+                    enabled: !card.o.v_Arrival_Flight.hidden && card.o.v_Arrival_Flight.tappable
+                }
+            }
+
+            // The route between the two airports.
+            Row {
+                anchors.horizontalCenter: parent.horizontalCenter
+                y: 60
+                spacing: 4
+                Repeater {
+                    model: 3
+                    Rectangle { width: 4; height: 4; radius: 2; color: "#A0FFFFFF"; anchors.verticalCenter: parent.verticalCenter }
+                }
+                AppImage {
+                    width: 26
+                    height: 26
+                    rotation: 90
+                    name: "plane"
+                }
+                Repeater {
+                    model: 3
+                    Rectangle { width: 4; height: 4; radius: 2; color: "#A0FFFFFF"; anchors.verticalCenter: parent.verticalCenter }
+                }
             }
         }
     }
@@ -186,7 +190,7 @@ Item {
             text: "등록된 항공편이 없습니다"
             color: "white"
             font.family: Theme.family
-            font.pixelSize: 19
+            font.pixelSize: 21
             font.bold: true
         }
         Text {
@@ -279,7 +283,7 @@ Item {
                     text: parent.modelData.caption
                     color: Theme.muted
                     font.family: Theme.family
-                    font.pixelSize: 10
+                    font.pixelSize: 11
                 }
                 OutletLabel {
                     anchors.horizontalCenter: parent.horizontalCenter

@@ -23,7 +23,7 @@ Item {
         text: "토벨라문 사용 안내"
         color: "white"
         font.family: Theme.family
-        font.pixelSize: 22
+        font.pixelSize: 21
         font.bold: true
     }
     Text {
@@ -136,7 +136,7 @@ Item {
             anchors.centerIn: parent
             text: "+"
             color: Theme.sand
-            font.pixelSize: 28
+            font.pixelSize: 24
             font.bold: true
         }
     }
@@ -190,7 +190,7 @@ Item {
             text: help.o.btn_Help_Close.title
             color: "white"
             font.family: Theme.family
-            font.pixelSize: 16
+            font.pixelSize: 17
             font.bold: true
         }
         TapArea {

@@ -48,7 +48,7 @@ Item {
                 text: "DEMO"
                 color: Theme.navy
                 font.family: Theme.family
-                font.pixelSize: 11
+                font.pixelSize: 12
                 font.bold: true
                 font.letterSpacing: 1
             }

@@ -57,13 +57,15 @@ Item {
             GradientStop { position: 0; color: alarm.searching ? Theme.deep : Theme.navy }
             GradientStop { position: 1; color: alarm.searching ? Theme.teal : Theme.deep }
         }
-        Radar {
+        // The radar and the searching line are made only while a search runs.
+        Loader {
             anchors.centerIn: alarmIcon
             width: 46
             height: 46
-            visible: alarm.searching
-            running: alarm.searching
-            color: "white"
+            active: alarm.searching
+            sourceComponent: Radar {
+                color: "white"
+            }
         }
         AppImage {
             id: alarmIcon
@@ -84,12 +86,14 @@ Item {
                 font.pixelSize: 17
                 font.bold: true
             }
-            Text {
-                visible: alarm.searching
-                text: "찾는 중 · 도착하면 알려 드립니다"
-                color: "#D5F2EF"
-                font.family: Theme.family
-                font.pixelSize: 11
+            Loader {
+                active: alarm.searching
+                sourceComponent: Text {
+                    text: "찾는 중 · 도착하면 알려 드립니다"
+                    color: "#D5F2EF"
+                    font.family: Theme.family
+                    font.pixelSize: 11
+                }
             }
         }
         Rectangle {
