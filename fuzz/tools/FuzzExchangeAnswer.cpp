@@ -7,6 +7,7 @@
 #include "platform/Clock.h"
 #include "platform/Device.h"
 #include "platform/Location.h"
+#include "platform/SimulatedRadio.h"
 #include "platform/TaskQueue.h"
 #include "storage/DBClass.h"
 #include "tools/DiaExchangeList.h"
@@ -43,7 +44,8 @@ struct World {
         dir = pattern;
         platform = std::make_unique<platform::Platform>(
             platform::Platform{loop, clock, http, location, notifications, push, browser, vibration,
-                               camera, platform::Paths{dir, dir}});
+                               camera, screenSaver, platform::Paths{dir, dir}, bluetooth,
+                               radio});
         context = std::make_unique<app::AppContext>(*platform, app::Config{});
     }
     ~World() {
@@ -60,6 +62,9 @@ struct World {
     platform::RecordingBrowser browser;
     platform::RecordingVibration vibration;
     platform::InjectedCamera camera;
+    platform::RecordingScreenSaver screenSaver;
+    platform::SimulatedBluetoothAdapter bluetooth;
+    platform::SimulatedBeaconRadio radio{loop, bluetooth};
     std::unique_ptr<platform::Platform> platform;
     std::unique_ptr<app::AppContext> context;
 };
