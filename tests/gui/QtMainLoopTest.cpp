@@ -99,6 +99,21 @@ TEST_F(QtMainLoopTest, ExternalWorkKeepsTheLoopBusyUntilItsAnswerRuns) {
     EXPECT_EQ(ranOn, gui);
 }
 
+TEST_F(QtMainLoopTest, OnlyOneShotWorkCountsAsDueSoon) {
+    // A screenshot waits for delayed one-shot work; a steady beat (ranging every second)
+    // must not hold it off for ever.
+    qtshell::QtMainLoop loop;
+    const auto beat = loop.startRepeating(seconds(1), [] {});
+    EXPECT_FALSE(loop.oneShotDueWithin(2000));
+    const auto later = loop.postDelayed(seconds(5), [] {});
+    EXPECT_FALSE(loop.oneShotDueWithin(2000));
+    const auto soon = loop.postDelayed(std::chrono::milliseconds(500), [] {});
+    EXPECT_TRUE(loop.oneShotDueWithin(2000));
+    loop.cancel(beat);
+    loop.cancel(later);
+    loop.cancel(soon);
+}
+
 TEST_F(QtMainLoopTest, AnExceptionInATaskDoesNotStopTheLoop) {
     qtshell::QtMainLoop loop;
     bool after = false;

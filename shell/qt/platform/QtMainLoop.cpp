@@ -70,7 +70,7 @@ platform::TimerId QtMainLoop::schedule(platform::Duration delay, platform::Durat
             run(*shared);
         });
     }
-    timers_.emplace(id, timer);
+    timers_.emplace(id, Timer{timer, repeat > platform::Duration::zero()});
     timer->start();
     return id;
 }
@@ -81,8 +81,8 @@ void QtMainLoop::cancel(platform::TimerId id) {
     auto it = timers_.find(id);
     if (it == timers_.end())
         return;
-    it->second->stop();
-    it->second->deleteLater();
+    it->second.timer->stop();
+    it->second.timer->deleteLater();
     timers_.erase(it);
 }
 
@@ -102,8 +102,8 @@ void QtMainLoop::finishExternal(platform::Task task) {
 }
 
 bool QtMainLoop::oneShotDueWithin(int ms) const {
-    for (const auto& [id, timer] : timers_)
-        if (timer->isSingleShot() && timer->isActive() && timer->remainingTime() <= ms)
+    for (const auto& [id, t] : timers_)
+        if (!t.repeating && t.timer->isActive() && t.timer->remainingTime() <= ms)
             return true;
     return false;
 }

@@ -45,7 +45,12 @@ private:
     /// Time on the steady clock since the loop was made.
     platform::Duration sinceOrigin() const;
 
-    std::map<platform::TimerId, QTimer*> timers_;
+    struct Timer {
+        QTimer* timer;
+        /// Re-armed by hand for each tick, so its QTimer is single-shot all the same.
+        bool repeating;
+    };
+    std::map<platform::TimerId, Timer> timers_;
     std::set<platform::TimerId> posted_;
     std::atomic<int> external_{0};
     platform::TimerId nextId_ = 1;
