@@ -44,7 +44,8 @@ Item departureItem(Item changes = {}) {
               {"exitnumber", ""},           {"remark", ""},
               {"chkinrange", "A01-A12"}};
     for (auto& [name, value] : changes) {
-        auto it = std::find_if(item.begin(), item.end(), [&](auto& p) { return p.first == name; });
+        auto it = std::find_if(item.begin(), item.end(),
+                               [&key = name](auto& p) { return p.first == key; });
         if (it == item.end())
             item.emplace_back(name, value);
         else if (value == "<absent>")

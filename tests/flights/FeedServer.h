@@ -2,15 +2,12 @@
 // Stand-ins on 127.0.0.1 for the refresh tests: the three feeds answer GETs by path, the
 // airport SOAP service answers City_View03 and Flight_List04. Records every request.
 
-#include "remote/XmlEscape.h"
+#include "LoopbackServer.h"
+#include "services/SoapMessage.h"
 
-#include <httplib.h>
-
-#include <condition_variable>
 #include <map>
 #include <mutex>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace testing_support {
@@ -25,37 +22,7 @@ public:
     static constexpr const char* kDomestic = "/service/rest/FlightStatusList/getFlightStatusList";
     static constexpr const char* kTimetable = "/api/v7/timetable";
 
-    FeedServer() {
-        server_.Get(".*", [this](const httplib::Request& req, httplib::Response& res) {
-            std::unique_lock lock(mutex_);
-            targets_.push_back(req.target);
-            cv_.wait(lock, [this] { return !hang_; });
-            auto it = answers_.find(req.path);
-            res.status = it == answers_.end() ? 404 : 200;
-            res.set_content(it == answers_.end() ? "" : it->second, "text/plain; charset=utf-8");
-        });
-        server_.Post(kAirportService, [this](const httplib::Request& req, httplib::Response& res) {
-            std::lock_guard lock(mutex_);
-            const std::string action = req.get_header_value("SOAPAction");
-            const std::string operation = action.substr(action.rfind('/') + 1);
-            soapCalls_.push_back(operation);
-            auto it = answers_.find(operation);
-            res.set_content(envelope(operation, it == answers_.end() ? "-1" : it->second),
-                            "text/xml; charset=utf-8");
-        });
-        port_ = server_.bind_to_any_port("127.0.0.1");
-        thread_ = std::thread([this] { server_.listen_after_bind(); });
-    }
-
-    ~FeedServer() {
-        release();
-        while (!server_.is_running())
-            std::this_thread::yield();
-        server_.stop();
-        thread_.join();
-    }
-
-    std::string base() const { return "http://127.0.0.1:" + std::to_string(port_); }
+    std::string base() const { return server_.base(); }
 
     /// The body a feed path, or the result text a SOAP operation, answers with.
     void answer(const std::string& pathOrOperation, std::string text) {
@@ -63,17 +30,8 @@ public:
         answers_[pathOrOperation] = std::move(text);
     }
     /// GETs are held unanswered until release().
-    void hang() {
-        std::lock_guard lock(mutex_);
-        hang_ = true;
-    }
-    void release() {
-        {
-            std::lock_guard lock(mutex_);
-            hang_ = false;
-        }
-        cv_.notify_all();
-    }
+    void hang() { server_.hold(); }
+    void release() { server_.release(); }
 
     /// Path and query of every GET, in arrival order.
     std::vector<std::string> targets() const {
@@ -87,23 +45,35 @@ public:
     }
 
 private:
-    static std::string envelope(const std::string& operation, const std::string& result) {
-        return "<?xml version=\"1.0\" encoding=\"utf-8\"?><soap:Envelope "
-               "xmlns:soap=\"http://schemas.xmlsoap.org/soap/envelope/\"><soap:Body><" +
-               operation + "Response xmlns=\"http://tempuri.org/\"><" + operation + "Result>" +
-               remote::xmlEscaped(result) + "</" + operation + "Result></" + operation +
-               "Response></soap:Body></soap:Envelope>";
+    void routes(httplib::Server& server) {
+        server.Get(".*", [this](const httplib::Request& req, httplib::Response& res) {
+            {
+                std::lock_guard lock(mutex_);
+                targets_.push_back(req.target);
+            }
+            server_.waitWhileHeld();
+            std::lock_guard lock(mutex_);
+            auto it = answers_.find(req.path);
+            res.status = it == answers_.end() ? 404 : 200;
+            res.set_content(it == answers_.end() ? "" : it->second, "text/plain; charset=utf-8");
+        });
+        server.Post(kAirportService, [this](const httplib::Request& req, httplib::Response& res) {
+            std::lock_guard lock(mutex_);
+            const std::string action = req.get_header_value("SOAPAction");
+            const std::string operation = action.substr(action.rfind('/') + 1);
+            soapCalls_.push_back(operation);
+            auto it = answers_.find(operation);
+            res.set_content(
+                services::soapResponse(operation, it == answers_.end() ? "-1" : it->second),
+                "text/xml; charset=utf-8");
+        });
     }
 
-    httplib::Server server_;
-    std::thread thread_;
-    int port_ = 0;
     mutable std::mutex mutex_;
-    std::condition_variable cv_;
     std::map<std::string, std::string> answers_;
     std::vector<std::string> targets_;
     std::vector<std::string> soapCalls_;
-    bool hang_ = false;
+    LoopbackServer server_{[this](httplib::Server& server) { routes(server); }};
 };
 
 } // namespace testing_support

@@ -1,14 +1,14 @@
 // The flight search, detail and my-flights screens against a scripted airport service on
 // 127.0.0.1, with a real database in a temporary folder and virtual time.
+#include "LoopbackServer.h"
 #include "app/AppFixture.h"
 #include "flights/UIAirportDetailViewController.h"
 #include "flights/UIAirportSchedule.h"
 #include "flights/UIAirportSchedule1.h"
+#include "services/SoapMessage.h"
 
-#include <httplib.h>
 #include <mutex>
 #include <regex>
-#include <thread>
 
 using flights::AirportInfo;
 using flights::UIAirportDetailViewController;
@@ -21,31 +21,7 @@ namespace {
 /// Log_FilghtInput01 is recorded.
 class AirportService {
 public:
-    AirportService() {
-        server_.Post(".*", [this](const httplib::Request& req, httplib::Response& res) {
-            std::lock_guard lock(mutex_);
-            requests_.push_back(req.body);
-            std::string result = "YES";
-            if (req.body.find("<Flight_List03") != std::string::npos) {
-                const int page = std::stoi(param(req.body, "sPageNum"));
-                auto it = pages_.find(page);
-                result = it == pages_.end() ? "<rtn>NO</rtn>" : it->second;
-            }
-            res.set_content(envelope(operation(req.body), result), "text/xml; charset=utf-8");
-        });
-        port_ = server_.bind_to_any_port("127.0.0.1");
-        thread_ = std::thread([this] { server_.listen_after_bind(); });
-    }
-    ~AirportService() {
-        while (!server_.is_running())
-            std::this_thread::yield();
-        server_.stop();
-        thread_.join();
-    }
-
-    std::string url() const {
-        return "http://127.0.0.1:" + std::to_string(port_) + "/sub_airport/airport02.asmx";
-    }
+    std::string url() const { return server_.base() + "/sub_airport/airport02.asmx"; }
     /// Page `page` answers with `count` flights numbered from `first`.
     void page(int page, int count, int first = 1) {
         std::string set = "<NewDataSet>";
@@ -81,18 +57,6 @@ private:
         std::regex_search(body, m, std::regex("<soap:Body><([A-Za-z0-9_]+)"));
         return m[1];
     }
-    static std::string escape(const std::string& s) {
-        std::string out;
-        for (char c : s)
-            out += c == '<' ? "&lt;" : c == '>' ? "&gt;" : c == '&' ? "&amp;" : std::string(1, c);
-        return out;
-    }
-    static std::string envelope(const std::string& op, const std::string& result) {
-        return "<?xml version=\"1.0\" encoding=\"utf-8\"?><soap:Envelope "
-               "xmlns:soap=\"http://schemas.xmlsoap.org/soap/envelope/\"><soap:Body><" +
-               op + "Response xmlns=\"http://tempuri.org/\"><" + op + "Result>" + escape(result) +
-               "</" + op + "Result></" + op + "Response></soap:Body></soap:Envelope>";
-    }
     static std::string row(int n) {
         char id[16];
         std::snprintf(id, sizeof id, "KE%03d", n);
@@ -125,12 +89,27 @@ private:
         return out + "</Table1>\n";
     }
 
-    httplib::Server server_;
-    std::thread thread_;
-    int port_ = 0;
+    void answer(const httplib::Request& req, httplib::Response& res) {
+        std::lock_guard lock(mutex_);
+        requests_.push_back(req.body);
+        std::string result = "YES";
+        if (req.body.find("<Flight_List03") != std::string::npos) {
+            const int page = std::stoi(param(req.body, "sPageNum"));
+            auto it = pages_.find(page);
+            result = it == pages_.end() ? "<rtn>NO</rtn>" : it->second;
+        }
+        res.set_content(services::soapResponse(operation(req.body), result),
+                        "text/xml; charset=utf-8");
+    }
+
     mutable std::mutex mutex_;
     std::map<int, std::string> pages_;
     std::vector<std::string> requests_;
+    testing_support::LoopbackServer server_{[this](httplib::Server& server) {
+        server.Post(".*", [this](const httplib::Request& req, httplib::Response& res) {
+            answer(req, res);
+        });
+    }};
 };
 
 class FlightScreens : public testing_support::AppFixture {

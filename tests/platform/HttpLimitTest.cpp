@@ -1,4 +1,5 @@
 // Answers over the size limit, from a real server on 127.0.0.1.
+#include "LoopbackServer.h"
 #include "platform/Clock.h"
 #include "platform/CurlHttp.h"
 #include "platform/Log.h"
@@ -6,8 +7,6 @@
 
 #include <atomic>
 #include <gtest/gtest.h>
-#include <httplib.h>
-#include <thread>
 
 using namespace platform;
 using namespace std::chrono_literals;
@@ -20,45 +19,36 @@ constexpr std::size_t kLimit = 64 * 1024;
 /// counting what it managed to hand over), for GET and POST.
 class BigAnswers {
 public:
-    BigAnswers() {
-        auto sized = [](const httplib::Request& req, httplib::Response& res) {
-            res.set_content(std::string(std::stoul(req.matches[1]), 'x'), "text/plain");
-        };
-        auto endless = [this](const httplib::Request&, httplib::Response& res) {
-            res.set_chunked_content_provider(
-                "text/plain", [this](std::size_t, httplib::DataSink& sink) {
-                    static const std::string chunk(16 * 1024, 'y');
-                    // A client that keeps reading gets its fill by the total timeout; the cap
-                    // only keeps a broken client from filling the memory of this test.
-                    if (sent_ >= (256u << 20) || !sink.write(chunk.data(), chunk.size()))
-                        return false;
-                    sent_ += chunk.size();
-                    return true;
-                });
-        };
-        server_.Get(R"(/sized/(\d+))", sized);
-        server_.Post(R"(/sized/(\d+))", sized);
-        server_.Get("/endless", endless);
-        server_.Post("/endless", endless);
-        port_ = server_.bind_to_any_port("127.0.0.1");
-        thread_ = std::thread([this] { server_.listen_after_bind(); });
-    }
-    ~BigAnswers() {
-        while (!server_.is_running())
-            std::this_thread::yield();
-        server_.stop();
-        thread_.join();
-    }
-    std::string url(const std::string& path) const {
-        return "http://127.0.0.1:" + std::to_string(port_) + path;
-    }
+    std::string url(const std::string& path) const { return server_.base() + path; }
     std::size_t sent() const { return sent_; }
 
 private:
-    httplib::Server server_;
-    int port_ = 0;
-    std::thread thread_;
+    static void sized(const httplib::Request& req, httplib::Response& res) {
+        res.set_content(std::string(std::stoul(req.matches[1]), 'x'), "text/plain");
+    }
+    void endless(httplib::Response& res) {
+        res.set_chunked_content_provider(
+            "text/plain", [this](std::size_t, httplib::DataSink& sink) {
+                static const std::string chunk(16 * 1024, 'y');
+                // A client that keeps reading gets its fill by the total timeout; the cap only
+                // keeps a broken client from filling the memory of this test.
+                if (sent_ >= (256u << 20) || !sink.write(chunk.data(), chunk.size()))
+                    return false;
+                sent_ += chunk.size();
+                return true;
+            });
+    }
+
     std::atomic<std::size_t> sent_{0};
+    testing_support::LoopbackServer server_{[this](httplib::Server& server) {
+        server.Get(R"(/sized/(\d+))", sized);
+        server.Post(R"(/sized/(\d+))", sized);
+        auto endlessRoute = [this](const httplib::Request&, httplib::Response& res) {
+            endless(res);
+        };
+        server.Get("/endless", endlessRoute);
+        server.Post("/endless", endlessRoute);
+    }};
 };
 
 class HttpLimit : public ::testing::Test {

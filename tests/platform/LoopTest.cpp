@@ -1,9 +1,9 @@
+#include "LoopbackServer.h"
 #include "platform/Clock.h"
 #include "platform/CurlHttp.h"
 #include "platform/TaskQueue.h"
 
 #include <gtest/gtest.h>
-#include <httplib.h>
 #include <thread>
 
 using namespace platform;
@@ -113,32 +113,28 @@ TEST(VirtualLoop, TimerMayCancelItselfWhileRunning) {
 }
 
 TEST(VirtualLoop, IdleWaitsForAnswersOfRequestsInFlight) {
-    httplib::Server server;
-    server.Get("/slow", [](const httplib::Request&, httplib::Response& res) {
-        std::this_thread::sleep_for(50ms);
-        res.set_content("feed", "text/plain");
+    testing_support::LoopbackServer server([](httplib::Server& routes) {
+        routes.Get("/slow", [](const httplib::Request&, httplib::Response& res) {
+            std::this_thread::sleep_for(50ms);
+            res.set_content("feed", "text/plain");
+        });
     });
-    int port = server.bind_to_any_port("127.0.0.1");
-    std::thread serving([&] { server.listen_after_bind(); });
 
     VirtualClock clock(at("2026-12-07T00:00:00Z"), 0);
     VirtualMainLoop loop(clock);
     CurlHttp http(loop, HttpOptions{});
     std::optional<HttpResponse> answer;
     bool called = false;
-    http.get("http://127.0.0.1:" + std::to_string(port) + "/slow",
-             [&](std::optional<HttpResponse> r) {
-                 called = true;
-                 answer = std::move(r);
-             });
+    http.get(server.base() + "/slow", [&](std::optional<HttpResponse> r) {
+        called = true;
+        answer = std::move(r);
+    });
     EXPECT_FALSE(loop.idle());
     loop.runUntilIdle();
     EXPECT_TRUE(called);
     ASSERT_TRUE(answer);
     EXPECT_EQ(answer->status, 200);
     EXPECT_EQ(answer->body, "feed");
-    server.stop();
-    serving.join();
 }
 
 TEST(CurlHttp, TransportFailuresGiveNoAnswer) {

@@ -2,14 +2,12 @@
 // The maker's airport service on 127.0.0.1 for the tools' tests: each operation answers
 // with the data set, marker or silence it was told, and its calls are counted.
 
+#include "LoopbackServer.h"
 #include "services/SoapMessage.h"
-
-#include <httplib.h>
 
 #include <map>
 #include <mutex>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace tools_test {
@@ -18,32 +16,7 @@ using Rows = std::vector<services::DataRow>;
 
 class ToolServer {
 public:
-    ToolServer() {
-        server_.Post(".*", [this](const httplib::Request& req, httplib::Response& res) {
-            std::string op = req.get_header_value("SOAPAction");
-            op.erase(0, op.rfind('/') + 1);
-            std::lock_guard lock(mutex_);
-            ++calls_[op];
-            auto it = answers_.find(op);
-            if (it == answers_.end()) {
-                res.status = 500; // no answer at all
-                return;
-            }
-            res.set_content(services::soapResponse(op, it->second), "text/xml; charset=utf-8");
-        });
-        port_ = server_.bind_to_any_port("127.0.0.1");
-        thread_ = std::thread([this] { server_.listen_after_bind(); });
-        while (!server_.is_running())
-            std::this_thread::yield();
-    }
-    ~ToolServer() {
-        server_.stop();
-        thread_.join();
-    }
-    ToolServer(const ToolServer&) = delete;
-    ToolServer& operator=(const ToolServer&) = delete;
-
-    std::string base() const { return "http://127.0.0.1:" + std::to_string(port_); }
+    std::string base() const { return server_.base(); }
 
     /// The operation answers with these rows as a data set.
     void rows(const std::string& op, const Rows& rows) {
@@ -70,12 +43,27 @@ public:
     }
 
 private:
-    httplib::Server server_;
-    std::thread thread_;
-    int port_ = 0;
+    void answer(const httplib::Request& req, httplib::Response& res) {
+        std::string op = req.get_header_value("SOAPAction");
+        op.erase(0, op.rfind('/') + 1);
+        std::lock_guard lock(mutex_);
+        ++calls_[op];
+        auto it = answers_.find(op);
+        if (it == answers_.end()) {
+            res.status = 500; // no answer at all
+            return;
+        }
+        res.set_content(services::soapResponse(op, it->second), "text/xml; charset=utf-8");
+    }
+
     mutable std::mutex mutex_;
     std::map<std::string, std::string> answers_;
     std::map<std::string, int> calls_;
+    testing_support::LoopbackServer server_{[this](httplib::Server& server) {
+        server.Post(".*", [this](const httplib::Request& req, httplib::Response& res) {
+            answer(req, res);
+        });
+    }};
 };
 
 /// A nation row as Nation_List02 sends it.
