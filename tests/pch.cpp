@@ -1,0 +1,2 @@
+// Holds the precompiled header the tests share; never run.
+int main() {}
