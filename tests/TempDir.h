@@ -1,9 +1,11 @@
 #pragma once
-// A temporary directory removed with everything in it at the end of a test.
+// A temporary directory of a test, benchmark or fuzz target, made under a unique name and
+// removed with everything in it at the end.
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
-#include <random>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -11,11 +13,11 @@ namespace testing_support {
 
 class TempDir {
 public:
-    TempDir() {
-        std::random_device rd;
-        path_ = std::filesystem::temp_directory_path() /
-                ("tamberlinove-test-" + std::to_string(rd()) + std::to_string(rd()));
-        std::filesystem::create_directories(path_);
+    explicit TempDir(const std::filesystem::path& base = std::filesystem::temp_directory_path()) {
+        std::string pattern = (base / "tamberlinove-test-XXXXXX").string();
+        if (!::mkdtemp(pattern.data()))
+            throw std::runtime_error("cannot make a temporary directory in " + base.string());
+        path_ = pattern;
     }
     ~TempDir() {
         std::error_code ec;

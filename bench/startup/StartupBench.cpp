@@ -6,6 +6,8 @@
 //   TAMBERLINOVE_STARTUP_RUNS=N        runs per figure (default 15; 1 for a smoke check)
 //   TAMBERLINOVE_STARTUP_COMPARE=PROG  also measures PROG (another build of the app, e.g.
 //                                      from before a change) in the same runs
+#include "TempDir.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -109,11 +111,7 @@ double median(std::vector<double> values) {
 class DataDir {
 public:
     DataDir() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "tamberlinove-bench-startup-XXXXXX").string();
-        if (::mkdtemp(pattern.data()))
-            path_ = pattern;
-        config_ = path_ + "/offline-config.json";
+        config_ = dir_.file("offline-config.json");
         // Hosts that refuse connections at once: with a config the app starts without the
         // in-process stand-in services of demo mode.
         std::ofstream(config_)
@@ -121,15 +119,11 @@ public:
             << R"("http://127.0.0.1:9/a","requestTimeoutSeconds":2})";
         launch({TAMBERLINOVE_APP, "--data-dir", data(), "--first-frame-exit"});
     }
-    ~DataDir() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    std::string data() const { return path_ + "/data"; }
+    std::string data() const { return dir_.file("data"); }
     const std::string& config() const { return config_; }
 
 private:
-    std::string path_;
+    testing_support::TempDir dir_;
     std::string config_;
 };
 

@@ -2,6 +2,7 @@
 // bare SQLite API, on a temp file of 10,000 rows shaped like aFlightInfo. With timed_free:0
 // the result is freed outside the timing, which isolates the cost of building it.
 
+#include "TempDir.h"
 #include "storage/DBClass.h"
 #include "storage/Schema.h"
 #include "storage/SqlFormat.h"
@@ -28,19 +29,7 @@ constexpr const char* kSelect =
 // A database file filled once per process, removed at exit.
 class FlightFile {
 public:
-    FlightFile() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "tamb-bench-XXXXXX").string();
-        if (!::mkdtemp(pattern.data()))
-            std::abort();
-        dir_ = pattern;
-        path_ = storage::DBClass::databasePath(dir_);
-        fill();
-    }
-    ~FlightFile() {
-        std::error_code ec;
-        std::filesystem::remove_all(dir_, ec);
-    }
+    FlightFile() { fill(); }
     const std::string& path() const { return path_; }
 
 private:
@@ -92,8 +81,8 @@ private:
         db.DisConnectDB();
     }
 
-    std::string dir_;
-    std::string path_;
+    testing_support::TempDir dir_;
+    std::string path_ = storage::DBClass::databasePath(dir_.str());
 };
 
 const FlightFile& flightFile() {

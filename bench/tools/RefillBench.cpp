@@ -3,6 +3,7 @@
 // prepared statement per table, on the same kind of file. The row-by-row refill without a
 // transaction (each insert committed on its own) is measured for contrast.
 
+#include "TempDir.h"
 #include "remote/DataRow.h"
 #include "storage/DBClass.h"
 #include "storage/SqlFormat.h"
@@ -51,25 +52,16 @@ const Rows& rows() {
 class BenchFile {
 public:
     BenchFile() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "tamb-bench-XXXXXX").string();
-        if (!::mkdtemp(pattern.data()))
-            std::abort();
-        dir_ = pattern;
-        path_ = storage::DBClass::databasePath(dir_);
         storage::DBClass db(path_);
         db.ConnectDB();
         db.createDatabase();
         db.DisConnectDB();
     }
-    ~BenchFile() {
-        std::error_code ec;
-        std::filesystem::remove_all(dir_, ec);
-    }
     const std::string& path() const { return path_; }
 
 private:
-    std::string dir_, path_;
+    testing_support::TempDir dir_;
+    std::string path_ = storage::DBClass::databasePath(dir_.str());
 };
 
 std::string text(const remote::DataRow& row, std::string_view key) {

@@ -2,6 +2,7 @@
 // names and the values XML text, the envelope must be well-formed and carry every value
 // unchanged, read back with the project's own pair parser.
 
+#include "NoHttp.h"
 #include "remote/WebServiceHelper.h"
 #include "remote/XmlDataSetParser1.h"
 
@@ -12,16 +13,6 @@
 #include <vector>
 
 namespace {
-
-class NoHttp final : public platform::Http {
-public:
-    std::optional<platform::HttpResponse> post(const std::string&, const platform::HttpHeaders&,
-                                               const std::string&) override {
-        return std::nullopt;
-    }
-    void get(const std::string&,
-             std::function<void(std::optional<platform::HttpResponse>)>) override {}
-};
 
 bool isName(std::string_view s) {
     if (s.empty() || s.size() > 40)
@@ -97,7 +88,7 @@ std::vector<std::string_view> fields(std::string_view input) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto parts = fields(std::string_view(reinterpret_cast<const char*>(data), size));
-    NoHttp http;
+    testing_support::NoHttp http;
     remote::WebServiceHelper helper(http);
     helper.XMLNameSpace = std::string(parts[0]);
     if (parts.size() > 1)

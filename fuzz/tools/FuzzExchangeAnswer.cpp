@@ -3,6 +3,8 @@
 // one row per distinct day and currency of the answer, and a converted amount is either
 // empty or an amount.
 
+#include "NoHttp.h"
+#include "TempDir.h"
 #include "app/AppContext.h"
 #include "platform/Clock.h"
 #include "platform/Device.h"
@@ -22,40 +24,20 @@
 
 namespace {
 
-class NoHttp final : public platform::Http {
-public:
-    std::optional<platform::HttpResponse> post(const std::string&, const platform::HttpHeaders&,
-                                               const std::string&) override {
-        return std::nullopt;
-    }
-    void get(const std::string&,
-             std::function<void(std::optional<platform::HttpResponse>)>) override {}
-};
-
 struct World {
     World() {
-        // Memory-backed when the machine has it: thousands of small commits per second.
-        const std::filesystem::path base = std::filesystem::exists("/dev/shm")
-                                               ? "/dev/shm"
-                                               : std::filesystem::temp_directory_path();
-        std::string pattern = (base / "tamb-fuzz-XXXXXX").string();
-        if (!::mkdtemp(pattern.data()))
-            std::abort();
-        dir = pattern;
-        platform = std::make_unique<platform::Platform>(
-            platform::Platform{loop, clock, http, location, notifications, push, browser, vibration,
-                               camera, screenSaver, platform::Paths{dir, dir}, bluetooth,
-                               radio});
+        platform = std::make_unique<platform::Platform>(platform::Platform{
+            loop, clock, http, location, notifications, push, browser, vibration, camera,
+            screenSaver, platform::Paths{dir.str(), dir.str()}, bluetooth, radio});
         context = std::make_unique<app::AppContext>(*platform, app::Config{});
     }
-    ~World() {
-        std::error_code ec;
-        std::filesystem::remove_all(dir, ec);
-    }
-    std::string dir;
+    // Memory-backed when the machine has it: thousands of small commits per second.
+    testing_support::TempDir dir{std::filesystem::exists("/dev/shm")
+                                     ? std::filesystem::path("/dev/shm")
+                                     : std::filesystem::temp_directory_path()};
     platform::VirtualClock clock{platform::TimePoint{}, 9 * 3600};
     platform::VirtualMainLoop loop{clock};
-    NoHttp http;
+    testing_support::NoHttp http;
     platform::LocationAuthorization location;
     platform::RecordingNotifications notifications;
     platform::RecordingPush push;

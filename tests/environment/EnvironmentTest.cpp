@@ -1,8 +1,8 @@
 // The help flag in Environment.plist, on real files in a temp dir.
 
 #include "app/Environment.h"
+#include "TempDir.h"
 #include "platform/Log.h"
-#include "storage/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -62,7 +62,7 @@ protected:
         return static_cast<std::size_t>(std::distance(begin(it), end(it)));
     }
 
-    TempDir dir;
+    testing_support::TempDir dir;
     platform::CapturedLog log;
     Environment env{dir.file("documents"), dir.file("resources")};
     const std::string working = dir.file("documents/Environment.plist");

@@ -38,8 +38,8 @@ protected:
     }
     void TearDown() override { EXPECT_EQ(db.DisConnectDB(), 1); }
 
-    TempDir dir;
-    DBClass db{DBClass::databasePath(dir.path)};
+    testing_support::TempDir dir;
+    DBClass db{DBClass::databasePath(dir.str())};
 };
 
 } // namespace
@@ -141,8 +141,8 @@ TEST_F(DBClassTest, QuotesAndInjectionAttemptsAreStoredVerbatim) {
 }
 
 TEST(DBClassUnopenable, StatementsFailWithoutCrashing) {
-    TempDir dir;
-    for (const auto& path : {dir.path, dir.file("missing/db.sqlite3")}) {
+    testing_support::TempDir dir;
+    for (const auto& path : {dir.str(), dir.file("missing/db.sqlite3")}) {
         DBClass db(path);
         EXPECT_EQ(db.ConnectDB(), 1) << path;
         EXPECT_FALSE(db.isOpen()) << path;

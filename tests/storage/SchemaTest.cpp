@@ -108,9 +108,9 @@ int installTrace(sqlite3* db, const char**, const sqlite3_api_routines*) {
 TEST(Schema, FreshFileIsCreatedAtVersion13WithTheFiveTablesAsWritten) {
     sqlite3_auto_extension(reinterpret_cast<void (*)()>(installTrace));
     traced().clear();
-    TempDir dir;
-    const std::string path = DBClass::databasePath(dir.path);
-    EXPECT_EQ(path, dir.path + "/tamberlinove_v2.sqlite3");
+    testing_support::TempDir dir;
+    const std::string path = DBClass::databasePath(dir.str());
+    EXPECT_EQ(path, dir.str() + "/tamberlinove_v2.sqlite3");
     DBClass db(path);
     EXPECT_EQ(db.ConnectDB(), 1);
     EXPECT_TRUE(std::filesystem::exists(path));
@@ -146,8 +146,8 @@ TEST(Schema, FreshFileIsCreatedAtVersion13WithTheFiveTablesAsWritten) {
 }
 
 TEST(Schema, OlderVersionKeepsRegistrationsAndEmptiesTheOtherTables) {
-    TempDir dir;
-    const std::string path = DBClass::databasePath(dir.path);
+    testing_support::TempDir dir;
+    const std::string path = DBClass::databasePath(dir.str());
     makeDatabase(path, 12);
     DBClass db(path);
     db.ConnectDB();
@@ -159,8 +159,8 @@ TEST(Schema, OlderVersionKeepsRegistrationsAndEmptiesTheOtherTables) {
 
 TEST(Schema, CurrentOrNewerVersionIsLeftUntouchedHoweverOften) {
     for (const int version : {13, 14}) {
-        TempDir dir;
-        const std::string path = DBClass::databasePath(dir.path);
+        testing_support::TempDir dir;
+        const std::string path = DBClass::databasePath(dir.str());
         makeDatabase(path, version);
         DBClass db(path);
         for (int run = 0; run < 3; ++run) {
@@ -183,8 +183,8 @@ TEST(Schema, UnreadableVersionIsLoggedAndDropsNothing) {
     EXPECT_EQ(log.lines()[0], "queryUserVersion: ERROR Preparing: , database is not open");
 
     // A file that is not a database is neither migrated nor written to.
-    TempDir dir;
-    const std::string path = DBClass::databasePath(dir.path);
+    testing_support::TempDir dir;
+    const std::string path = DBClass::databasePath(dir.str());
     std::FILE* f = std::fopen(path.c_str(), "wb");
     ASSERT_NE(f, nullptr);
     std::fputs(std::string(4096, 'x').c_str(), f);

@@ -26,7 +26,7 @@ protected:
             out.push_back(row.at("0") + "|" + row.at("1") + "|" + row.at("2"));
         return out;
     }
-    TempDir dir;
+    testing_support::TempDir dir;
     DBClass db{dir.file("t.sqlite3")};
 };
 
