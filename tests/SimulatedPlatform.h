@@ -14,7 +14,11 @@
 namespace testing_support {
 
 struct SimulatedPlatform {
-    explicit SimulatedPlatform(const char* now = "2026-12-07T09:30:00+09:00") {
+    /// `dataBase` is where the data folder is made (a memory-backed one speeds up fuzzing).
+    explicit SimulatedPlatform(
+        const char* now = "2026-12-07T09:30:00+09:00",
+        const std::filesystem::path& dataBase = std::filesystem::temp_directory_path())
+        : data(dataBase) {
         platform::TimePoint t;
         int offset = 0;
         platform::parseIsoInstant(now, t, offset);
@@ -28,11 +32,14 @@ struct SimulatedPlatform {
     SimulatedPlatform(const SimulatedPlatform&) = delete;
     SimulatedPlatform& operator=(const SimulatedPlatform&) = delete;
 
-    /// The platform bundle over these services, with the data dir and resources given.
-    std::unique_ptr<platform::Platform> makePlatform(const std::string& resources) {
-        return std::make_unique<platform::Platform>(platform::Platform{
-            *loop, *clock, *http, location, notifications, push, browser, vibration, camera,
-            screenSaver, platform::Paths{data.str(), resources}, bluetooth, *radio});
+    /// The platform bundle over these services, with the data dir and resources given;
+    /// `otherHttp` replaces the real HTTP client.
+    std::unique_ptr<platform::Platform> makePlatform(const std::string& resources,
+                                                     platform::Http* otherHttp = nullptr) {
+        return std::make_unique<platform::Platform>(
+            platform::Platform{*loop, *clock, otherHttp ? *otherHttp : *http, location,
+                               notifications, push, browser, vibration, camera, screenSaver,
+                               platform::Paths{data.str(), resources}, bluetooth, *radio});
     }
 
     TempDir data;

@@ -4,13 +4,8 @@
 // empty or an amount.
 
 #include "NoHttp.h"
-#include "TempDir.h"
+#include "SimulatedPlatform.h"
 #include "app/AppContext.h"
-#include "platform/Clock.h"
-#include "platform/Device.h"
-#include "platform/Location.h"
-#include "platform/SimulatedRadio.h"
-#include "platform/TaskQueue.h"
 #include "storage/DBClass.h"
 #include "tools/DiaExchangeList.h"
 #include "tools/UIExchange.h"
@@ -25,30 +20,15 @@
 namespace {
 
 struct World {
-    World() {
-        platform = std::make_unique<platform::Platform>(platform::Platform{
-            loop, clock, http, location, notifications, push, browser, vibration, camera,
-            screenSaver, platform::Paths{dir.str(), dir.str()}, bluetooth, radio});
-        context = std::make_unique<app::AppContext>(*platform, app::Config{});
-    }
     // Memory-backed when the machine has it: thousands of small commits per second.
-    testing_support::TempDir dir{std::filesystem::exists("/dev/shm")
-                                     ? std::filesystem::path("/dev/shm")
-                                     : std::filesystem::temp_directory_path()};
-    platform::VirtualClock clock{platform::TimePoint{}, 9 * 3600};
-    platform::VirtualMainLoop loop{clock};
+    testing_support::SimulatedPlatform sim{"2026-12-07T09:30:00+09:00",
+                                           std::filesystem::exists("/dev/shm")
+                                               ? std::filesystem::path("/dev/shm")
+                                               : std::filesystem::temp_directory_path()};
     testing_support::NoHttp http;
-    platform::LocationAuthorization location;
-    platform::RecordingNotifications notifications;
-    platform::RecordingPush push;
-    platform::RecordingBrowser browser;
-    platform::RecordingVibration vibration;
-    platform::InjectedCamera camera;
-    platform::RecordingScreenSaver screenSaver;
-    platform::SimulatedBluetoothAdapter bluetooth;
-    platform::SimulatedBeaconRadio radio{loop, bluetooth};
-    std::unique_ptr<platform::Platform> platform;
-    std::unique_ptr<app::AppContext> context;
+    std::unique_ptr<platform::Platform> platform = sim.makePlatform(sim.data.str(), &http);
+    std::unique_ptr<app::AppContext> context =
+        std::make_unique<app::AppContext>(*platform, app::Config{});
 };
 
 } // namespace
