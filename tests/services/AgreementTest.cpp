@@ -17,8 +17,6 @@ using Row = remote::DataRow;
 
 class Agreement : public StandInTest {
 protected:
-    std::string key() const { return config_["flightStatusServiceKey"]; }
-
     /// Every flight row of `date` from the flight search, by flight number.
     std::map<std::string, Row> soapRows(const std::string& date) {
         std::map<std::string, Row> rows;
@@ -33,28 +31,8 @@ protected:
         }
         return rows;
     }
-
-    /// The items of an airport service's answer, as the domestic handler reads them.
-    std::vector<Row> items(const std::string& target) {
-        remote::XmlDataSetParser2 parser("item");
-        parser.parse(get(target).body);
-        return parser.mXMLDataList();
-    }
-    std::vector<Row> internationalItems(const char* which, const std::string& airport = "") {
-        return items(std::string("/openapi/service/StatusOfPassengerFlights/getPassenger") + which +
-                     "?ServiceKey=" + key() + "&airport=" + airport);
-    }
-    std::vector<Row> domesticItems(const std::string& code, const std::string& io,
-                                   const std::string& line = "") {
-        return items("/service/rest/FlightStatusList/getFlightStatusList?ServiceKey=" + key() +
-                     "&schStTime=0000&schEdTime=2400&schIOType=" + io + "&schLineType=" + line +
-                     "&schAirCode=" + code + "&pageNo=1&numOfRows=99999");
-    }
-    nlohmann::json timetable(const std::string& code, const std::string& type) {
-        return nlohmann::json::parse(
-            get("/api/v7/timetable?api_key=" + config_["timetableKey"].get<std::string>() +
-                "&iata_code=" + code + "&type=" + type)
-                .body)["response"];
+    nlohmann::json timetableEntries(const std::string& code, const std::string& type) {
+        return nlohmann::json::parse(get(timetable(code, type)).body)["response"];
     }
     static bool lists(const std::vector<Row>& rows, const std::string& flight) {
         return std::any_of(rows.begin(), rows.end(), [&](const Row& r) {
@@ -95,27 +73,25 @@ TEST_F(Agreement, FeedsAndFlightRowsSayTheSameAtEveryMoment) {
             return it == rows.end() ? none : it->second;
         };
         int compared = 0;
-        for (const Row& item : internationalItems("Departures")) {
+        for (const Row& item : items(international(kDepartures))) {
             const Row& r = row(col(item, "flightId"));
-            EXPECT_EQ(col(item, "gatenumber"), col(r, "gatenumber"));
-            EXPECT_EQ(col(item, "chkinrange"), col(r, "chkinrange"));
-            EXPECT_EQ(col(item, "estimatedDateTime"), col(r, "estimatedTime_Departure"));
+            EXPECT_EQ(cols(item, {"gatenumber", "chkinrange", "estimatedDateTime"}),
+                      cols(r, {"gatenumber", "chkinrange", "estimatedTime_Departure"}));
             if (col(r, "remark") != "도착" && col(r, "remark") != "회항") {
                 EXPECT_EQ(col(item, "remark"), col(r, "remark")) << col(item, "flightId");
             }
             ++compared;
         }
-        for (const Row& item : internationalItems("Arrivals")) {
+        for (const Row& item : items(international(kArrivals))) {
             const Row& r = row(col(item, "flightId"));
-            EXPECT_EQ(col(item, "gatenumber"), col(r, "gatenumber"));
-            EXPECT_EQ(col(item, "carousel"), col(r, "carousel"));
-            EXPECT_EQ(col(item, "exitnumber"), col(r, "exitnumber"));
-            EXPECT_EQ(col(item, "estimatedDateTime"), col(r, "estimatedTime_Arrival"));
-            EXPECT_EQ(col(item, "remark"), col(r, "remark")) << col(item, "flightId");
+            EXPECT_EQ(cols(item, {"gatenumber", "carousel", "exitnumber", "estimatedDateTime",
+                                  "remark", "flightId"}),
+                      cols(r, {"gatenumber", "carousel", "exitnumber", "estimatedTime_Arrival",
+                               "remark", "flightId"}));
             ++compared;
         }
         for (const char* code : {"GMP", "CJU", "PUS", "TAE", "KWJ"}) {
-            for (const Row& item : domesticItems(code, "")) {
+            for (const Row& item : items(domestic("", "", code))) {
                 const Row& r = row(col(item, "airFln"));
                 bool out = col(item, "io") == "O";
                 EXPECT_EQ(col(item, "gate"), col(r, out ? "gatenumber" : "exitnumber"));
@@ -133,7 +109,7 @@ TEST_F(Agreement, FeedsAndFlightRowsSayTheSameAtEveryMoment) {
             }
         }
         for (const char* code : {"NRT", "LAX", "CJU", "ICN", "HND"}) {
-            for (const auto& entry : timetable(code, "arrival")) {
+            for (const auto& entry : timetableEntries(code, "arrival")) {
                 std::string id = entry["flight"]["iata_number"];
                 auto it = rows.find(id);
                 const auto& dep = entry["departure"];
@@ -143,13 +119,13 @@ TEST_F(Agreement, FeedsAndFlightRowsSayTheSameAtEveryMoment) {
                                                           col(it->second, "scheduleTime_Departure"))
                     continue; // the flight of another day
                 const Row& r = it->second;
-                EXPECT_EQ(derived(dep, "estimated_time"),
-                          col(r, "estimatedDate_Departure") + col(r, "estimatedTime_Departure"));
-                EXPECT_EQ(derived(arr, "estimated_time"),
-                          col(r, "estimatedDate_Arrival") + col(r, "estimatedTime_Arrival"));
-                EXPECT_EQ(text(dep, "gate"), col(r, "gatenumber"));
-                EXPECT_EQ(text(arr, "baggage"), col(r, "carousel"));
-                EXPECT_EQ(text(arr, "terminal"), col(r, "exitnumber"));
+                EXPECT_EQ(
+                    (Texts{derived(dep, "estimated_time"), derived(arr, "estimated_time"),
+                           text(dep, "gate"), text(arr, "baggage"), text(arr, "terminal")}),
+                    (Texts{col(r, "estimatedDate_Departure") + col(r, "estimatedTime_Departure"),
+                           col(r, "estimatedDate_Arrival") + col(r, "estimatedTime_Arrival"),
+                           col(r, "gatenumber"), col(r, "carousel"), col(r, "exitnumber")}))
+                    << id;
                 ++compared;
             }
         }
@@ -187,24 +163,24 @@ TEST_F(Agreement, ClassificationLeadsToAFeedThatListsTheFlight) {
         clock_.advanceMinutes(-60);
         bool fromIncheon = std::string(c.from) == "ICN";
         if (f == "1")
-            EXPECT_TRUE(lists(domesticItems(c.from, "O", "D"), c.flight));
+            EXPECT_TRUE(lists(items(domestic("O", "D", c.from)), c.flight));
         else if (f == "2" && fromIncheon)
-            EXPECT_TRUE(lists(internationalItems("Departures", c.to), c.flight));
+            EXPECT_TRUE(lists(items(international(kDepartures, c.to)), c.flight));
         else if (f == "2")
-            EXPECT_TRUE(lists(domesticItems(c.from, "O", "I"), c.flight));
+            EXPECT_TRUE(lists(items(domestic("O", "I", c.from)), c.flight));
         else
-            EXPECT_TRUE(lists(timetable(c.from, "departure"), c.flight));
+            EXPECT_TRUE(lists(timetableEntries(c.from, "departure"), c.flight));
 
         clock_.advanceMinutes(65);
         bool toIncheon = std::string(c.to) == "ICN";
         if (f == "1")
-            EXPECT_TRUE(lists(domesticItems(c.to, "I", "D"), c.flight));
+            EXPECT_TRUE(lists(items(domestic("I", "D", c.to)), c.flight));
         else if (f == "3" && toIncheon)
-            EXPECT_TRUE(lists(internationalItems("Arrivals", c.from), c.flight));
+            EXPECT_TRUE(lists(items(international(kArrivals, c.from)), c.flight));
         else if (f == "3")
-            EXPECT_TRUE(lists(domesticItems(c.to, "I", "I"), c.flight));
+            EXPECT_TRUE(lists(items(domestic("I", "I", c.to)), c.flight));
         else
-            EXPECT_TRUE(lists(timetable(c.to, "arrival"), c.flight));
+            EXPECT_TRUE(lists(timetableEntries(c.to, "arrival"), c.flight));
     }
 }
 
@@ -212,7 +188,6 @@ TEST_F(Agreement, TrackingAFlightChangesItTwoMinutesLater) {
     auto evening = [&] {
         return rows(commands_->Flight_List04(kToday, "", "", "KE1215", "1", "1"));
     };
-    ASSERT_EQ(standIn_->today(), kToday);
     auto before = evening();
     ASSERT_EQ(before.size(), 1u);
     ASSERT_EQ(col(before[0], "estimatedTime_Departure"), "1800");
@@ -231,10 +206,8 @@ TEST_F(Agreement, TrackingAFlightChangesItTwoMinutesLater) {
     clock_.advanceMinutes(1);
     auto after = evening();
     ASSERT_EQ(after.size(), 1u);
+    // What tracking changes is ScenarioTest's; here, that the log starts it.
     EXPECT_EQ(col(after[0], "estimatedTime_Departure"), "1820");
-    EXPECT_EQ(col(after[0], "estimatedTime_Arrival"), "1925");
-    EXPECT_EQ(col(after[0], "remark"), "지연");
-    EXPECT_NE(col(after[0], "gatenumber"), col(before[0], "gatenumber"));
 
     // A log of tracking that stopped starts nothing.
     input.scheduleTime = "1300";

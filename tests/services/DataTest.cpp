@@ -66,52 +66,34 @@ TEST(Timetable, ArrivalsFollowTimeZonesAndDateInboundFlightsByArrival) {
     // Los Angeles 11:00, 13 hours in the air, 17 hours ahead: 17:00 the next day.
     const Flight* inbound = findFlight(flights, "KE012", kToday);
     ASSERT_NE(inbound, nullptr);
-    EXPECT_EQ(inbound->columns[services::Flag], "2");
-    EXPECT_EQ(inbound->columns[services::ScheduleDateDeparture], "20261206");
-    EXPECT_EQ(inbound->columns[services::ScheduleTimeArrival], "1700");
-    EXPECT_EQ(inbound->columns[services::AirportName], "인천");
-    EXPECT_NE(inbound->columns[services::Carousel], "");
-    EXPECT_EQ(inbound->columns[services::ChkInRange], "");
+    const auto& in = inbound->columns;
+    EXPECT_EQ((Texts{in[services::Flag], in[services::ScheduleDateDeparture],
+                     in[services::ScheduleTimeArrival], in[services::AirportName],
+                     in[services::ChkInRange]}),
+              (Texts{"2", "20261206", "1700", "인천", ""}));
+    EXPECT_NE(in[services::Carousel], "");
     // Seoul 14:30 to Los Angeles arrives the same calendar day, earlier by the clock.
     const Flight* outbound = findFlight(flights, "KE017", kToday);
     ASSERT_NE(outbound, nullptr);
-    EXPECT_EQ(outbound->columns[services::ScheduleDateArrival], kToday);
-    EXPECT_EQ(outbound->columns[services::ScheduleTimeArrival], "0830");
-    EXPECT_EQ(outbound->columns[services::Carousel], "");
+    const auto& out = outbound->columns;
+    EXPECT_EQ((Texts{out[services::ScheduleDateArrival], out[services::ScheduleTimeArrival],
+                     out[services::Carousel]}),
+              (Texts{kToday, "0830", ""}));
     // Weekday-only services skip the other days (20261212 is a Saturday).
     EXPECT_NE(findFlight(flights, "RS901", "20261211"), nullptr);
     EXPECT_EQ(findFlight(flights, "RS901", "20261212"), nullptr);
 }
 
-services::Options dataAt(const std::string& file, const std::string& today) {
-    services::Options options;
-    options.dataFile = file;
-    options.today = today;
-    return options;
-}
+using StandInFile = StandInTest;
 
-TEST(StandInData, FileKeepsRegistryAndRebuildsTimetableForANewDay) {
-    testing_support::TempDir dir;
-    platform::StdMainLoop loop;
-    platform::CurlHttp http(loop, platform::HttpOptions{});
-    auto commandsFor = [&](const services::StandIn& s) {
-        auto config = nlohmann::json::parse(s.clientConfigJson());
-        return remote::CacheDBCommands(http, {config["soapNamespace"], config["carrierServiceURL"],
-                                              config["airportServiceURL"]});
-    };
-    {
-        services::StandIn first(dataAt(dir.file("data.sqlite3"), kToday));
-        ASSERT_TRUE(first.start());
-        EXPECT_TRUE(remote::isYes(commandsFor(first).Unit_Join01("", "", "U", "1", "2", "1")));
-    }
-    services::StandIn second(dataAt(dir.file("data.sqlite3"), "20270301"));
-    ASSERT_TRUE(second.start());
-    EXPECT_EQ(second.unitRegistry().size(), 1u);
-    remote::XmlDataSetParser2 parser("Table1");
-    parser.parse(commandsFor(second).Flight_List03("", "", "", "", "", "1").value_or(""));
-    ASSERT_FALSE(parser.mXMLDataList().empty());
-    EXPECT_EQ(col(parser.mXMLDataList()[0], "scheduleDate"), "20270301");
-    EXPECT_TRUE(remote::isNoMore(commandsFor(second).Flight_List03(kToday, "", "", "", "", "1")));
+TEST_F(StandInFile, KeepsTheRegistryAndRebuildsTheTimetableForANewDay) {
+    EXPECT_TRUE(remote::isYes(commands_->Unit_Join01("", "", "U", "1", "2", "1")));
+    start("demo", "20270301");
+    EXPECT_EQ(standIn_->unitRegistry().size(), 1u);
+    auto first = rows(commands_->Flight_List03("", "", "", "", "", "1"));
+    ASSERT_FALSE(first.empty());
+    EXPECT_EQ(col(first[0], "scheduleDate"), "20270301");
+    EXPECT_TRUE(remote::isNoMore(commands_->Flight_List03(kToday, "", "", "", "", "1")));
 }
 
 services::DataStore storeFromSeedImage() {
@@ -220,12 +202,17 @@ TEST(StandInData, BoardsOfALazilyBuiltStoreHoldEveryFlightOfTheirDates) {
 
 TEST(StandInData, StartFailsWithALogLineOnBadDateOrUnreadableFile) {
     testing_support::TempDir dir;
+    std::ofstream(dir.file("junk.sqlite3")) << "this is not a database, just some text\n";
     platform::CapturedLog log;
     platform::setLog(&log);
-    EXPECT_FALSE(services::StandIn(dataAt("", "20261340")).start());
-    std::ofstream(dir.file("junk.sqlite3")) << "this is not a database, just some text\n";
-    EXPECT_FALSE(services::StandIn(dataAt(dir.file("junk.sqlite3"), kToday)).start());
-    EXPECT_FALSE(services::StandIn(dataAt(dir.file("no/such/dir/x"), kToday)).start());
+    for (const auto& [file, today] : {std::pair{std::string(), "20261340"},
+                                      {dir.file("junk.sqlite3"), kToday},
+                                      {dir.file("no/such/dir/x"), kToday}}) {
+        services::Options options;
+        options.dataFile = file;
+        options.today = today;
+        EXPECT_FALSE(services::StandIn(options).start()) << file << " " << today;
+    }
     platform::setLog(nullptr);
     EXPECT_EQ(log.lines().size(), 3u);
 }

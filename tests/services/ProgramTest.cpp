@@ -78,50 +78,42 @@ private:
     int out_ = -1;
 };
 
-TEST(ServicesProgram, PrintsTheListeningLineAndServesUntilTerminated) {
+TEST(ServicesProgram, ListeningLineNamesTheServicesWhichServeByClockAndScenarioUntilTerminated) {
     testing_support::TempDir dir;
-    Child child({"--today", kToday, "--data", dir.file("data.sqlite3")});
-    ASSERT_TRUE(child.started());
-    auto line = nlohmann::json::parse(child.readLine());
-    EXPECT_EQ(line["event"], "listening");
-    auto config = line["config"];
-    std::string url = config["airportServiceURL"];
-    EXPECT_EQ(url.rfind("http://127.0.0.1:", 0), 0u);
-    EXPECT_EQ(config["requestTimeoutSeconds"], 30);
-
-    platform::StdMainLoop loop;
-    platform::CurlHttp http(loop, platform::HttpOptions{});
-    remote::CacheDBCommands commands(http,
-                                     {config["soapNamespace"], config["carrierServiceURL"], url});
-    remote::XmlDataSetParser2 parser("Table1");
-    parser.parse(commands.Exchange_List01().value_or(""));
-    EXPECT_GE(parser.mXMLDataList().size(), 20u);
-
-    EXPECT_EQ(child.finish(SIGTERM), 0);
-}
-
-TEST(ServicesProgram, ListeningLineNamesTheFeedsAndTheClockAndScenarioShapeThem) {
-    testing_support::TempDir dir;
-    auto departure = [&](const std::string& scenario) {
-        Child child({"--now", kMorning, "--scenario", scenario, "--data", dir.file("d.sqlite3")});
-        auto config = nlohmann::json::parse(child.readLine())["config"];
+    for (const auto& [scenario, expected] :
+         {std::pair{"ontime", "0900 출발"}, std::pair{"demo", "0935 탑승마감"}}) {
+        Child child({"--today", kToday, "--now", kMorning, "--scenario", scenario, "--data",
+                     dir.file("data.sqlite3")});
+        ASSERT_TRUE(child.started());
+        auto line = nlohmann::json::parse(child.readLine());
+        EXPECT_EQ(line["event"], "listening");
+        auto config = line["config"];
+        std::string url = config["airportServiceURL"];
+        EXPECT_EQ(url.rfind("http://127.0.0.1:", 0), 0u);
+        EXPECT_EQ(config["requestTimeoutSeconds"], 30);
         for (const char* key : {"internationalAirportAPI", "domesticAirportsAPI", "timetableAPI",
                                 "flightStatusServiceKey", "timetableKey"})
             EXPECT_NE(config.value(key, ""), "") << key;
-        EXPECT_EQ(config["flightStatusServiceKey"].get<std::string>().size(), 98u);
+        std::string key = config["flightStatusServiceKey"];
+        EXPECT_EQ(key.size(), 98u);
+
+        platform::StdMainLoop loop;
+        platform::CurlHttp http(loop, platform::HttpOptions{});
+        remote::CacheDBCommands commands(
+            http, {config["soapNamespace"], config["carrierServiceURL"], url});
+        EXPECT_GE(rows(commands.Exchange_List01()).size(), 20u);
+
         httplib::Client client(config["internationalAirportAPI"].get<std::string>());
-        auto answer = client.Get(
-            "/openapi/service/StatusOfPassengerFlights/getPassengerDepartures?ServiceKey=" +
-            config["flightStatusServiceKey"].get<std::string>() + "&flight_id=KE703");
+        auto answer =
+            client.Get(std::string(kDepartures) + "?ServiceKey=" + key + "&flight_id=KE703");
         remote::XmlDataSetParser2 parser("item");
         parser.parse(answer ? answer->body : "");
+        ASSERT_EQ(parser.mXMLDataList().size(), 1u);
+        EXPECT_EQ(col(parser.mXMLDataList()[0], "estimatedDateTime") + " " +
+                      col(parser.mXMLDataList()[0], "remark"),
+                  expected);
         EXPECT_EQ(child.finish(SIGTERM), 0);
-        return parser.mXMLDataList().empty() ? std::string()
-                                             : col(parser.mXMLDataList()[0], "estimatedDateTime") +
-                                                   " " + col(parser.mXMLDataList()[0], "remark");
-    };
-    EXPECT_EQ(departure("ontime"), "0900 출발");
-    EXPECT_EQ(departure("demo"), "0935 탑승마감");
+    }
 }
 
 TEST(ServicesProgram, BadOptionsExitWithStatusTwo) {

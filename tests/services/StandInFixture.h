@@ -52,11 +52,27 @@ private:
 };
 inline constexpr const char* kCarrierPath = "/sub_tamberlinove/tamberlinove02.asmx";
 inline constexpr const char* kAirportPath = "/sub_airport/airport02.asmx";
+inline constexpr const char* kDepartures =
+    "/openapi/service/StatusOfPassengerFlights/getPassengerDepartures";
+inline constexpr const char* kArrivals =
+    "/openapi/service/StatusOfPassengerFlights/getPassengerArrivals";
+inline constexpr const char* kDomestic = "/service/rest/FlightStatusList/getFlightStatusList";
+inline constexpr const char* kTimetable = "/api/v7/timetable";
 
 /// The text of column `key` of a parsed row (empty when absent).
 inline std::string col(const remote::DataRow& row, std::string_view key) {
     return std::string(row.value(key));
 }
+
+/// The texts of several columns of a row, to compare in one assertion.
+inline std::vector<std::string> cols(const remote::DataRow& row,
+                                     std::initializer_list<std::string_view> keys) {
+    std::vector<std::string> out;
+    for (auto key : keys)
+        out.push_back(col(row, key));
+    return out;
+}
+using Texts = std::vector<std::string>;
 
 /// The Table1 rows of a data-set answer, which must not be a failure.
 inline std::vector<remote::DataRow> rows(const std::optional<std::string>& answer) {
@@ -83,14 +99,16 @@ class StandInTest : public ::testing::Test {
 protected:
     void SetUp() override { start("demo"); }
 
-    /// (Re)starts the stand-in with `scenario` on the same data file and clock.
-    void start(const std::string& scenario) {
+    /// (Re)starts the stand-in with `scenario` on the same data file and clock, moved by
+    /// whole days to `today` if one is given.
+    void start(const std::string& scenario, const std::string& today = "") {
         commands_.reset();
         standIn_.reset();
         services::Options options;
         options.dataFile = dir_.file("services.sqlite3");
         options.clock = clock_.function();
         options.scenario = scenario;
+        options.today = today;
         standIn_ = std::make_unique<services::StandIn>(options);
         ASSERT_TRUE(standIn_->start());
         config_ = nlohmann::json::parse(standIn_->clientConfigJson());
@@ -106,6 +124,34 @@ protected:
         EXPECT_TRUE(result) << target;
         return result ? platform::HttpResponse{result->status, result->body}
                       : platform::HttpResponse{};
+    }
+
+    /// The feeds' targets with the query keys the app sends (the service key URL-encoded).
+    std::string key() const { return config_["flightStatusServiceKey"]; }
+    std::string international(const char* path, const std::string& airport = "",
+                              const std::string& flight = "", const std::string& from = "0000",
+                              const std::string& to = "2400") const {
+        return std::string(path) + "?ServiceKey=" + key() + "&from_time=" + from +
+               "&to_time=" + to + "&airport=" + airport + "&flight_id=" + flight;
+    }
+    std::string domestic(const std::string& io, const std::string& line, const std::string& code,
+                         const std::string& from = "0000", const std::string& to = "2400",
+                         const std::string& page = "1", const std::string& rows = "99999") const {
+        return std::string(kDomestic) + "?ServiceKey=" + key() + "&schStTime=" + from +
+               "&schEdTime=" + to + "&schIOType=" + io + "&schLineType=" + line +
+               "&schAirCode=" + code + "&pageNo=" + page + "&numOfRows=" + rows;
+    }
+    std::string timetable(const std::string& code, const std::string& type) const {
+        return std::string(kTimetable) + "?api_key=" + config_["timetableKey"].get<std::string>() +
+               "&iata_code=" + code + "&type=" + type;
+    }
+    /// The item rows of an airport feed's answer, as the app reads them.
+    std::vector<remote::DataRow> items(const std::string& target) {
+        auto response = get(target);
+        EXPECT_EQ(response.status, 200) << target;
+        remote::XmlDataSetParser2 parser("item");
+        parser.parse(response.body);
+        return parser.mXMLDataList();
     }
 
     /// POSTs `body` to `path` of the stand-in as the app does.
