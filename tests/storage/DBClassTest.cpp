@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -50,21 +49,11 @@ TEST_F(DBClassTest, SelectKeysRowsByColumnPositionInResultOrder) {
     const auto rows = db.SelectExcuteQuery("SELECT c, a, b FROM t ORDER BY b");
     EXPECT_EQ(maps(rows),
               (Maps{{{"0", "y"}, {"1", "1"}, {"2", "x"}}, {{"0", ""}, {"1", "2"}, {"2", "한글"}}}));
-    // Rows of one query compare by content.
-    ASSERT_EQ(rows.size(), 2u);
-    EXPECT_NE(rows[0], rows[1]);
-    EXPECT_EQ(rows[0], db.SelectExcuteQuery("SELECT c, a, b FROM t ORDER BY b")[0]);
-
+    // Keys past the ninth column (lookup and order of position keys: RowTest).
     const auto wide = db.SelectExcuteQuery("SELECT 0,1,2,3,4,5,6,7,8,9,10,11,12");
     ASSERT_EQ(wide.size(), 1u);
-    ASSERT_EQ(wide[0].size(), 13u);
-    int i = 0;
-    for (const auto& [key, value] : wide[0]) {
-        EXPECT_EQ(key, std::to_string(i)) << "iteration follows the columns";
-        EXPECT_EQ(value, std::to_string(i++));
-    }
+    EXPECT_EQ(wide[0].size(), 13u);
     EXPECT_EQ(wide[0].at("12"), "12");
-    EXPECT_FALSE(wide[0].contains("13"));
 }
 
 TEST_F(DBClassTest, NameSelectUsesTheSevenExchangeNamesThenTheEmptyKey) {
@@ -77,9 +66,6 @@ TEST_F(DBClassTest, NameSelectUsesTheSevenExchangeNamesThenTheEmptyKey) {
                                   {"DEAL_BAS_R", "f"},
                                   {"LASTDATE", "g"},
                                   {"", "i"}}}));
-    ASSERT_EQ(named.size(), 1u);
-    EXPECT_EQ(named[0].at("LASTDATE"), "g");
-    EXPECT_THROW(named[0].at("0"), std::out_of_range);
     EXPECT_EQ(maps(db.SelectExcuteQuery_Name("SELECT 1 AS x, 2 AS y")),
               (Maps{{{"sDATE", "1"}, {"CUR_UNIT", "2"}}}));
 }
