@@ -32,34 +32,20 @@ TEST(VirtualLoop, DelayedTasksRunInDueOrderOnlyWhenTimeIsAdvanced) {
     EXPECT_EQ(clock.now(), at("2026-12-07T09:30:01+09:00"));
 }
 
-TEST(VirtualLoop, RepeatingTimerFiresEveryIntervalUntilCancelled) {
+TEST(VirtualLoop, RepeatingTimerFiresEveryIntervalUntilItCancelsItself) {
     VirtualClock clock(at("2026-12-07T00:00:00Z"), 0);
     VirtualMainLoop loop(clock);
     std::vector<TimePoint> fired;
-    TimerId id = loop.startRepeating(60s, [&] { fired.push_back(clock.now()); });
-    loop.advance(180s);
+    TimerId id = 0;
+    id = loop.startRepeating(60s, [&] {
+        fired.push_back(clock.now());
+        if (fired.size() == 3)
+            loop.cancel(id);
+    });
+    loop.advance(600s);
     ASSERT_EQ(fired.size(), 3u);
     EXPECT_EQ(fired[0], at("2026-12-07T00:01:00Z"));
     EXPECT_EQ(fired[2], at("2026-12-07T00:03:00Z"));
-    loop.cancel(id);
-    loop.advance(600s);
-    EXPECT_EQ(fired.size(), 3u);
-}
-
-TEST(TaskQueue, RepeatingTimerThatMissedTicksRunsOnceAndKeepsItsPhase) {
-    TaskQueue queue;
-    int ticks = 0;
-    queue.add(1000ms, 1000ms, [&] { ++ticks; });
-    // Taken 4.5 intervals late: one run, and the next tick on the timer's own beat.
-    auto task = queue.takeDue(5500ms);
-    ASSERT_TRUE(task);
-    (*task)();
-    EXPECT_FALSE(queue.takeDue(5500ms));
-    EXPECT_EQ(ticks, 1);
-    EXPECT_EQ(queue.nextDue(), 6000ms);
-    // Taken on time: the next tick is one interval later.
-    ASSERT_TRUE(queue.takeDue(6000ms));
-    EXPECT_EQ(queue.nextDue(), 7000ms);
 }
 
 TEST(VirtualLoop, JumpOverManyTicksFiresOnceOnTheTimersBeat) {
@@ -85,6 +71,8 @@ TEST(StdLoop, TimerBlockedByALongTaskFiresOnceNotOnceForEachMissedTick) {
     StdMainLoop loop;
     const auto start = std::chrono::steady_clock::now();
     std::vector<Duration> ticks;
+    bool delayed = false;
+    loop.postDelayed(seconds(0.02), [&] { delayed = ticks.empty(); });
     loop.startRepeating(200ms, [&] {
         ticks.push_back(
             std::chrono::duration_cast<Duration>(std::chrono::steady_clock::now() - start));
@@ -95,21 +83,9 @@ TEST(StdLoop, TimerBlockedByALongTaskFiresOnceNotOnceForEachMissedTick) {
     loop.post([] { std::this_thread::sleep_for(500ms); });
     loop.run();
     ASSERT_EQ(ticks.size(), 2u);
+    EXPECT_TRUE(delayed);       // due first, run first
     EXPECT_GE(ticks[0], 500ms); // the one late tick
     EXPECT_GE(ticks[1], 600ms); // then the next beat, not a second late tick at once
-}
-
-TEST(VirtualLoop, TimerMayCancelItselfWhileRunning) {
-    VirtualClock clock(at("2026-12-07T00:00:00Z"), 0);
-    VirtualMainLoop loop(clock);
-    int ticks = 0;
-    TimerId id = 0;
-    id = loop.startRepeating(1s, [&] {
-        if (++ticks == 2)
-            loop.cancel(id);
-    });
-    loop.advance(10s);
-    EXPECT_EQ(ticks, 2);
 }
 
 TEST(VirtualLoop, IdleWaitsForAnswersOfRequestsInFlight) {
@@ -151,18 +127,6 @@ TEST(CurlHttp, TransportFailuresGiveNoAnswer) {
     });
     loop.runUntilIdle();
     EXPECT_TRUE(called);
-}
-
-TEST(StdLoop, RunsPostedAndDelayedTasksThenQuits) {
-    StdMainLoop loop;
-    std::vector<int> order;
-    loop.postDelayed(seconds(0.02), [&] {
-        order.push_back(2);
-        loop.quit();
-    });
-    loop.post([&] { order.push_back(1); });
-    loop.run();
-    EXPECT_EQ(order, (std::vector<int>{1, 2}));
 }
 
 TEST(Clock, LocalFormattingUsesTheClocksOffset) {
