@@ -35,11 +35,25 @@ void AutoFillList::bindField(ui::TextField& field) {
         if (field.onEditingChanged)
             field.onEditingChanged();
         if (&field == toTextField) {
+            // Only one list of a screen is open at a time.
+            if (Screen* owner = parent())
+                for (const auto& sibling : owner->children())
+                    if (auto* list = dynamic_cast<AutoFillList*>(sibling.get());
+                        list && list != this)
+                        list->tableView.setHidden(true);
             tableView.setHidden(false);
             field.onEditingChanged = [this, &field] { textChanged(field); };
         }
         return true;
     };
+    field.onEndEditing = [this] { tableView.setHidden(true); };
+}
+
+bool AutoFillList::closeFrontmost() {
+    if (tableView.hidden())
+        return false;
+    tableView.setHidden(true);
+    return true;
 }
 
 void AutoFillList::textChanged(const ui::TextField& field) {

@@ -38,8 +38,9 @@ public:
     const widgets::Rect& tableFrame() const { return tableFrame_; }
 
     /// Makes the list the field's delegate: on every proposed change it sends the field's
-    /// editing-changed event, shows the table when the field is its own, and from then on
-    /// searches on each change. Changes are always accepted.
+    /// editing-changed event, shows the table when the field is its own (closing the other
+    /// lists of the same screen), and from then on searches on each change. Changes are
+    /// always accepted. The table closes when the field gives up the keyboard.
     void bindField(ui::TextField& field);
     /// Searches with the field's current text.
     void textChanged(const ui::TextField& field);
@@ -48,6 +49,8 @@ public:
     void searchAutocompleteEntriesWithSubstring(std::string_view text);
     /// Picks a shown row: its text goes into the field, the keyboard closes, the table hides.
     void picked(int row);
+    /// Escape: an open table closes (nothing is picked).
+    bool closeFrontmost() override;
 
 protected:
     explicit AutoFillList(std::string className);

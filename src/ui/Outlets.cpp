@@ -104,6 +104,8 @@ void TextField::setEnabled(bool e) {
 void TextField::setFirstResponder(bool f) {
     firstResponder_ = f;
     changed();
+    if (!f && onEndEditing)
+        onEndEditing();
 }
 
 bool TextField::type(const std::string& newText) {

@@ -53,6 +53,8 @@ public:
     virtual bool tappable() const { return false; }
     /// Performs a tap; false when the outlet does not take taps or is disabled.
     virtual bool tap() { return false; }
+    /// Lies unfolded over its screen (an open menu); a tap folds it away.
+    virtual bool isOpen() const { return false; }
 
     /// The outlet's state in the shape the automation driver prints.
     virtual nlohmann::json toJson() const = 0;
@@ -128,12 +130,14 @@ public:
     bool enabled() const { return enabled_; }
     void setEnabled(bool e);
     bool firstResponder() const { return firstResponder_; }
+    /// Whether the field has the keyboard. Giving it up (false) always tells `onEndEditing`.
     void setFirstResponder(bool f);
     /// Replaces the text as typing would: asks `shouldChange`, then fires `onEditingChanged`.
     /// Returns false when the field is disabled or the delegate refused.
     bool type(const std::string& newText);
     std::function<bool(const std::string& newText)> shouldChange;
     std::function<void()> onEditingChanged;
+    std::function<void()> onEndEditing;
     nlohmann::json toJson() const override;
 
 private:

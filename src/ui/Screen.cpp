@@ -209,6 +209,42 @@ void Screen::showAlert(Alert alert) {
                           " not shown: the screen is not in a window");
 }
 
+namespace {
+
+/// "btn_Back", "btn_Exchange_Back", "btn_Help_Close", "btn_Cancel", not "btn_Close1".
+bool namedLikeABackControl(std::string_view name) {
+    for (std::string_view word : {"_Back", "_Close", "_Cancel"})
+        if (name.size() > word.size() && name.ends_with(word))
+            return true;
+    return false;
+}
+
+} // namespace
+
+Outlet* Screen::backControl() const {
+    auto touchable = [this](const Outlet* o) {
+        return o && o->tappable() && reach(*o) == Reach::Touchable;
+    };
+    if (touchable(backControl_))
+        return backControl_;
+    for (auto it = outlets_.rbegin(); it != outlets_.rend(); ++it)
+        if (it->second->kind() == Outlet::Kind::Button && namedLikeABackControl(it->first) &&
+            touchable(it->second))
+            return it->second;
+    return nullptr;
+}
+
+bool Screen::closeFrontmost() {
+    for (auto it = children_.rbegin(); it != children_.rend(); ++it)
+        if (!(*it)->hidden() && (*it)->closeFrontmost())
+            return true;
+    for (auto it = outlets_.rbegin(); it != outlets_.rend(); ++it)
+        if (it->second->isOpen() && reach(*it->second) == Reach::Touchable)
+            return it->second->tap();
+    Outlet* control = backControl();
+    return control && control->tap();
+}
+
 // Children share their parent's appearance.
 void Screen::willAppear(bool animated) {
     viewWillAppear(animated);

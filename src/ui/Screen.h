@@ -71,6 +71,19 @@ public:
     /// Puts up an alert through the window (queued behind any alert already shown).
     void showAlert(Alert alert);
 
+    // ---- closing (Escape)
+    /// Names the control that closes this screen (its back or close button).
+    void setBackControl(Outlet& control) { backControl_ = &control; }
+    /// The control that closes what lies in front on this screen and can be touched now: the
+    /// named one, else the last registered button named "btn_Back", "btn_Close",
+    /// "btn_Cancel" or ending in "_Back", "_Close" or "_Cancel" (a shown overlay's close
+    /// button is registered after the screen's own). None when nothing can be closed so.
+    Outlet* backControl() const;
+    /// Closes the front-most thing on this screen: first what a shown child closes (front-most
+    /// child first), then an open outlet (an unfolded menu), then through the back control.
+    /// False when nothing was closed.
+    virtual bool closeFrontmost();
+
 protected:
     /// Registers an outlet under its name; the screen owns it as a member. Of two overlays
     /// shown at once, the one registered later lies in front.
@@ -110,6 +123,7 @@ private:
     bool onDisplay_ = false;
     bool hidden_ = false;
     bool coversParent_ = false;
+    Outlet* backControl_ = nullptr;
 };
 
 } // namespace ui

@@ -123,4 +123,21 @@ bool Window::pressAlertButton(std::string_view title) {
     return true;
 }
 
+bool Window::pressAlertDefault() {
+    if (alerts_.empty())
+        return false;
+    const AlertButton* b = alerts_.front().defaultButton();
+    return b && pressAlertButton(std::string(b->title));
+}
+
+bool Window::back() {
+    // An alert is modal: without a cancel button Escape leaves it, and what lies beneath, alone.
+    if (!alerts_.empty()) {
+        const AlertButton* b = alerts_.front().cancelButton();
+        return b && pressAlertButton(std::string(b->title));
+    }
+    Screen* s = front();
+    return s && s->closeFrontmost();
+}
+
 } // namespace ui

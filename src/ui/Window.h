@@ -44,6 +44,12 @@ public:
     const std::deque<Alert>& alerts() const { return alerts_; }
     /// Presses the button of that title on the front alert; false when there is none.
     bool pressAlertButton(std::string_view title);
+    /// Enter: presses the front alert's default button; false when there is none.
+    bool pressAlertDefault();
+    /// Escape: closes the front-most thing. An alert through its cancel (or only) button;
+    /// else the front screen closes what lies in front on it (Screen::closeFrontmost). False
+    /// when nothing could be closed.
+    bool back();
 
     /// Dismissed screens are kept alive until the front-end has finished the event that
     /// dismissed them (a screen may dismiss itself from its own button); then released here.

@@ -70,6 +70,7 @@ public:
         handleTap();
         return true;
     }
+    bool isOpen() const override { return isMenuVisible_; }
     nlohmann::json toJson() const override;
 
 private:

@@ -76,6 +76,9 @@ SingleSelectionController::SingleSelectionController(const platform::Clock& cloc
     : ui::Screen("SingleSelectionController"), clock_(clock), screenWidth_(screenWidth),
       screenHeight_(screenHeight) {
     addOutlet("calendarView", calendarView);
+    addOutlet("btn_Back", btn_Back);
+    btn_Back.onTap = [this] { dismiss(true); };
+    setBackControl(btn_Back);
 }
 
 SingleSelectionController::SingleSelectionController(const platform::Clock& clock,

@@ -94,6 +94,9 @@ public:
     std::optional<std::string> sFlag;
     std::weak_ptr<AirportInfoDelegate> delegate;
     CalendarView calendarView;
+    /// Closes the picker without answering, so the caller keeps its date (drawn in the title
+    /// band above the calendar).
+    ui::Button btn_Back;
     std::optional<Day> selectedDate;
 
     // CalendarDataSource

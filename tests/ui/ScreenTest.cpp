@@ -297,3 +297,106 @@ TEST(Containment, AChildCoveringItsParentLeavesOnlyItselfAndWhatLiesAboveTouchab
     parent->removeChild(sheet.get());
     EXPECT_EQ(parent->reach(parent->menu), Screen::Reach::Touchable);
 }
+
+namespace {
+
+/// Layered with a back button, a button that is not one ("btn_Close1") and a fold (an
+/// unfolding menu, registered last).
+class Closable : public Layered {
+public:
+    struct Fold final : Outlet {
+        Fold() : Outlet(Kind::FloatingMenu) {}
+        bool open = false;
+        bool tappable() const override { return true; }
+        std::function<void()> onTap;
+        bool tap() override {
+            open = !open;
+            onTap();
+            return true;
+        }
+        bool isOpen() const override { return open; }
+        nlohmann::json toJson() const override { return {}; }
+    };
+    Closable() {
+        addOutlet("btn_Exchange_Back", back);
+        addOutlet("btn_Close1", close1);
+        addOutlet("addButton", fold);
+    }
+    using Screen::setBackControl;
+    Button back, close1;
+    Fold fold;
+};
+
+} // namespace
+
+TEST(Escape, ClosesTheFrontMostThingAndEnterPressesTheAlertsDefault) {
+    using R = AlertButton::Role;
+    struct Case {
+        const char* what;
+        std::function<void(Closable&, Closable& child)> setup;
+        std::vector<std::pair<const char*, R>> alert;
+        const char* escape; ///< what Escape presses ("" nothing)
+        const char* enter;  ///< what Enter presses ("" nothing)
+    };
+    auto none = [](Closable&, Closable&) {};
+    const Case cases[] = {
+        {"the screen's back button", none, {}, "btn_Exchange_Back", ""},
+        {"a named back control",
+         [](Closable& s, Closable&) { s.setBackControl(s.menu); },
+         {},
+         "btn_Menu",
+         ""},
+        {"a shown overlay's close button",
+         [](Closable& s, Closable&) { s.help.setHidden(false); },
+         {},
+         "btn_Help_Close",
+         ""},
+        {"an open fold", [](Closable& s, Closable&) { s.fold.open = true; }, {}, "fold", ""},
+        {"a shown child first",
+         [](Closable&, Closable& c) { c.setHidden(false); },
+         {},
+         "child btn_Exchange_Back",
+         ""},
+        {"no back button", [](Closable& s, Closable&) { s.back.setHidden(true); }, {}, "", ""},
+        {"an alert: cancel; Enter: default",
+         none,
+         {{"확인", R::Default}, {"취소", R::Cancel}},
+         "취소",
+         "확인"},
+        {"an alert's only button", none, {{"OK", R::Destructive}}, "OK", "OK"},
+        {"an alert without cancel stays, and the screen too",
+         none,
+         {{"삭제", R::Destructive}, {"보관", R::Destructive}},
+         "",
+         ""},
+    };
+    for (const auto& c : cases) {
+        for (const bool enter : {false, true}) {
+            SCOPED_TRACE(std::string(c.what) + (enter ? ", Enter" : ", Escape"));
+            std::string tapped;
+            Window w;
+            auto root = std::make_shared<Closable>();
+            auto child = std::make_shared<Closable>();
+            w.setRoot(root);
+            root->addChild(child);
+            child->setHidden(true);
+            for (auto* s : {root.get(), child.get()}) {
+                const std::string who = s == child.get() ? "child " : "";
+                s->fold.onTap = [&tapped, who] { tapped = who + "fold"; };
+                for (auto& [name, o] : s->outlets())
+                    if (auto* b = dynamic_cast<Button*>(o))
+                        b->onTap = [&tapped, n = who + name] { tapped = n; };
+            }
+            c.setup(*root, *child);
+            Alert a{"알림", "", {}};
+            for (auto [title, role] : c.alert)
+                a.buttons.push_back(
+                    {title, role, [&tapped, t = std::string(title)] { tapped = t; }});
+            if (!c.alert.empty())
+                w.showAlert(std::move(a));
+            const bool done = enter ? w.pressAlertDefault() : w.back();
+            EXPECT_EQ(tapped, enter ? c.enter : c.escape);
+            EXPECT_EQ(done, !tapped.empty());
+        }
+    }
+}

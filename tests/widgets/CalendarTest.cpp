@@ -311,7 +311,7 @@ TEST_F(Picker, WithoutAFlagItAnswersWithTheDayAloneAndABlankGivesNoDay) {
     EXPECT_TRUE(caller->withFlag.empty());
 }
 
-TEST_F(Picker, DaysOutsideTheRangeOrWithSelectionOffAreNotTaken) {
+TEST_F(Picker, DaysOutsideTheRangeAreNotTakenAndBackClosesWithoutAnAnswer) {
     auto p = open();
     EXPECT_FALSE(p->calendarView.selectDate(day("20261201")));
     EXPECT_FALSE(p->calendarView.selectDate(day("20260430")));
@@ -320,6 +320,9 @@ TEST_F(Picker, DaysOutsideTheRangeOrWithSelectionOffAreNotTaken) {
     EXPECT_FALSE(p->calendarView.selectDate(day("20260520")));
     EXPECT_TRUE(caller->plain.empty());
     EXPECT_EQ(window.front(), p.get());
+    EXPECT_TRUE(window.back()); // Escape, through the picker's back control
+    EXPECT_EQ(window.front(), window.root());
+    EXPECT_TRUE(caller->plain.empty());
 }
 
 namespace {
