@@ -12,6 +12,11 @@ inline constexpr const char* kAdapterOffMessage =
     "블루투스가 꺼져 있습니다. 블루투스를 실행해 주세요.";
 inline constexpr const char* kFailedMessage = "실패하였습니다. 다시시도해 주십시오.";
 inline constexpr const char* kArrivedMessage = "캐리어가 도착했습니다.";
+/// The carrier list's line under a carrier: seen in this visit, not seen yet while the scan
+/// is still in its first seconds, and not seen after them.
+inline constexpr const char* kNearText = "근처에 있음";
+inline constexpr const char* kLookingText = "찾는 중";
+inline constexpr const char* kNotFoundText = "찾지 못함";
 
 /// The picture a screen shows while it scans.
 inline constexpr const char* kSearchingPicture = "searching";

@@ -17,7 +17,8 @@ const std::string& column(const storage::Row& row, const char* key) {
 } // namespace
 
 UICarrierList::UICarrierList(CarrierContext context)
-    : ui::Screen("UICarrierList"), context_(std::move(context)), timer1_(context_.platform.loop) {
+    : ui::Screen("UICarrierList"), context_(std::move(context)), timer1_(context_.platform.loop),
+      lookTimer_(context_.platform.loop) {
     addOutlet("btn_Back", btn_Back);
     addOutlet("btn_Refresh", btn_Refresh);
     addOutlet("img_Search", img_Search);
@@ -29,8 +30,9 @@ UICarrierList::UICarrierList(CarrierContext context)
     btn_Refresh.onTap = [this] { btn_Refresh_Clicked(); };
     carrierTableView.numberOfRows = [this] { return static_cast<int>(data.size()); };
     carrierTableView.cellForRow = [this](int row, ui::Cell& cell) {
-        UICarrierListCell::setRegistrationBeacon(cell, data.at(static_cast<std::size_t>(row)), row,
-                                                 context_.screenWidth, self());
+        const BeaconRecord& entry = data.at(static_cast<std::size_t>(row));
+        UICarrierListCell::setRegistrationBeacon(cell, entry, row, context_.screenWidth, self());
+        cell.label("lbl_SeenText").setText(carrierSeenText(entry->sStatus == "1", looking()));
     };
 }
 
@@ -57,16 +59,27 @@ void UICarrierList::setBluetooth() {
     bluetoothScanner->delegate = self();
     bluetoothScanner->GetBeacon(rows);
     timer1_.start(kScanSeconds, weak_from_this(), [this] { stopBluetooth(); });
+    startLooking();
+}
+
+void UICarrierList::startLooking() {
+    lookTimer_.start(kLookingSeconds, weak_from_this(), [this] { carrierTableView.reloadData(); });
+    carrierTableView.reloadData();
 }
 
 void UICarrierList::stopBluetooth() {
     if (bluetoothScanner)
         bluetoothScanner->StopBeacon();
     showScanning(btn_Refresh, img_Search, false);
+    if (looking()) {
+        lookTimer_.cancel();
+        carrierTableView.reloadData();
+    }
 }
 
 void UICarrierList::viewDidDisappear(bool) {
     timer1_.cancel();
+    lookTimer_.cancel();
 }
 
 void UICarrierList::btn_Back_Clicked() {
@@ -77,8 +90,10 @@ void UICarrierList::btn_Back_Clicked() {
 void UICarrierList::btn_Refresh_Clicked() {
     stopBluetooth();
     showScanning(btn_Refresh, img_Search, true);
-    if (bluetoothScanner)
+    if (bluetoothScanner) {
         bluetoothScanner->GetBeacon();
+        startLooking();
+    }
 }
 
 storage::Rows UICarrierList::getDeviceList() {

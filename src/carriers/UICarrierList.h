@@ -47,6 +47,9 @@ public:
     void updateName(const BeaconRecord& beacon);
     void SendAlertDialog(const std::string& title, const std::string& message);
     bool scanTimerRunning() const { return timer1_.running(); }
+    /// True while a scan is in its first kLookingSeconds: carriers not seen yet are still
+    /// being looked for.
+    bool looking() const { return lookTimer_.running(); }
 
     // CarrierRegDelegate
     void BluetoothState(bool poweredOn) override;
@@ -62,10 +65,13 @@ protected:
 
 private:
     std::shared_ptr<UICarrierList> self();
+    /// A scan starts: carriers not seen yet read "찾는 중" for its first seconds.
+    void startLooking();
 
     CarrierContext context_;
     std::unique_ptr<storage::DBClass> dbClass_;
     ScanTimer timer1_;
+    ScanTimer lookTimer_;
 };
 
 } // namespace carriers

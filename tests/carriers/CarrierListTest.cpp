@@ -17,8 +17,10 @@ protected:
         loop->runUntilIdle();
         return static_cast<UICarrierList&>(*window().front());
     }
+    /// The row's status picture and the line under its name.
     static std::string status(UICarrierList& list, int row) {
-        return list.carrierTableView.cell(row).image("img_Status").image();
+        auto& cell = list.carrierTableView.cell(row);
+        return cell.image("img_Status").image() + " " + cell.label("lbl_SeenText").text();
     }
     std::vector<std::string> alertsSeen() {
         std::vector<std::string> out;
@@ -31,26 +33,30 @@ protected:
     }
 };
 
-TEST_F(CarrierList, RangedCarrierTurnsSeenOnceAndStaysSeen) {
+TEST_F(CarrierList, RangedCarrierTurnsSeenOnceAndStaysSeenAndTheOtherIsLookedForAWhile) {
     storeCarrier(kUuidA, "1", "1", "Red");
     storeCarrier(kUuidA, "2", "2", "Blue");
     auto& list = open();
     ASSERT_EQ(list.carrierTableView.rowCount(), 2);
     EXPECT_EQ(list.carrierTableView.cell(0).label("lbl_Name").text(), "Red");
-    EXPECT_EQ(status(list, 0), "m2_btn_off.png");
+    EXPECT_EQ(status(list, 0), "m2_btn_off.png 찾는 중");
     EXPECT_FALSE(list.img_Search.hidden());
 
     log.clear();
     tag(kUuidA, 2, 2);
     advance(1);
-    EXPECT_EQ(status(list, 1), "m2_btn_on.png");
-    EXPECT_EQ(status(list, 0), "m2_btn_off.png");
+    EXPECT_EQ(status(list, 1), "m2_btn_on.png 근처에 있음");
+    EXPECT_EQ(status(list, 0), "m2_btn_off.png 찾는 중");
     EXPECT_EQ(logCount("RowCount == 1"), 1u); // redrawn once
     advance(3);
     EXPECT_EQ(logCount("RowCount == 1"), 1u); // later results change nothing
+    advance(carriers::kLookingSeconds - 5);
+    EXPECT_EQ(status(list, 0), "m2_btn_off.png 찾는 중");
+    advance(1);
+    EXPECT_EQ(status(list, 0), "m2_btn_off.png 찾지 못함");
     radio->removeTag(*platform::parseBeaconUuid(kUuidA), 2, 2);
     advance(50);
-    EXPECT_EQ(status(list, 1), "m2_btn_on.png");
+    EXPECT_EQ(status(list, 1), "m2_btn_on.png 근처에 있음");
 }
 
 TEST_F(CarrierList, RemovalDeletesTheRowAndDeregistersOnlyWhenTheDeleteSucceeded) {
@@ -83,7 +89,7 @@ TEST_F(CarrierList, RenameStoresTheNameShowsItAndCallsNoService) {
     name.btn_Confirm.tap();
     EXPECT_EQ(alertsSeen(), (std::vector<std::string>{"확인: 이름이 변경되었습니다."}));
     EXPECT_EQ(list.carrierTableView.cell(0).label("lbl_Name").text(), "BigRed");
-    EXPECT_EQ(status(list, 0), "m2_btn_on.png"); // the status is kept
+    EXPECT_EQ(status(list, 0), "m2_btn_on.png 근처에 있음"); // the status is kept
     EXPECT_EQ(storedCarriers(), (std::vector<std::string>{std::string(kUuidA) + "/1/1/BigRed"}));
     EXPECT_TRUE(unitJoins().empty());
 
@@ -105,15 +111,18 @@ TEST_F(CarrierList, FirstScanEndsAfterAMinuteAndRefreshScansTheServiceUuidsWitho
     EXPECT_FALSE(list.btn_Refresh.hidden());
     EXPECT_TRUE(list.img_Search.hidden());
 
+    EXPECT_EQ(status(list, 0), "m2_btn_off.png 찾지 못함");
     list.btn_Refresh.tap();
     EXPECT_TRUE(list.btn_Refresh.hidden());
     EXPECT_FALSE(list.img_Search.hidden());
+    EXPECT_EQ(status(list, 0), "m2_btn_off.png 찾는 중");         // looking again
     EXPECT_EQ(list.bluetoothScanner->ar_beaconRegion.size(), 3u); // the service's UUIDs
     advance(600);
+    EXPECT_EQ(status(list, 0), "m2_btn_off.png 찾지 못함");
     EXPECT_TRUE(radio->scanning());
     tag(kUuidA, 1, 1);
     advance(1);
-    EXPECT_EQ(status(list, 0), "m2_btn_on.png");
+    EXPECT_EQ(status(list, 0), "m2_btn_on.png 근처에 있음");
     list.btn_Back.tap();
     EXPECT_FALSE(radio->scanning());
 }
@@ -140,6 +149,7 @@ TEST_F(CarrierList, AdapterSwitchedOffDuringTheScanIsReported) {
     window().pressAlertButton("OK");
     EXPECT_FALSE(list.btn_Refresh.hidden());
     EXPECT_FALSE(radio->scanning());
+    EXPECT_EQ(status(list, 0), "m2_btn_off.png 찾지 못함"); // no longer looked for
 }
 
 } // namespace

@@ -112,7 +112,7 @@ Rectangle {
                         font.pixelSize: row.small > 0 ? row.small : 12
                     }
                     Text {
-                        text: row.near ? "근처에 있음" : "찾지 못함"
+                        text: row.modelData.lbl_SeenText ? row.modelData.lbl_SeenText.text : ""
                         color: row.near ? Theme.deep : "#9AB0B8"
                         font.family: Theme.family
                         font.pixelSize: 11
