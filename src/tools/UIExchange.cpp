@@ -4,6 +4,8 @@
 #include "storage/SqlFormat.h"
 #include "tools/DiaExchangeList.h"
 
+#include <utility>
+
 namespace tools {
 
 UIExchange::UIExchange(app::AppContext& context, const std::string& locale)
@@ -20,6 +22,7 @@ UIExchange::UIExchange(app::AppContext& context, const std::string& locale)
         addOutlet("lbl_Exchange_Cost" + std::to_string(i + 1), lbl_Exchange_Cost[i]);
     addOutlet("lbl_Exchange_Date", lbl_Exchange_Date);
     addOutlet("btn_Exchange_Back", btn_Exchange_Back);
+    addOutlet("btn_Exchange_Swap", btn_Exchange_Swap);
     addOutlet("v_PickerCover", v_PickerCover);
     v_PickerCover.setCoversScreen(true);
     v_PickerCover.setHidden(true);
@@ -41,6 +44,7 @@ void UIExchange::viewDidLoad() {
     img_Exchange_TopFrame.onTap = [this] { endEditing(); };
     img_Exchange_ButtomFrame.onTap = [this] { endEditing(); };
     btn_Exchange_Back.onTap = [this] { dismiss(true); };
+    btn_Exchange_Swap.onTap = [this] { btn_Exchange_Swap_Clicked(); };
 
     dbClass_ = std::make_unique<storage::DBClass>(context_.databaseFile());
     dbClass_->ConnectDB();
@@ -111,14 +115,17 @@ void UIExchange::selectedExchangeData(const ExchangeRate& row, const std::string
     }
     txt_Exchange_Cost_Top.setText("");
     txt_Exchange_Cost_Buttom.setText("");
+    typed_ = Typed::None;
 }
 
 void UIExchange::Txt_Exchange_Cost_Top_EditingChanged() {
+    typed_ = Typed::Top;
     convertFrom(txt_Exchange_Cost_Top, SelectedDataTop, txt_Exchange_Cost_Buttom,
                 SelectedDataButtom);
 }
 
 void UIExchange::Txt_Exchange_Cost_Buttom_EditingChanged() {
+    typed_ = Typed::Bottom;
     convertFrom(txt_Exchange_Cost_Buttom, SelectedDataButtom, txt_Exchange_Cost_Top,
                 SelectedDataTop);
 }
@@ -138,6 +145,27 @@ void UIExchange::convertFrom(ui::TextField& source, const std::optional<Exchange
     case Conversion::Kind::Show:
         // Set from code: no editing-changed event, so no conversion back.
         target.setText(formatter_.format(c.amount));
+        return;
+    }
+}
+
+void UIExchange::btn_Exchange_Swap_Clicked() {
+    std::swap(SelectedDataTop, SelectedDataButtom);
+    const std::string topCaption = lbl_Exchange_Nation_Top.text();
+    lbl_Exchange_Nation_Top.setText(lbl_Exchange_Nation_Bottom.text());
+    lbl_Exchange_Nation_Bottom.setText(topCaption);
+    const std::string topAmount = txt_Exchange_Cost_Top.text();
+    txt_Exchange_Cost_Top.setText(txt_Exchange_Cost_Buttom.text());
+    txt_Exchange_Cost_Buttom.setText(topAmount);
+    // The typed amount moved to the other side; the side converted from it follows.
+    switch (typed_) {
+    case Typed::None:
+        return;
+    case Typed::Top:
+        Txt_Exchange_Cost_Buttom_EditingChanged();
+        return;
+    case Typed::Bottom:
+        Txt_Exchange_Cost_Top_EditingChanged();
         return;
     }
 }

@@ -49,6 +49,8 @@ public:
     std::array<ui::Label, 7> lbl_Exchange_Cost;
     ui::Label lbl_Exchange_Date;
     ui::Button btn_Exchange_Back;
+    /// Swaps the two sides: currencies and amounts trade places.
+    ui::Button btn_Exchange_Swap;
     /// Laid over the calculator while the currency picker is open: only the picker can be
     /// touched then.
     ui::View v_PickerCover;
@@ -71,6 +73,9 @@ public:
     void img_Exchange_Nation_Bottom_Clicked() { openPicker("2"); }
     /// Both frames close the keyboard.
     void endEditing();
+    /// The sides trade currencies and amounts; the amount last typed is then converted again
+    /// from its new side, so it stays exactly as typed and the other side follows it.
+    void btn_Exchange_Swap_Clicked();
 
     const AmountFormatter& formatter() const { return formatter_; }
     /// The picker while it is open.
@@ -80,6 +85,9 @@ protected:
     void viewDidLoad() override;
 
 private:
+    /// The field whose text the person typed last (the other one was converted from it).
+    enum class Typed { None, Top, Bottom };
+
     void openPicker(const std::string& flag);
     void pickerClosed();
     void convertFrom(ui::TextField& source, const std::optional<ExchangeRate>& sourceRate,
@@ -88,6 +96,7 @@ private:
     app::AppContext& context_;
     AmountFormatter formatter_;
     std::unique_ptr<storage::DBClass> dbClass_;
+    Typed typed_ = Typed::None;
     // Held here as well as among the children, so that the picker outlives its own last
     // callback when it removes itself.
     std::shared_ptr<DiaExchangeList> picker_;

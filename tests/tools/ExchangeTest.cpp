@@ -191,14 +191,63 @@ TEST_F(Calculator, FailedAnswerKeepsTheTableAndAnEmptyOneStillEmptiesIt) {
     EXPECT_TRUE(storedUnits().empty());
 }
 
-TEST_F(Calculator, DuplicateCurrencyOfOneDateIsDroppedAndTheRestStored) {
+TEST_F(Calculator, EveryColumnOfTheAnswerIsStoredAndADuplicateOfOneDateDropped) {
+    auto row = [](std::string unit, std::string name, std::string ttb, std::string tts,
+                  std::string rate, std::string last) {
+        return services::DataRow{{"sDATE", "20261207"},        {"CUR_UNIT", std::move(unit)},
+                                 {"CUR_NM", std::move(name)},  {"TTB", std::move(ttb)},
+                                 {"TTS", std::move(tts)},      {"DEAL_BAS_R", std::move(rate)},
+                                 {"LASTDATE", std::move(last)}};
+    };
     server.rows("Exchange_List01",
-                {rateRow("USD", "미국 달러", "1382.4"), rateRow("USD", "미국 달러 (정정)", "1400"),
-                 rateRow("EUR", "유로", "1601.32")});
+                {row("USD", "미국 달러", "1368.5", "1396.3", "1382.4", "20261207110000"),
+                 row("USD", "미국 달러 (정정)", "1", "2", "1400", "2026120712"),
+                 row("EUR", "유로", "1585.3", "1617.33", "1601.32", "2026120709")});
     openCalculator();
-    const auto rows = query("SELECT CUR_UNIT, CUR_NM FROM aExchange ORDER BY CUR_UNIT");
-    ASSERT_EQ(rows.size(), 2u);
-    EXPECT_EQ(rows[1].at("1"), "미국 달러");
+    const auto rows = query("SELECT sDATE, CUR_UNIT, CUR_NM, TTB, TTS, DEAL_BAS_R, LASTDATE "
+                            "FROM aExchange ORDER BY CUR_UNIT");
+    const std::vector<std::vector<std::string>> expected{
+        {"20261207", "EUR", "유로", "1585.3", "1617.33", "1601.32", "2026120709"},
+        {"20261207", "USD", "미국 달러", "1368.5", "1396.3", "1382.4", "20261207110000"}};
+    ASSERT_EQ(rows.size(), expected.size());
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        for (std::size_t c = 0; c < expected[r].size(); ++c)
+            EXPECT_EQ(rows[r].at(std::to_string(c)), expected[r][c]) << r << "," << c;
+}
+
+TEST_F(Calculator, SwapTradesCurrenciesAndAmountsAndConvertsFromTheTypedAmount) {
+    struct Case {
+        const char* typedTop;    // typed on the top side first, if anything
+        const char* typedBottom; // then on the bottom side, if anything
+        const char* top;         // the sides after the swap
+        const char* bottom;
+    };
+    // KRW 1 on top, USD 1382.40 below.
+    const Case cases[] = {
+        // The typed 1000 won keeps its text on its new side; the dollars are converted anew.
+        {"1000", nullptr, "0.72", "1000"},
+        {nullptr, "10", "10", "13,824"},
+        // The amount typed last counts, not the one converted from it.
+        {"1000", "2", "2", "2,764.8"},
+        {nullptr, nullptr, "", ""},
+    };
+    for (const Case& c : cases) {
+        auto& calc = openCalculator();
+        if (c.typedTop)
+            calc.txt_Exchange_Cost_Top.type(c.typedTop);
+        if (c.typedBottom)
+            calc.txt_Exchange_Cost_Buttom.type(c.typedBottom);
+        ASSERT_TRUE(calc.btn_Exchange_Swap.tap());
+        EXPECT_EQ(calc.lbl_Exchange_Nation_Top.text(), "미국 달러 (USD)");
+        EXPECT_EQ(calc.lbl_Exchange_Nation_Bottom.text(), "한국 원 (KRW)");
+        EXPECT_EQ(calc.SelectedDataTop->CUR_UNIT, "USD");
+        EXPECT_EQ(calc.SelectedDataButtom->CUR_UNIT, "KRW");
+        EXPECT_EQ(calc.txt_Exchange_Cost_Top.text(), c.top) << c.top;
+        EXPECT_EQ(calc.txt_Exchange_Cost_Buttom.text(), c.bottom) << c.bottom;
+        // Typing after the swap converts with the swapped currencies.
+        calc.txt_Exchange_Cost_Top.type("1");
+        EXPECT_EQ(calc.txt_Exchange_Cost_Buttom.text(), "1,382.4");
+    }
 }
 
 TEST_F(Calculator, PickerListsTheNewestDateAndAPickClearsBothAmounts) {
