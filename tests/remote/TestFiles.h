@@ -1,6 +1,7 @@
 #pragma once
 // Fixture files and golden comparisons for the remote tests.
 
+#include "GoldenFiles.h"
 #include "remote/WebServiceHelper.h"
 #include "remote/XMLData.h"
 
@@ -9,8 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 
 namespace remote {
@@ -22,28 +21,11 @@ inline void PrintTo(const XMLData& pair, std::ostream* os) {
 
 namespace test {
 
-inline std::string dataPath(const std::string& name) {
-    return std::string(TAMBERLINOVE_TEST_DATA) + "/remote/" + name;
-}
-
 inline std::string readFixture(const std::string& name) {
-    std::ifstream in(dataPath(name), std::ios::binary);
-    EXPECT_TRUE(in.good()) << "missing fixture " << dataPath(name);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
+    return testing_support::readTestData("remote/" + name);
 }
-
-/// Compares byte for byte; on mismatch writes NAME.actual next to the golden file.
 inline void expectMatchesGolden(const std::string& actual, const std::string& name) {
-    const std::string golden = readFixture(name);
-    if (actual == golden)
-        return;
-    const std::string actualPath = dataPath(name) + ".actual";
-    std::ofstream(actualPath, std::ios::binary) << actual;
-    ADD_FAILURE() << "output differs from " << dataPath(name) << "\nexpected: " << golden
-                  << "\nactual:   " << actual << "\n(actual output written to " << actualPath
-                  << ")";
+    testing_support::expectMatchesGolden(actual, "remote/" + name);
 }
 
 /// The operation element of a request envelope, read with libxml2's tree API.

@@ -39,7 +39,8 @@ TEST_F(Feeds, AnswersMatchTheirGoldenFiles) {
         auto response = get(c.target);
         EXPECT_EQ(response.status, 200);
         bool json = std::string(c.golden).ends_with(".json");
-        expectMatchesGolden(json ? pretty(response.body) : response.body, c.golden);
+        testing_support::expectMatchesGolden(json ? pretty(response.body) : response.body,
+                                             std::string("services/") + c.golden);
     }
 }
 
