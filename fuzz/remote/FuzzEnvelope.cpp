@@ -3,6 +3,7 @@
 // unchanged, read back with the project's own pair parser.
 
 #include "NoHttp.h"
+#include "flights/FlightText.h"
 #include "remote/WebServiceHelper.h"
 #include "remote/XmlDataSetParser1.h"
 
@@ -31,42 +32,13 @@ bool isName(std::string_view s) {
 // Strict UTF-8 holding only characters XML 1.0 allows (carriage returns excluded, since
 // parsers normalise them).
 bool isXmlText(std::string_view s) {
-    std::size_t i = 0;
-    while (i < s.size()) {
+    if (!flights::isValidUtf8(s))
+        return false;
+    for (std::size_t i = 0; i < s.size(); ++i) {
         const auto b = static_cast<unsigned char>(s[i]);
-        std::uint32_t cp;
-        std::size_t n;
-        if (b < 0x80) {
-            cp = b;
-            n = 1;
-        } else if ((b & 0xe0) == 0xc0) {
-            cp = b & 0x1f;
-            n = 2;
-        } else if ((b & 0xf0) == 0xe0) {
-            cp = b & 0x0f;
-            n = 3;
-        } else if ((b & 0xf8) == 0xf0) {
-            cp = b & 0x07;
-            n = 4;
-        } else {
+        if ((b < 0x20 && b != '\t' && b != '\n') || s.substr(i, 3) == "\xEF\xBF\xBE" ||
+            s.substr(i, 3) == "\xEF\xBF\xBF") // U+FFFE and U+FFFF
             return false;
-        }
-        if (i + n > s.size())
-            return false;
-        for (std::size_t k = 1; k < n; ++k) {
-            const auto c = static_cast<unsigned char>(s[i + k]);
-            if ((c & 0xc0) != 0x80)
-                return false;
-            cp = (cp << 6) | (c & 0x3f);
-        }
-        const std::uint32_t min[] = {0, 0, 0x80, 0x800, 0x10000};
-        if (cp < min[n])
-            return false;
-        const bool allowed = cp == 0x9 || cp == 0xa || (cp >= 0x20 && cp <= 0xd7ff) ||
-                             (cp >= 0xe000 && cp <= 0xfffd) || (cp >= 0x10000 && cp <= 0x10ffff);
-        if (!allowed)
-            return false;
-        i += n;
     }
     return true;
 }
