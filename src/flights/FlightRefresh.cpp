@@ -88,31 +88,31 @@ bool FlightRefresh::send(Feed feed, const std::string& baseURL, const std::strin
         return false;
     const FlightKey askedFor = host_.trackedFlight().key();
     std::weak_ptr<int> alive = alive_;
-    platform_.http.get(
-        url, [this, alive, feed, url, askedFor](std::optional<platform::HttpResponse> response) {
-            if (alive.expired())
-                return;
-            inFlight_.erase(url);
-            // A transport failure is silent; the next refresh asks again.
-            if (!response)
-                return;
-            if (host_.trackedFlight().key() != askedFor)
-                return;
-            AnswerText text;
-            if (isValidUtf8(response->body))
-                text = std::move(response->body);
-            handle(feed, text);
-        });
+    platform_.http.get(url, [this, alive, feed, url, askedFor,
+                             day = today()](std::optional<platform::HttpResponse> response) {
+        if (alive.expired())
+            return;
+        inFlight_.erase(url);
+        // A transport failure is silent; the next refresh asks again.
+        if (!response)
+            return;
+        if (host_.trackedFlight().key() != askedFor)
+            return;
+        AnswerText text;
+        if (isValidUtf8(response->body))
+            text = std::move(response->body);
+        handle(feed, text, day);
+    });
     return true;
 }
 
-void FlightRefresh::handle(Feed feed, const AnswerText& text) {
+void FlightRefresh::handle(Feed feed, const AnswerText& text, const std::string& requestDay) {
     switch (feed) {
     case Feed::International:
-        receivedAirportData(text);
+        receivedAirportData(text, requestDay);
         return;
     case Feed::Domestic:
-        receivedLocalAirportData(text);
+        receivedLocalAirportData(text, requestDay);
         return;
     case Feed::Timetable:
         getInternationalAirportDataParsing(text);
@@ -120,13 +120,16 @@ void FlightRefresh::handle(Feed feed, const AnswerText& text) {
     }
 }
 
-void FlightRefresh::receivedAirportData(const AnswerText& text) {
-    if (auto update = internationalUpdate(text, host_.trackedFlight(), today()))
+void FlightRefresh::receivedAirportData(const AnswerText& text,
+                                        std::optional<std::string> requestDay) {
+    const std::string day = requestDay ? std::move(*requestDay) : today();
+    if (auto update = internationalUpdate(text, host_.trackedFlight(), day))
         apply(*update);
 }
 
-void FlightRefresh::receivedLocalAirportData(const AnswerText& text) {
-    const std::string day = today();
+void FlightRefresh::receivedLocalAirportData(const AnswerText& text,
+                                             std::optional<std::string> requestDay) {
+    const std::string day = requestDay ? std::move(*requestDay) : today();
     const FlightKey askedFor = host_.trackedFlight().key();
     for (const auto& row : domesticRows(text)) {
         // Each write reloads the tracked flight; once it is another one (the written status

@@ -79,8 +79,12 @@ public:
     bool SendURL_Local(const std::string& baseURL, const std::string& parameters);
     bool SendURL_International(const std::string& baseURL, const std::string& parameters);
 
-    void receivedAirportData(const AnswerText& text);
-    void receivedLocalAirportData(const AnswerText& text);
+    /// The feeds' answers. Dates written back are those of @p requestDay ("yyyyMMdd"), the
+    /// day the request was sent, so an answer that arrives after midnight still writes the
+    /// day it was asked about; without it, today.
+    void receivedAirportData(const AnswerText& text, std::optional<std::string> requestDay = {});
+    void receivedLocalAirportData(const AnswerText& text,
+                                  std::optional<std::string> requestDay = {});
     void getInternationalAirportDataParsing(const AnswerText& text);
 
     /// Writes the live fields of one flight (the refresh UPDATE).
@@ -92,7 +96,7 @@ public:
 private:
     bool send(Feed feed, const std::string& baseURL, const std::string& parameters);
     void send(const FeedRequest& request);
-    void handle(Feed feed, const AnswerText& text);
+    void handle(Feed feed, const AnswerText& text, const std::string& requestDay);
     /// Announces, writes and reloads.
     void apply(const FlightUpdate& update);
     [[nodiscard]] std::string today() const;

@@ -6,6 +6,7 @@
 #include "flights/AirportInfo.h"
 #include "flights/FlightStatements.h"
 
+#include <array>
 #include <fstream>
 #include <iterator>
 
@@ -31,7 +32,7 @@ std::string replaced(std::string text, const std::string& from, const std::strin
 
 class Refresh : public testing_support::AppFixture {
 protected:
-    Refresh() {
+    explicit Refresh(const char* now = "2026-12-07T09:30:00+09:00") : AppFixture(now) {
         refreshForReal = true;
         config.airportServiceURL = server.base() + FeedServer::kAirportService;
         config.carrierServiceURL = server.base() + "/sub_tamberlinove/tamberlinove02.asmx";
@@ -72,6 +73,21 @@ protected:
 };
 
 using Alerts = std::vector<std::pair<std::string, std::string>>;
+
+/// A domestic feed answer with one item per (flight, io, gate, remark).
+std::string domesticAnswer(const std::vector<std::array<std::string, 4>>& items) {
+    std::string out = "<response><header><resultCode>00</resultCode></header><body><items>";
+    for (const auto& [flight, io, gate, remark] : items)
+        out += "<item><airFln>" + flight + "</airFln><io>" + io + "</io><gate>" + gate +
+               "</gate><rmkKor>" + remark + "</rmkKor><std>1000</std><etd></etd></item>";
+    return out + "</items></body></response>";
+}
+
+std::vector<std::string> gimpoJeju(const std::string& flightId, const std::string& time) {
+    return {"대한항공", flightId, "20261207", "20261207", time,   "",     "",    "20261207",
+            "1105",     "",       "",         "",         "김포", "제주", "GMP", "CJU",
+            "3",        "",       "",         "",         "",     "1"};
+}
 
 // The fixture's KE701 as stored: nothing in the fixture answer is news for it.
 std::vector<std::string> incheonNarita() {
@@ -292,4 +308,79 @@ TEST_F(Refresh, UnreadableTimetableJsonIsLoggedAndChangesNothing) {
     for (const auto& line : log.lines())
         logged = logged || line.rfind("error : ", 0) == 0;
     EXPECT_TRUE(logged);
+}
+
+TEST_F(Refresh, EveryDomesticRowOfTheTrackedFlightCountsUntilOneFinishesIt) {
+    server.answer("City_View03",
+                  "<NewDataSet><Table1><cityFlag>1</cityFlag></Table1></NewDataSet>");
+    server.answer(FeedServer::kDomestic, domesticAnswer({}));
+    storeFlight(gimpoJeju("KE1201", "1000"));
+    storeFlight(gimpoJeju("KE1203", "1200"));
+    launch();
+
+    // The departure row moves the gate, the arrival row lands the flight: both are written,
+    // and the landing makes KE1203 the tracked flight, so the last row is not about it.
+    server.answer(FeedServer::kDomestic, domesticAnswer({{"OZ8901", "O", "9", ""},
+                                                         {"KE1201", "O", "5", ""},
+                                                         {"KE1201", "I", "2", "도착"},
+                                                         {"KE1201", "O", "7", ""}}));
+    tick();
+    loop->advance(500ms);
+    EXPECT_EQ(alerts().size(), 2u);
+    const AirportInfo f = stored("KE1201");
+    EXPECT_EQ(f.sGateNumber(), "5");
+    EXPECT_EQ(f.sExitNumber(), "2");
+    EXPECT_EQ(f.sRemark(), "도착");
+    EXPECT_EQ(main().lbl_FlightId.text(), "KE1203");
+    EXPECT_EQ(stored("KE1203").sGateNumber(), "3");
+}
+
+TEST_F(Refresh, AnAnswerArrivingWhileAnotherScreenCoversTheMainScreenIsStillAnnouncedAndWritten) {
+    server.answer(FeedServer::kInternationalDepartures, fixture("international_departures.xml"));
+    storeFlight(incheonNarita());
+    launch();
+    server.answer(
+        FeedServer::kInternationalDepartures,
+        replaced(fixture("international_departures.xml"), "<gatenumber>23<", "<gatenumber>25<"));
+    server.hang();
+    main().getRenewData();
+    main().present(std::make_shared<ui::Screen>("UIExchange"), false);
+    server.release();
+    loop->runUntilIdle();
+    loop->advance(500ms);
+
+    EXPECT_EQ(alerts(), (Alerts{{"정보변경", "12월 07일 10시 30분  KE701 나리타행\n\n"
+                                             "게이트번호: 25\n"}}));
+    EXPECT_EQ(stored("KE701").sGateNumber(), "25");
+    window().pressAlertButton("확인");
+    window().front()->dismiss(false);
+    loop->runUntilIdle();
+    EXPECT_EQ(main().lbl_GateNumber.text(), "25");
+}
+
+class RefreshAtMidnight : public Refresh {
+protected:
+    RefreshAtMidnight() : Refresh("2026-12-07T23:59:59+09:00") {}
+};
+
+TEST_F(RefreshAtMidnight, AnAnswerArrivingAfterMidnightWritesTheDayItWasAskedOn) {
+    server.answer(FeedServer::kInternationalDepartures, fixture("international_departures.xml"));
+    storeFlight(incheonNarita());
+    launch();
+    server.answer(
+        FeedServer::kInternationalDepartures,
+        replaced(fixture("international_departures.xml"), "<gatenumber>23<", "<gatenumber>25<"));
+    server.hang();
+    main().getRenewData(); // asked at 23:59:59 on 7 December
+    platform::TimePoint after{};
+    int offset = 0;
+    ASSERT_TRUE(platform::parseIsoInstant("2026-12-08T00:00:20+09:00", after, offset));
+    clock->set(after);
+    server.release();
+    loop->runUntilIdle();
+
+    const AirportInfo f = stored("KE701");
+    EXPECT_EQ(f.sGateNumber(), "25");
+    EXPECT_EQ(f.sScheduleDate_Departure(), "20261207");
+    EXPECT_EQ(f.sEstimatedDate_Departure(), "20261207");
 }
