@@ -23,15 +23,9 @@ protected:
         ADD_FAILURE() << "no flight " << id;
         return {};
     }
-    /// "HHmm" on kDay, on the home clock; "+HHmm" on the day after.
+    /// "HHmm" on kDay, on the home clock.
     static HomeMinute at(std::string_view clock) {
-        bool next = clock.starts_with("+");
-        if (next)
-            clock.remove_prefix(1);
-        return homeMinute(Date::parse(kDay)->plusDays(next ? 1 : 0), *parseClock(clock));
-    }
-    static std::string clockAt(const Airport& airport, HomeMinute minute) {
-        return localAt(airport, minute).clock();
+        return homeMinute(*Date::parse(kDay), *parseClock(clock));
     }
 
     DemoData data_ = DemoData::load();
@@ -210,22 +204,6 @@ TEST_F(ScenarioTest, OnlyTheFirstTrackingCounts) {
     live.track(*evening, at("1200"));
     EXPECT_EQ(live.trackedSince(*evening), at("0930"));
     EXPECT_EQ(live.at(*evening, at("0932"))->second.departure, flight("KE1215").departure + 20);
-}
-
-TEST(HomeClock, KoreanAirportsKeepTheReadersLocalTime) {
-    // 15:30 UTC read in Seoul is 00:30 the next morning; read in London it is 15:30.
-    ClockReading seoul{Instant(std::chrono::hours(24 * 20793 + 15) + std::chrono::minutes(30)),
-                       9 * 3600};
-    ClockReading london{seoul.at, 0};
-    EXPECT_EQ(localMoment(homeMinute(seoul)).date.text(), "20261207");
-    EXPECT_EQ(localMoment(homeMinute(seoul)).clock(), "0030");
-    EXPECT_EQ(localMoment(homeMinute(london)).date.text(), "20261206");
-    EXPECT_EQ(localMoment(homeMinute(london)).clock(), "1530");
-    // Los Angeles keeps 17 hours behind the Korean airports.
-    DemoData data = DemoData::load();
-    const Airport& lax = *data.airport("LAX");
-    EXPECT_EQ(localAt(lax, homeMinute(seoul)).date.text(), "20261206");
-    EXPECT_EQ(localAt(lax, homeMinute(seoul)).clock(), "0730");
 }
 
 } // namespace
