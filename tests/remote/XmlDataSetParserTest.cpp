@@ -84,16 +84,6 @@ TEST(XmlDataSetParser, EnvelopePassYieldsTheUnescapedResultText) {
     EXPECT_EQ(XmlDataSetParser::characterData(envelope), p.currentData());
 }
 
-TEST(XmlDataSetParser, SoapFaultGivesCodeAndTextRunTogetherAndNoRows) {
-    const std::string text =
-        XmlDataSetParser::characterData(test::readFixture("soap_fault_envelope.xml"));
-    EXPECT_EQ(text, "soap:ServerServer was unable to process request. ---> Object reference "
-                    "not set to an instance of an object.");
-    EXPECT_FALSE(isFailure(text));
-    EXPECT_FALSE(isNoMore(text));
-    EXPECT_TRUE(rowsOf(text).empty());
-}
-
 TEST(XmlDataSetParser, MalformedInputKeepsWhatCameBefore) {
     XmlDataSetParser p;
     p.parse("<r><a>1</a><b>2</c><d>3</d></r>");
