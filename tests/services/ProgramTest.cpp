@@ -5,57 +5,41 @@
 #include "remote/XmlDataSetParser2.h"
 
 #include <csignal>
-#include <fcntl.h>
+#include <cstdio>
 #include <poll.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-extern char** environ;
 
 namespace services_test {
 namespace {
 
-/// A child process whose standard output is read through a pipe.
+/// The program, started by a shell that prints its own process id and then becomes the
+/// program; standard output is read through a pipe.
 class Child {
 public:
-    explicit Child(std::vector<std::string> args) {
-        int fds[2];
-        if (pipe(fds) != 0)
-            return;
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_adddup2(&actions, fds[1], STDOUT_FILENO);
-        posix_spawn_file_actions_addclose(&actions, fds[0]);
-        posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-        args.insert(args.begin(), TAMBERLINOVE_SERVICES_PROGRAM);
-        std::vector<char*> argv;
-        for (auto& a : args)
-            argv.push_back(a.data());
-        argv.push_back(nullptr);
-        if (posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environ) != 0)
-            pid_ = -1;
-        posix_spawn_file_actions_destroy(&actions);
-        close(fds[1]);
-        out_ = fds[0];
+    explicit Child(const std::vector<std::string>& args) {
+        std::string command = "echo $$; exec " TAMBERLINOVE_SERVICES_PROGRAM;
+        for (const auto& arg : args)
+            command += " '" + arg + "'";
+        out_ = popen((command + " 2>/dev/null").c_str(), "r");
+        const std::string pid = out_ ? readLine() : "";
+        pid_ = pid.empty() ? -1 : std::stoi(pid);
     }
     ~Child() {
-        if (pid_ > 0) {
+        if (pid_ > 0)
             kill(pid_, SIGKILL);
-            waitpid(pid_, nullptr, 0);
-        }
-        if (out_ >= 0)
-            close(out_);
+        if (out_)
+            pclose(out_);
     }
 
-    /// The first line of output; empty if the program ends first. A generous limit only
+    /// The next line of output; empty if the program ends first. A generous limit only
     /// keeps a broken program from hanging the suite.
     std::string readLine() {
         std::string line;
         char c;
         while (true) {
-            pollfd p{out_, POLLIN, 0};
-            if (poll(&p, 1, 60'000) <= 0 || read(out_, &c, 1) != 1 || c == '\n')
+            pollfd p{fileno(out_), POLLIN, 0};
+            if (poll(&p, 1, 60'000) <= 0 || read(fileno(out_), &c, 1) != 1 || c == '\n')
                 return line;
             line += c;
         }
@@ -65,8 +49,8 @@ public:
     int finish(int signal = 0) {
         if (signal)
             kill(pid_, signal);
-        int status = 0;
-        waitpid(pid_, &status, 0);
+        const int status = pclose(out_);
+        out_ = nullptr;
         pid_ = -1;
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
@@ -74,8 +58,8 @@ public:
     bool started() const { return pid_ > 0; }
 
 private:
+    std::FILE* out_ = nullptr;
     pid_t pid_ = -1;
-    int out_ = -1;
 };
 
 TEST(ServicesProgram, ListeningLineNamesTheServicesWhichServeByClockAndScenarioUntilTerminated) {
