@@ -219,15 +219,18 @@ void QtApp::watchLifecycle() {
             delegate_->enterForeground();
         bridge_->afterEvent();
     });
+    // A notification is kept back only while the person looks at the window: shown, not
+    // minimised, the screen not locked, and holding the focus. A window merely covered by
+    // another application lets the desktop show it (though it is not in the background).
+    notifications_->setWindow(window_);
     notifications_->shouldPresent = [this](const platform::LocalNotification& n) {
-        const bool present = delegate_->notificationFired(n);
+        const bool present = delegate_->notificationFired(n, lifecycle_->inFront());
         bridge_->afterEvent();
         return present;
     };
+    // A click on the desktop's notification (which also raises the window) or a tap on the
+    // window's banner.
     notifications_->opened = [this](const platform::LocalNotification& n) {
-        window_->showNormal();
-        window_->raise();
-        window_->requestActivate();
         delegate_->notificationOpened(n);
         bridge_->afterEvent();
     };

@@ -25,6 +25,14 @@ bool WindowLifecycle::isBackground(QWindow::Visibility visibility, bool screenLo
     return screenLocked || visibility == QWindow::Minimized || visibility == QWindow::Hidden;
 }
 
+bool WindowLifecycle::inFront(QWindow::Visibility visibility, bool active, bool screenLocked) {
+    return active && !isBackground(visibility, screenLocked);
+}
+
+bool WindowLifecycle::inFront() const {
+    return inFront(window_.visibility(), window_.isActive(), locked_);
+}
+
 void WindowLifecycle::screenLockChanged(bool locked) {
     locked_ = locked;
     update();

@@ -120,8 +120,8 @@ void AppDelegate::didReceiveNotificationResponse(const std::string& userInfo) {
     platform::logLine(userInfo);
 }
 
-bool AppDelegate::notificationFired(const platform::LocalNotification& n) {
-    if (inBackground_)
+bool AppDelegate::notificationFired(const platform::LocalNotification& n, bool inFront) {
+    if (!inFront)
         return true;
     willPresentNotification(describeUserInfo(n.userInfo));
     return false;

@@ -46,9 +46,14 @@ public:
 
     /// A scheduled local notification fires. In front the app does not present it (the
     /// notification centre's willPresent call only logs it); returns whether the platform
-    /// should present it.
-    [[nodiscard]] bool notificationFired(const platform::LocalNotification& n);
-    /// The user opened a presented notification.
+    /// should present it. `inFront` is the front-end's word (a desktop window must also have
+    /// the focus); without it the app is in front unless it is in the background.
+    [[nodiscard]] bool notificationFired(const platform::LocalNotification& n, bool inFront);
+    [[nodiscard]] bool notificationFired(const platform::LocalNotification& n) {
+        return notificationFired(n, !inBackground_);
+    }
+    /// The user opened a presented notification (clicked it on the desktop or tapped the
+    /// window's banner).
     void notificationOpened(const platform::LocalNotification& n);
     /// A user-info dictionary written as the platform describes one: "{\n    key = value;\n}".
     static std::string describeUserInfo(const std::map<std::string, std::string>& userInfo);

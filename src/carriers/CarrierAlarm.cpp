@@ -100,6 +100,9 @@ void CarrierAlarm::getRegistrationBeacon(const BeaconRecord& beacon) {
             continue;
         stopSearch();
         hooks_.scheduleLocalAlert(kArrivedMessage);
+        // The notification waits a second and may not be shown at all (the window in front);
+        // the window's request for attention reaches the person at once.
+        context_.platform.notifications.requestAttention();
         SetBeaconSuccessLog(found->sRegistration_UUID, found->sRegistration_Select_Major,
                             found->sRegistration_Select_Minor);
         if (!screen_.presentedScreen())

@@ -1,7 +1,8 @@
 #pragma once
 // The carrier arrival alarm of the main screen: the alarm button starts and stops a search
 // for the registered carriers; when one is ranged the search ends, a local notification
-// says so, the carrier service is told and the found screen opens.
+// says so, the window asks for attention, the carrier service is told and the found screen
+// opens.
 
 #include "carriers/BluetoothScanner.h"
 #include "carriers/CarrierContext.h"

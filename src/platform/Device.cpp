@@ -27,6 +27,10 @@ void RecordingNotifications::requestAuthorization(std::function<void(bool, std::
         done(grant && authorizationError.empty(), authorizationError);
 }
 
+void RecordingNotifications::requestAttention() {
+    ++attentionRequests;
+}
+
 void RecordingPush::registerForRemote(std::function<void(std::string)> registered,
                                       std::function<void(std::string)> failed) {
     ++requests;

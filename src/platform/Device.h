@@ -29,6 +29,9 @@ public:
     virtual void setBadge(int value) = 0;
     /// Asks for alert, sound and badge permission; `done(granted, error)`; error empty on success.
     virtual void requestAuthorization(std::function<void(bool, std::string)> done) = 0;
+    /// Something the person should see now happened (a carrier arrived): the app's window
+    /// asks the desktop for attention, whether it is in front or not.
+    virtual void requestAttention() = 0;
 };
 
 class PushRegistration {
@@ -77,11 +80,13 @@ public:
     void cancelAll() override;
     void setBadge(int value) override;
     void requestAuthorization(std::function<void(bool, std::string)> done) override;
+    void requestAttention() override;
 
     std::vector<LocalNotification> scheduled; ///< pending (cleared by cancelAll)
     std::vector<LocalNotification> history;   ///< every one ever scheduled
     int badge = 0;
     int cancelCount = 0;
+    int attentionRequests = 0;
     bool grant = true;
     std::string authorizationError;
 

@@ -53,6 +53,15 @@ TEST_F(Notifications, BackgroundWarnsOnlyWhileACarrierSearchRuns) {
     EXPECT_EQ(notifications.badge, 0);
 }
 
+TEST_F(Notifications, FiredNotificationIsKeptBackOnlyWhileTheFrontEndSaysInFront) {
+    launch();
+    const auto n = app::AppDelegate::localAlert("캐리어가 도착했습니다.");
+    EXPECT_FALSE(delegate->notificationFired(n, true));
+    // A window covered by another one is not in front, though not in the background either.
+    EXPECT_TRUE(delegate->notificationFired(n, false));
+    EXPECT_FALSE(delegate->inBackground());
+}
+
 TEST_F(Notifications, MainScreenLoadClearsTheCarrierSearchFlag) {
     plat = makePlatform(resources);
     context = std::make_unique<app::AppContext>(*plat, app::Config{});

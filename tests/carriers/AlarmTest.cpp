@@ -79,6 +79,7 @@ TEST_F(Alarm, RegisteredCarrierInRangeEndsTheSearchWithNotificationLogAndFoundSc
     tag(kUuidA, 300, 12);
     advance(1);
     EXPECT_EQ(arrivals(), (std::vector<std::string>{"캐리어가 도착했습니다."}));
+    EXPECT_EQ(notifications.attentionRequests, 1);
     EXPECT_EQ(notifications.history.back().action, "GOGO");
     EXPECT_DOUBLE_EQ(notifications.history.back().fireInSeconds, 1);
     const auto logs = standIn->unitSearchLogs();
@@ -111,11 +112,16 @@ TEST_F(Alarm, ArrivalWhileAnotherScreenIsUpNotifiesWithoutTheFoundScreen) {
     storeCarrier(kUuidA, "300", "12", "Bag");
     launch();
     startSearch();
-    main().btn_Menu2.tap(); // the carrier list lies over the main screen
+    // A screen without a scanner of its own, so the carrier's found log is the alarm's.
+    main().present(std::make_shared<ui::Screen>("Cover"), false);
     tag(kUuidA, 300, 12);
     advance(1);
     EXPECT_EQ(arrivals(), (std::vector<std::string>{"캐리어가 도착했습니다."}));
-    EXPECT_EQ(window().front()->name(), "UICarrierList");
+    const auto logs = standIn->unitSearchLogs(); // the scanner's entry log "11" besides
+    EXPECT_EQ(std::count_if(logs.begin(), logs.end(),
+                            [](const auto& log) { return log.at("sUnitUUID") == kUuidA; }),
+              1);
+    EXPECT_EQ(window().front()->name(), "Cover");
     EXPECT_FALSE(delegate->isState);
 }
 

@@ -1,31 +1,78 @@
-// Local notifications against a real session bus (a private dbus-daemon).
+// Local notifications against a real session bus (a private dbus-daemon) and real windows
+// (offscreen), and when the window counts as in front of the person.
 #include "QtTestApp.h"
 #include "SessionBus.h"
+#include "WindowLifecycle.h"
+#include "platform/Log.h"
+#include "platform/QtDevices.h"
 #include "platform/QtNotifications.h"
 
 #include <QDBusConnection>
-#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QGuiApplication>
 #include <QObject>
 #include <QSignalSpy>
+#include <QTest>
 #include <QVariantMap>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 namespace gui_testing {
 namespace {
 
-/// A notification server: records what it is asked to show.
+/// Windows need a QGuiApplication; it is made before anything asks for the application.
+class GuiApp : public ::testing::Environment {
+public:
+    void SetUp() override {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        static int argc = 1;
+        static char name[] = "tamberlinove-tests";
+        static char* argv[] = {name, nullptr};
+        static QGuiApplication app(argc, argv);
+    }
+};
+[[maybe_unused]] const auto* const kGuiApp = ::testing::AddGlobalTestEnvironment(new GuiApp);
+
+/// A notification server as a desktop runs one: records what it is asked to show and tells
+/// of clicks and closes.
 class NotificationServer : public QObject {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
 
 public:
     QStringList bodies;
+    QVariantMap hints;
 
 public slots:
     uint Notify(const QString&, uint, const QString&, const QString&, const QString& body,
-                const QStringList&, const QVariantMap&, int) {
+                const QStringList&, const QVariantMap& h, int) {
         bodies.append(body);
+        hints = h;
         return static_cast<uint>(bodies.size());
+    }
+    void CloseNotification(uint id) { emit NotificationClosed(id, 3); }
+    QStringList GetCapabilities() { return {QStringLiteral("actions"), QStringLiteral("body")}; }
+    QString GetServerInformation(QString& vendor, QString& version, QString& specVersion) {
+        vendor = version = QStringLiteral("test");
+        specVersion = QStringLiteral("1.2");
+        return QStringLiteral("test");
+    }
+
+signals:
+    void ActionInvoked(uint id, const QString& actionKey);
+    void NotificationClosed(uint id, uint reason);
+};
+
+/// What docks and task managers hear of the launcher entry.
+class LauncherListener : public QObject {
+    Q_OBJECT
+
+public:
+    QList<QPair<QString, QVariantMap>> updates;
+
+public slots:
+    void Update(const QString& uri, const QVariantMap& properties) {
+        updates.append({uri, properties});
     }
 };
 
@@ -35,14 +82,15 @@ protected:
         qtApp();
         if (SessionBus::address().empty())
             GTEST_SKIP() << "dbus-daemon is not available";
+        server = QDBusConnection::connectToBus(QString::fromStdString(SessionBus::address()),
+                                               QStringLiteral("server"));
     }
 
     /// Registers the server on its own connection; returns false when it could not.
     bool startServer() {
-        server = QDBusConnection::connectToBus(QString::fromStdString(SessionBus::address()),
-                                               QStringLiteral("server"));
         return server.registerObject(QStringLiteral("/org/freedesktop/Notifications"), &fake,
-                                     QDBusConnection::ExportAllSlots) &&
+                                     QDBusConnection::ExportAllSlots |
+                                         QDBusConnection::ExportAllSignals) &&
                server.registerService(QStringLiteral("org.freedesktop.Notifications"));
     }
     void TearDown() override {
@@ -65,27 +113,89 @@ protected:
     QDBusConnection server{QString()};
 };
 
-TEST_F(NotificationsTest, WithoutAServerTheWindowShowsABanner) {
+TEST(WindowInFront, OnlyAnActiveWindowInTheForegroundIsInFront) {
+    struct Case {
+        QWindow::Visibility visibility;
+        bool active, locked, inFront;
+    };
+    for (const Case c :
+         {Case{QWindow::Windowed, true, false, true}, Case{QWindow::Maximized, true, false, true},
+          Case{QWindow::FullScreen, true, false, true},
+          Case{QWindow::Windowed, false, false, false}, // covered by another
+          Case{QWindow::Windowed, true, true, false}, Case{QWindow::Minimized, true, false, false},
+          Case{QWindow::Hidden, false, false, false}})
+        EXPECT_EQ(qtshell::WindowLifecycle::inFront(c.visibility, c.active, c.locked), c.inFront)
+            << c.visibility << c.active << c.locked;
+}
+
+TEST(WindowInFront, RealWindowFeedsItAndLosingTheFocusIsNoBackground) {
+    QWindow window, other;
+    std::vector<bool> changes;
+    qtshell::WindowLifecycle lifecycle(window,
+                                       [&](bool background) { changes.push_back(background); });
+    window.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.isActive(); }));
+    EXPECT_TRUE(lifecycle.inFront());
+    other.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.isActive(); }));
+    EXPECT_FALSE(lifecycle.inFront());
+    EXPECT_TRUE(changes.empty());
+    window.showMinimized();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.visibility() == QWindow::Minimized; }));
+    EXPECT_FALSE(lifecycle.inFront());
+    EXPECT_EQ(changes, std::vector<bool>{true});
+}
+
+TEST_F(NotificationsTest, WithoutAServerTheWindowAsksForAttentionAndShowsABannerToTap) {
     qtshell::QtNotifications notifications;
     EXPECT_FALSE(qtshell::QtNotifications::serverAvailable());
     QSignalSpy banner(&notifications, &qtshell::QtNotifications::banner);
+    QSignalSpy attention(&notifications, &qtshell::QtNotifications::attentionRequested);
+    std::vector<std::string> opened;
+    notifications.opened = [&](const platform::LocalNotification& n) { opened.push_back(n.body); };
     notifications.schedule(alert("캐리어가 도착했습니다."));
     EXPECT_EQ(banner.count(), 0); // it fires later, never at once
-    waitUntil([&] { return banner.count() == 1; });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return banner.count() == 1; }));
     EXPECT_EQ(banner[0][0].toString(), QStringLiteral("캐리어가 도착했습니다."));
+    EXPECT_EQ(attention.count(), 1);
     EXPECT_EQ(notifications.badge(), 1);
+    notifications.bannerTapped();
+    notifications.bannerTapped(); // the banner is gone: nothing more
+    EXPECT_EQ(opened, std::vector<std::string>{"캐리어가 도착했습니다."});
 }
 
-TEST_F(NotificationsTest, WithAServerTheDesktopShowsIt) {
+TEST_F(NotificationsTest, DesktopShowsItAndAClickRaisesTheWindowUntilTheServerClosesIt) {
     ASSERT_TRUE(startServer());
+    QWindow window, other;
+    window.show();
+    other.show(); // takes the focus
+    window.showMinimized();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return window.visibility() == QWindow::Minimized && !window.isActive(); }));
     qtshell::QtNotifications notifications;
+    notifications.setWindow(&window);
     EXPECT_TRUE(qtshell::QtNotifications::serverAvailable());
     QSignalSpy banner(&notifications, &qtshell::QtNotifications::banner);
+    QSignalSpy delivered(&notifications, &qtshell::QtNotifications::delivered);
+    std::vector<std::string> opened;
+    notifications.opened = [&](const platform::LocalNotification& n) { opened.push_back(n.body); };
     notifications.schedule(alert("프로그램을 종료하시면 캐리어 검색이 안됩니다."));
-    waitUntil([&] { return !fake.bodies.isEmpty(); });
-    EXPECT_EQ(fake.bodies,
-              QStringList{QStringLiteral("프로그램을 종료하시면 캐리어 검색이 안됩니다.")});
+    notifications.schedule(alert("캐리어가 도착했습니다."));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return delivered.count() == 2; }));
+    EXPECT_EQ(fake.bodies.size(), 2);
+    EXPECT_EQ(fake.hints.value(QStringLiteral("desktop-entry")),
+              QStringLiteral("kr.vorneth.tamberlinove"));
     EXPECT_EQ(banner.count(), 0);
+
+    // The first is closed by the server, so a late click on it does nothing; the signals
+    // arrive in order, so the second's click comes after.
+    emit fake.NotificationClosed(1, 2);
+    emit fake.ActionInvoked(1, QStringLiteral("default"));
+    emit fake.ActionInvoked(2, QStringLiteral("default"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !opened.empty(); }));
+    EXPECT_EQ(opened, std::vector<std::string>{"캐리어가 도착했습니다."});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.isActive(); }));
+    EXPECT_NE(window.visibility(), QWindow::Minimized);
 }
 
 TEST_F(NotificationsTest, CancelAllDropsWhatHasNotFiredYet) {
@@ -96,26 +206,46 @@ TEST_F(NotificationsTest, CancelAllDropsWhatHasNotFiredYet) {
     EXPECT_EQ(notifications.pending(), 2);
     notifications.cancelAll();
     EXPECT_EQ(notifications.pending(), 0);
-    notifications.schedule(alert("after"));
-    waitUntil([&] { return banner.count() >= 1; });
-    // A later one still arrives; the cancelled ones never do.
-    QSignalSpy more(&notifications, &qtshell::QtNotifications::banner);
-    notifications.schedule(alert("marker", 0.1));
-    waitUntil([&] { return more.count() == 1; });
-    EXPECT_EQ(banner.count(), 2);
-    EXPECT_EQ(banner[0][0].toString(), "after");
-    EXPECT_EQ(banner[1][0].toString(), "marker");
+    notifications.schedule(alert("after", 0.1));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return banner.count() == 1; }));
+    EXPECT_EQ(banner[0][0].toString(), "after"); // the cancelled ones, due earlier, never came
 }
 
-TEST_F(NotificationsTest, BadgeChangesAreAnnounced) {
+TEST_F(NotificationsTest, BadgeReachesTheLauncherEntry) {
+    LauncherListener launcher;
+    ASSERT_TRUE(
+        server.connect(QString(), QString(), QStringLiteral("com.canonical.Unity.LauncherEntry"),
+                       QStringLiteral("Update"), &launcher, SLOT(Update(QString, QVariantMap))));
     qtshell::QtNotifications notifications;
     QSignalSpy badge(&notifications, &qtshell::QtNotifications::badgeChanged);
     notifications.setBadge(0); // unchanged
-    notifications.setBadge(3);
+    notifications.setBadge(1);
     notifications.setBadge(0);
-    ASSERT_EQ(badge.count(), 2);
-    EXPECT_EQ(badge[0][0].toInt(), 3);
-    EXPECT_EQ(notifications.badge(), 0);
+    EXPECT_EQ(badge.count(), 2);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return launcher.updates.size() == 2; }));
+    for (int i : {0, 1}) {
+        const auto& [uri, properties] = launcher.updates[i];
+        EXPECT_EQ(uri, QStringLiteral("application://kr.vorneth.tamberlinove.desktop"));
+        EXPECT_EQ(properties.value(QStringLiteral("count")).metaType(),
+                  QMetaType::fromType<qlonglong>());
+        EXPECT_EQ(properties.value(QStringLiteral("count")).toLongLong(), 1 - i);
+        EXPECT_EQ(properties.value(QStringLiteral("count-visible")).toBool(), i == 0);
+    }
+}
+
+TEST(DesktopVibration, EveryPulseShakesTheWindowAndAMissingSoundIsLoggedOnceAtMost) {
+    platform::CapturedLog log;
+    platform::setLog(&log);
+    qtshell::QtVibration vibration;
+    QSignalSpy pulses(&vibration, &qtshell::QtVibration::pulse);
+    for (int i = 0; i < 3; ++i)
+        vibration.vibrate();
+    platform::setLog(nullptr);
+    EXPECT_EQ(pulses.count(), 3);
+    const auto lines = log.lines();
+    EXPECT_LE(std::count_if(lines.begin(), lines.end(),
+                            [](const std::string& line) { return line != "vibrate"; }),
+              1);
 }
 
 } // namespace

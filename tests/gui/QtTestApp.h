@@ -9,6 +9,9 @@
 namespace gui_testing {
 
 inline QCoreApplication& qtApp() {
+    // A test program with windows makes its QGuiApplication first; that one serves.
+    if (QCoreApplication* made = QCoreApplication::instance())
+        return *made;
     static int argc = 1;
     static char name[] = "tamberlinove-tests";
     static char* argv[] = {name, nullptr};

@@ -9,6 +9,7 @@
 #include <QDBusPendingReply>
 #include <QTimer>
 #include <QVariantMap>
+#include <QWindow>
 #include <QtMath>
 
 namespace qtshell {
@@ -50,6 +51,16 @@ void QtNotifications::setBadge(int value) {
     badge_ = value;
     platform::logLine("badge = " + std::to_string(value));
     emit badgeChanged(value);
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return;
+    QDBusMessage update = QDBusMessage::createSignal(QString::fromLatin1(kLauncherPath),
+                                                     QString::fromLatin1(kLauncherInterface),
+                                                     QStringLiteral("Update"));
+    update << QStringLiteral("application://%1.desktop").arg(QLatin1String(kDesktopEntry))
+           << QVariantMap{{QStringLiteral("count"), QVariant::fromValue<qint64>(value)},
+                          {QStringLiteral("count-visible"), value > 0}};
+    bus.send(update);
 }
 
 void QtNotifications::requestAuthorization(std::function<void(bool, std::string)> done) {
@@ -57,44 +68,94 @@ void QtNotifications::requestAuthorization(std::function<void(bool, std::string)
         done(true, {});
 }
 
+void QtNotifications::requestAttention() {
+    platform::logLine("attention requested");
+    if (window_)
+        window_->alert(0);
+    emit attentionRequested();
+}
+
 void QtNotifications::fire(const platform::LocalNotification& n) {
     if (shouldPresent && !shouldPresent(n))
         return;
     if (n.badge > 0)
         setBadge(n.badge);
-    const QString body = QString::fromStdString(n.body);
     if (!serverAvailable()) {
-        platform::logLine("notification (in-app banner): " + n.body);
-        emit banner(body);
+        showBanner(n);
         return;
     }
     QDBusMessage call = QDBusMessage::createMethodCall(
         QString::fromLatin1(kService), QStringLiteral("/org/freedesktop/Notifications"),
         QString::fromLatin1(kService), QStringLiteral("Notify"));
     QVariantMap hints;
-    hints.insert(QStringLiteral("desktop-entry"), QStringLiteral("tamberlinove"));
+    hints.insert(QStringLiteral("desktop-entry"), QString::fromLatin1(kDesktopEntry));
     if (n.sound == "default")
         hints.insert(QStringLiteral("sound-name"), QStringLiteral("message-new-instant"));
     // app_name, replaces_id, app_icon, summary, body, actions, hints, expire_timeout
     // The "default" action is what a click on the notification invokes.
+    const QString body = QString::fromStdString(n.body);
     call << QStringLiteral("tamberlinove") << 0u << QStringLiteral("tamberlinove")
          << QStringLiteral("토벨라문") << body
          << QStringList{QStringLiteral("default"), QStringLiteral("열기")} << hints << -1;
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!listening_)
-        listening_ = bus.connect(QString(), QStringLiteral("/org/freedesktop/Notifications"),
-                                 QString::fromLatin1(kService), QStringLiteral("ActionInvoked"),
-                                 this, SLOT(actionInvoked(uint, QString)));
-    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), this);
+    listen();
+    auto* watcher =
+        new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
-            [this, n](QDBusPendingCallWatcher* w) {
+            [this, n, body](QDBusPendingCallWatcher* w) {
                 const QDBusPendingReply<uint> reply = *w;
-                if (!reply.isError())
-                    shown_[reply.value()] = n;
                 w->deleteLater();
+                if (reply.isError()) {
+                    // The server went away or refused: the window still tells the person.
+                    platform::logLine("notification server: " +
+                                      reply.error().message().toStdString());
+                    showBanner(n);
+                    return;
+                }
+                shown_[reply.value()] = n;
+                emit delivered(body);
             });
     platform::logLine("notification (desktop): " + n.body);
-    emit delivered(body);
+}
+
+void QtNotifications::showBanner(const platform::LocalNotification& n) {
+    platform::logLine("notification (in-app banner): " + n.body);
+    // Nobody may be looking at the window: it asks for attention too.
+    requestAttention();
+    banner_ = n;
+    emit banner(QString::fromStdString(n.body));
+}
+
+void QtNotifications::bannerTapped() {
+    if (!banner_)
+        return;
+    const platform::LocalNotification n = *banner_;
+    banner_.reset();
+    if (opened)
+        opened(n);
+}
+
+void QtNotifications::listen() {
+    if (listening_)
+        return;
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    const QString path = QStringLiteral("/org/freedesktop/Notifications");
+    const QString interface = QString::fromLatin1(kService);
+    listening_ = true;
+    if (!bus.connect(QString(), path, interface, QStringLiteral("ActionInvoked"), this,
+                     SLOT(actionInvoked(uint, QString))) ||
+        !bus.connect(QString(), path, interface, QStringLiteral("NotificationClosed"), this,
+                     SLOT(notificationClosed(uint, uint))))
+        platform::logLine("notification server: cannot listen for clicks and closes");
+}
+
+void QtNotifications::raiseWindow() {
+    if (!window_)
+        return;
+    // A maximised window stays maximised; a minimised or hidden one comes back.
+    window_->setWindowStates(window_->windowStates() & ~Qt::WindowMinimized);
+    window_->show();
+    window_->raise();
+    window_->requestActivate();
 }
 
 void QtNotifications::actionInvoked(uint id, const QString& action) {
@@ -103,8 +164,13 @@ void QtNotifications::actionInvoked(uint id, const QString& action) {
         return;
     const platform::LocalNotification n = it->second;
     shown_.erase(it);
+    raiseWindow();
     if (opened)
         opened(n);
+}
+
+void QtNotifications::notificationClosed(uint id, uint) {
+    shown_.erase(id);
 }
 
 } // namespace qtshell
