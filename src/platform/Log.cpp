@@ -1,7 +1,7 @@
 #include "platform/Log.h"
 
-#include <atomic>
 #include <cstdio>
+#include <shared_mutex>
 
 namespace platform {
 
@@ -46,17 +46,19 @@ void CapturedLog::clear() {
 
 namespace {
 StderrLog stderrLog;
-std::atomic<Log*> current{&stderrLog};
+// Writers hold it shared while they write; a swap holds it alone, so it waits for the lines
+// being written (by the HTTP worker, say) and the old sink can be destroyed once it returns.
+std::shared_mutex sinkMutex;
+Log* current = &stderrLog;
 } // namespace
 
-Log& log() {
-    return *current.load();
-}
 void setLog(Log* sink) {
-    current.store(sink ? sink : &stderrLog);
+    std::unique_lock lock(sinkMutex);
+    current = sink ? sink : &stderrLog;
 }
 void logLine(std::string_view line) {
-    log().write(line);
+    std::shared_lock lock(sinkMutex);
+    current->write(line);
 }
 
 } // namespace platform

@@ -48,9 +48,9 @@ private:
     std::size_t maxLineBytes_;
 };
 
-/// The process's log sink (standard error until another is installed).
-Log& log();
-/// Installs `sink` (not owned) as the process's log; nullptr restores standard error.
+/// Installs `sink` (not owned) as the process's log; nullptr restores standard error. Waits
+/// for lines being written to the previous sink, so that sink may be destroyed afterwards.
+/// A sink must not install another from its own write.
 void setLog(Log* sink);
 /// Writes one line to the process's log.
 void logLine(std::string_view line);

@@ -26,6 +26,11 @@ constexpr Duration nextTick(Duration due, Duration interval, Duration now) {
     return due + interval * ((now - due) / interval + 1);
 }
 
+/// Runs one task of a loop. A task that throws is logged ("Exception = ...") and the loop
+/// goes on: every loop runs its tasks through this, so no exception unwinds through a loop,
+/// whichever front-end, timer or command made it run.
+void runTask(const Task& task) noexcept;
+
 class MainLoop {
 public:
     virtual ~MainLoop() = default;

@@ -1,6 +1,7 @@
 #include "platform/TaskQueue.h"
 
 #include "platform/Clock.h"
+#include "platform/Log.h"
 
 #include <algorithm>
 
@@ -103,6 +104,17 @@ void TaskQueue::wake() {
     cv_.notify_all();
 }
 
+void runTask(const Task& task) noexcept {
+    try {
+        if (task)
+            task();
+    } catch (const std::exception& e) {
+        logLine(std::string("Exception = ") + e.what());
+    } catch (...) {
+        logLine("Exception = unknown");
+    }
+}
+
 // ---- StdMainLoop -------------------------------------------------------------
 
 TaskQueue::Instant StdMainLoop::now() const {
@@ -123,7 +135,7 @@ void StdMainLoop::run() {
             auto task = queue_.takeDue(now());
             if (!task)
                 break;
-            (*task)();
+            runTask(*task);
         }
         if (quit_)
             break;
@@ -152,7 +164,7 @@ bool VirtualMainLoop::runOneDue() {
     auto task = queue_.takeDue(now_);
     if (!task)
         return false;
-    (*task)();
+    runTask(*task);
     return true;
 }
 

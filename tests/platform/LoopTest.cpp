@@ -1,6 +1,7 @@
 #include "LoopbackServer.h"
 #include "platform/Clock.h"
 #include "platform/CurlHttp.h"
+#include "platform/Log.h"
 #include "platform/TaskQueue.h"
 
 #include <gtest/gtest.h>
@@ -65,6 +66,31 @@ TEST(VirtualLoop, JumpOverManyTicksFiresOnceOnTheTimersBeat) {
     loop.advance(1s);
     ASSERT_EQ(fired.size(), 2u);
     EXPECT_EQ(fired[1], at("2026-12-07T01:01:00Z"));
+}
+
+TEST(Loops, ATaskThatThrowsIsLoggedAndTheLoopGoesOn) {
+    CapturedLog log;
+    setLog(&log);
+    VirtualClock clock(at("2026-12-07T00:00:00Z"), 0);
+    VirtualMainLoop virtualLoop(clock);
+    StdMainLoop stdLoop;
+    std::vector<std::string> ran;
+    auto throwing = [] { throw std::runtime_error("bad answer"); };
+    virtualLoop.post(throwing);
+    virtualLoop.post([&] { ran.push_back("virtual"); });
+    virtualLoop.postDelayed(1s, [] { throw 42; });
+    virtualLoop.advance(2s);
+    stdLoop.post(throwing);
+    stdLoop.post([&] {
+        ran.push_back("std");
+        stdLoop.quit();
+    });
+    stdLoop.run();
+    setLog(nullptr);
+    EXPECT_EQ(ran, (std::vector<std::string>{"virtual", "std"}));
+    EXPECT_EQ(log.lines(),
+              (std::vector<std::string>{"Exception = bad answer", "Exception = unknown",
+                                        "Exception = bad answer"}));
 }
 
 TEST(StdLoop, TimerBlockedByALongTaskFiresOnceNotOnceForEachMissedTick) {

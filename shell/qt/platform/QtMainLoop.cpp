@@ -20,14 +20,7 @@ QtMainLoop::~QtMainLoop() = default;
 
 void QtMainLoop::run(const platform::Task& task) {
     // An exception must not unwind through Qt's event loop.
-    try {
-        if (task)
-            task();
-    } catch (const std::exception& e) {
-        platform::logLine(std::string("Exception = ") + e.what());
-    } catch (...) {
-        platform::logLine("Exception = unknown");
-    }
+    platform::runTask(task);
 }
 
 platform::TimerId QtMainLoop::schedule(platform::Duration delay, platform::Duration repeat,
