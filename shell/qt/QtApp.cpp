@@ -121,6 +121,23 @@ bool QtApp::start() {
     return showWindow();
 }
 
+void QtApp::activate(const std::optional<std::string>& shortcut) {
+    if (!window_ || !delegate_)
+        return;
+    // A maximised or full-screen window keeps its state; a minimised or hidden one comes back.
+    if (window_->visibility() == QWindow::Minimized || window_->visibility() == QWindow::Hidden)
+        window_->showNormal();
+    window_->raise();
+    window_->requestActivate();
+    if (shortcut) {
+        delegate_->performActionForShortcutItem(*shortcut);
+        bridge_->afterEvent();
+    }
+    const ui::Screen* front = context_->window.front();
+    platform::logLine("activated: " + (front ? front->name() : std::string("no screen")) +
+                      " is in front");
+}
+
 void QtApp::prepareViews() {
     QStringList imageDirs{QString::fromStdString(platform::Paths::defaultResources()) +
                           QStringLiteral("/images")};

@@ -55,6 +55,9 @@ public:
     /// Starts the core and shows the window; false (with a message on stderr) when the app
     /// cannot start.
     bool start();
+    /// Another launch came while the app runs: raises the window and acts on its home-screen
+    /// shortcut, if any, as the core does for one arriving while the app runs.
+    void activate(const std::optional<std::string>& shortcut);
 
     bool demo() const { return launch_.demo(); }
     double screenWidth() const;

@@ -1,5 +1,7 @@
 // tamberlinove: the windowed application, or with --headless the automation driver.
 #include "HeadlessDriver.h"
+
+#include "AppInstance.h"
 #include "QtApp.h"
 #include "QtOptions.h"
 
@@ -32,11 +34,26 @@ int main(int argc, char** argv) {
         qtArgv.push_back(a.data());
     qtArgv.push_back(nullptr);
     int qtArgc = static_cast<int>(qtArgs.size());
+    // Read before Qt's platform plugin takes them from the environment.
+    const QVariantMap platformData = qtshell::AppInstance::platformDataFromEnvironment();
 
     QGuiApplication::setApplicationName(QStringLiteral("tamberlinove"));
     QGuiApplication::setApplicationDisplayName(QStringLiteral("토벨라문"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("tamberlinove"));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(qtshell::AppInstance::kBusName));
     QGuiApplication app(qtArgc, qtArgv.data());
+
+    // A launch while the app runs goes to its window; this process then ends.
+    qtshell::AppInstance instance;
+    switch (
+        instance.claim(options, qtshell::AppInstance::usesBus(options, qtOptions), platformData)) {
+    case qtshell::AppInstance::Outcome::HandedOver:
+        return 0;
+    case qtshell::AppInstance::Outcome::Refused:
+        return 1;
+    case qtshell::AppInstance::Outcome::Primary:
+        break;
+    }
+
     QFont font(QStringLiteral("NanumBarunGothic"));
     font.setFamilies({QStringLiteral("NanumBarunGothic"), QStringLiteral("NanumGothic")});
     // Unhinted, as Qt Quick draws text on the graphics card anyway: hinting each glyph as it
@@ -47,5 +64,7 @@ int main(int argc, char** argv) {
     qtshell::QtApp tamberlinove(options, qtOptions);
     if (!tamberlinove.start())
         return 1;
+    instance.serve(
+        [&](const std::optional<std::string>& shortcut) { tamberlinove.activate(shortcut); });
     return QGuiApplication::exec();
 }

@@ -1,0 +1,161 @@
+// One window per person: the real app, offscreen, launched a second time while it runs, on
+// the tests' private session bus and without one.
+#include "SessionBus.h"
+#include "TempDir.h"
+
+#include <chrono>
+#include <csignal>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <gtest/gtest.h>
+#include <spawn.h>
+#include <sstream>
+#include <sys/wait.h>
+#include <thread>
+
+extern char** environ;
+
+namespace gui_testing {
+namespace {
+
+using namespace std::chrono_literals;
+
+std::string contents(const std::string& path) {
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+bool waitFor(const std::function<bool()>& done, std::chrono::seconds limit = 40s) {
+    const auto end = std::chrono::steady_clock::now() + limit;
+    while (!done())
+        if (std::chrono::steady_clock::now() > end)
+            return false;
+        else
+            std::this_thread::sleep_for(50ms);
+    return true;
+}
+
+class SecondLaunch : public ::testing::Test {
+protected:
+    /// Starts the app with `args` (its standard error to `log`), its default data folder
+    /// under the test's folder, on the private bus or on none.
+    pid_t start(const std::vector<std::string>& args, const std::string& log, bool bus) {
+        std::vector<std::string> env;
+        for (char** e = environ; *e; ++e) {
+            const std::string entry = *e, name = entry.substr(0, entry.find('='));
+            if (name != "DISPLAY" && name != "WAYLAND_DISPLAY" && name != "QT_QPA_PLATFORM" &&
+                name != "XDG_DATA_HOME" && name != "DBUS_SESSION_BUS_ADDRESS")
+                env.push_back(entry);
+        }
+        env.push_back("QT_QPA_PLATFORM=offscreen");
+        env.push_back("XDG_DATA_HOME=" + dir.file("share"));
+        env.push_back("DBUS_SESSION_BUS_ADDRESS=" +
+                      (bus ? SessionBus::address() : "unix:path=" + dir.file("no-bus")));
+        std::vector<std::string> argv{TAMBERLINOVE_APP};
+        argv.insert(argv.end(), args.begin(), args.end());
+        std::vector<char*> a, e;
+        for (auto& s : argv)
+            a.push_back(s.data());
+        a.push_back(nullptr);
+        for (auto& s : env)
+            e.push_back(s.data());
+        e.push_back(nullptr);
+        posix_spawn_file_actions_t files;
+        ::posix_spawn_file_actions_init(&files);
+        ::posix_spawn_file_actions_addopen(&files, STDERR_FILENO, log.c_str(),
+                                           O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        pid_t pid = -1;
+        if (::posix_spawn(&pid, a[0], &files, nullptr, a.data(), e.data()) != 0)
+            pid = -1;
+        ::posix_spawn_file_actions_destroy(&files);
+        return pid;
+    }
+
+    /// Starts the first window and waits until it holds its data folder.
+    void startFirst(const std::vector<std::string>& args, const std::string& folder, bool bus) {
+        first = start(args, firstLog, bus);
+        ASSERT_GT(first, 0);
+        ASSERT_TRUE(waitFor([&] { return !contents(folder + "/tamberlinove.lock").empty(); }))
+            << contents(firstLog);
+    }
+
+    /// Runs a second launch to its end: its exit status, or -1.
+    int second(const std::vector<std::string>& args, bool bus = true) {
+        const pid_t pid = start(args, secondLog, bus);
+        int status = 0;
+        if (pid <= 0 || !waitFor([&] { return ::waitpid(pid, &status, WNOHANG) == pid; })) {
+            ::kill(pid, SIGKILL);
+            ::waitpid(pid, nullptr, 0);
+            return -1;
+        }
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    void stopFirst() {
+        if (first > 0) {
+            ::kill(first, SIGTERM);
+            ::waitpid(first, nullptr, 0);
+        }
+        first = -1;
+    }
+    void TearDown() override { stopFirst(); }
+
+    bool logged(const std::string& log, const std::string& line) {
+        return contents(log).find(line) != std::string::npos;
+    }
+
+    testing_support::TempDir dir;
+    const std::string defaultFolder = dir.file("share") + "/tamberlinove";
+    const std::string firstLog = dir.file("first.log"), secondLog = dir.file("second.log");
+    pid_t first = -1;
+};
+
+TEST_F(SecondLaunch, GoesToTheWindowOfTheDefaultFolder) {
+    startFirst({}, defaultFolder, true);
+    const struct {
+        std::vector<std::string> args;
+        const char* front;
+    } launches[] = {
+        {{}, "ViewController"},
+        {{"--shortcut", "kr.vorneth.UIAirportSchedule"}, "UIAirportSchedule"},
+    };
+    for (const auto& launch : launches) {
+        EXPECT_EQ(second(launch.args), 0) << contents(secondLog);
+        const std::string line = std::string("activated: ") + launch.front + " is in front";
+        EXPECT_TRUE(waitFor([&] { return logged(firstLog, line); })) << contents(firstLog);
+    }
+    // One-shot runs never go to the window: on a folder of their own they run, on the
+    // window's folder its lock refuses them.
+    const std::string shot = dir.file("shot.png");
+    EXPECT_EQ(second({"--data-dir", dir.file("other"), "--screenshot", shot}), 0);
+    EXPECT_TRUE(std::filesystem::exists(shot));
+    EXPECT_EQ(second({"--screenshot", dir.file("refused.png")}), 1);
+    EXPECT_TRUE(logged(secondLog, "already running with the data folder " + defaultFolder));
+}
+
+TEST_F(SecondLaunch, IsRefusedByTheDataFolderLock) {
+    // Without a bus; and on the bus with a folder of its own, which never consults the bus.
+    const struct {
+        bool bus;
+        std::string folder;
+        std::vector<std::string> args;
+    } cases[] = {
+        {false, defaultFolder, {}},
+        {true, dir.file("own"), {"--data-dir", dir.file("own")}},
+    };
+    for (const auto& c : cases) {
+        startFirst(c.args, c.folder, c.bus);
+        EXPECT_EQ(second(c.args, c.bus), 1);
+        EXPECT_TRUE(
+            logged(secondLog, "tamberlinove is already running with the data folder " + c.folder))
+            << contents(secondLog);
+        stopFirst();
+    }
+}
+
+} // namespace
+} // namespace gui_testing
