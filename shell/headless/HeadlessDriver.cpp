@@ -371,6 +371,10 @@ std::optional<std::string> HeadlessDriver::execute(const std::string& cmd, const
     if (cmd == "camera") {
         camera_.present = c.value("available", false);
         camera_.picture.reset();
+        // "file": the picture file a file dialog chooses ("" cancels it); without it no
+        // dialog is offered.
+        camera_.fileDialog = c.contains("file");
+        camera_.chosenFile = str(c, "file");
         if (const std::string path = str(c, "image"); !path.empty()) {
             std::ifstream in(path, std::ios::binary);
             if (!in)

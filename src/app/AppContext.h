@@ -53,6 +53,14 @@ struct AppContext {
     void setIdleTimerDisabled(bool disabled);
     bool idleTimerDisabled() const { return idleTimerDisabled_; }
 
+    /// Opens an address in the desktop's browser; when the desktop cannot open it, an alert
+    /// shows the address so it can be copied.
+    void openUrl(const std::string& url);
+    /// That alert's texts; the address follows the message.
+    static constexpr const char* kUrlFailedTitle = "알림";
+    static constexpr const char* kUrlFailedMessage =
+        "브라우저를 열지 못했습니다. 아래 주소를 복사하여 브라우저에서 열어 주십시오.";
+
     std::string databaseFile() const;
     /// The maker's two services as the config names them.
     remote::ServiceEndpoints serviceEndpoints() const;
@@ -63,6 +71,8 @@ struct AppContext {
 
 private:
     bool idleTimerDisabled_ = false;
+    // Answers of the browser that arrive after the context is gone find this expired.
+    std::shared_ptr<char> alive_ = std::make_shared<char>();
 };
 
 } // namespace app

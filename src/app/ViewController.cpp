@@ -7,6 +7,7 @@
 #include "flights/FlightText.h"
 #include "platform/Files.h"
 #include "platform/Log.h"
+#include "widgets/PictureSize.h"
 
 namespace app {
 namespace {
@@ -132,7 +133,7 @@ void ViewController::viewDidLoad() {
     btn_Menu4.onTap = [this] {
         const auto& c = context_.config;
         const char sep = c.hotelURL.find('?') == std::string::npos ? '?' : '&';
-        context_.platform.browser.openUrl(c.hotelURL + sep + "a_aid=" + c.hotelAffiliateId);
+        context_.openUrl(c.hotelURL + sep + "a_aid=" + c.hotelAffiliateId);
     };
     btn_Alarm.onTap = [this] { btn_Alarm_Clicked(); };
     btn_Help_Check.onTap = [this] {
@@ -330,8 +331,15 @@ void ViewController::didSelectMenuOptionAtIndex(int index) {
     case 0: {
         auto& camera = context_.platform.camera;
         if (!camera.available()) {
-            showAlert(
-                ui::Alert::simple("Camera error", "카메라를 지원하지 않는 기기입니다.", "OK"));
+            ui::Alert alert =
+                ui::Alert::simple("Camera error", "카메라를 지원하지 않는 기기입니다.", "OK");
+            // A desktop can offer a picture file instead.
+            if (camera.canChooseFile()) {
+                alert.buttons.front().role = ui::AlertButton::Role::Cancel;
+                alert.buttons.push_back({kChoosePhotoFile, ui::AlertButton::Role::Default,
+                                         guarded([this] { choosePassportFile(); })});
+            }
+            showAlert(std::move(alert));
             return;
         }
         auto self = std::static_pointer_cast<ViewController>(shared_from_this());
@@ -352,14 +360,41 @@ void ViewController::didSelectMenuOptionAtIndex(int index) {
 }
 
 void ViewController::imagePickerDidFinish(const std::vector<unsigned char>& picture) {
+    const bool saved = storePassportPhoto(picture);
+    if (Screen* picker = presentedScreen())
+        picker->dismiss(true);
+    passportPhotoStored(saved);
+}
+
+void ViewController::choosePassportFile() {
+    std::weak_ptr<ui::Screen> weak = weak_from_this();
+    context_.platform.camera.chooseFile(
+        [this, weak](std::optional<std::vector<unsigned char>> picture) {
+            if (!picture || !weak.lock())
+                return; // cancelled, or the screen is gone
+            const std::string_view bytes(reinterpret_cast<const char*>(picture->data()),
+                                         picture->size());
+            // Only a picture becomes the passport photo; anything else keeps the one in use.
+            if (!widgets::pictureSize(bytes)) {
+                platform::logLine("passport photo: the chosen file is not a picture");
+                showAlert(ui::Alert::simple("저장실패", kNotAPicture, "확인"));
+                return;
+            }
+            passportPhotoStored(storePassportPhoto(*picture));
+        });
+}
+
+bool ViewController::storePassportPhoto(const std::vector<unsigned char>& picture) {
     const PassportPhoto photos(context_.platform.paths.documents);
     // The new picture is written before the photo in use is removed, so a failed write
     // loses nothing.
     const bool saved = photos.storeNew(picture);
     if (saved)
         Img_Passport1.setImage(photos.newPath());
-    if (Screen* picker = presentedScreen())
-        picker->dismiss(true);
+    return saved;
+}
+
+void ViewController::passportPhotoStored(bool saved) {
     if (saved)
         showAlert(ui::Alert::simple("저장완료", "여권사진 저장이 완료되었습니다.", "확인"));
     else

@@ -39,6 +39,11 @@ public:
         "위치서비스가 활성화되어 있지 않아 서비스를 사용할 수 없습니다. "
         "설정>개인정보보호>위치서비스>토벨라문 메뉴에서 위치서비스를 활성화해 주십시오.";
     static constexpr double kRefreshSeconds = 60;
+    /// The "Camera error" alert's second button where a picture file can be chosen instead,
+    /// and what is said when the file chosen is not a picture.
+    static constexpr const char* kChoosePhotoFile = "사진 파일 선택";
+    static constexpr const char* kNotAPicture =
+        "사진을 읽지 못했습니다. 다른 사진 파일을 선택해 주십시오.";
 
     ViewController(AppContext& context, AppDelegate& delegate);
     ~ViewController() override;
@@ -113,6 +118,8 @@ public:
     void didSelectMenuOptionAtIndex(int index) override;
     void imagePickerDidFinish(const std::vector<unsigned char>& picture) override;
     void imagePickerDidCancel() override;
+    /// Without a camera: the person chooses a picture file, stored as a new photo would be.
+    void choosePassportFile();
 
     /// The alarm button: starts a carrier search, or offers to stop the running one.
     void btn_Alarm_Clicked();
@@ -137,6 +144,10 @@ private:
     void Airport_Departure_Taped();
     void Airport_Arrival_Taped();
     void presentNamed(const std::string& screen);
+    /// Writes a new passport photo and shows it; false when it could not be written.
+    bool storePassportPhoto(const std::vector<unsigned char>& picture);
+    /// "저장완료", or "저장실패" when the photo could not be written.
+    void passportPhotoStored(bool saved);
     void stopTimer();
     template <typename F> std::function<void()> guarded(F f);
 

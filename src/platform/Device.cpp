@@ -1,5 +1,8 @@
 #include "platform/Device.h"
 
+#include <fstream>
+#include <iterator>
+
 namespace platform {
 
 void RecordingNotifications::schedule(const LocalNotification& n) {
@@ -42,10 +45,12 @@ void RecordingPush::registerForRemote(std::function<void(std::string)> registere
     }
 }
 
-void RecordingBrowser::openUrl(const std::string& url) {
+void RecordingBrowser::openUrl(const std::string& url, std::function<void(bool)> done) {
     opened.push_back(url);
     if (onOpen)
         onOpen(url);
+    if (done)
+        done(!fail);
 }
 
 void RecordingVibration::vibrate() {
@@ -62,6 +67,19 @@ void RecordingScreenSaver::setInhibited(bool value) {
 void InjectedCamera::capture(std::function<void(std::optional<std::vector<unsigned char>>)> done) {
     if (done)
         done(present ? picture : std::nullopt);
+}
+
+void InjectedCamera::chooseFile(
+    std::function<void(std::optional<std::vector<unsigned char>>)> done) {
+    if (!done)
+        return;
+    if (chosenFile.empty()) {
+        done(std::nullopt);
+        return;
+    }
+    std::ifstream in(chosenFile, std::ios::binary);
+    done(std::vector<unsigned char>(std::istreambuf_iterator<char>(in),
+                                    std::istreambuf_iterator<char>()));
 }
 
 } // namespace platform

@@ -46,7 +46,10 @@ public:
 class Browser {
 public:
     virtual ~Browser() = default;
-    virtual void openUrl(const std::string& url) = 0;
+    /// Asks the desktop to open `url` in a browser. `done` runs once, on the loop: true when
+    /// a browser took the address, false when the desktop could not open it (no browser, the
+    /// opener failed).
+    virtual void openUrl(const std::string& url, std::function<void(bool opened)> done) = 0;
 };
 
 class Vibration {
@@ -61,6 +64,12 @@ public:
     virtual bool available() const = 0;
     /// Takes a picture; `done` receives its encoded bytes (JPEG or PNG), or nothing when cancelled.
     virtual void capture(std::function<void(std::optional<std::vector<unsigned char>>)> done) = 0;
+    /// Whether a picture file can be chosen instead (a desktop's file dialog).
+    virtual bool canChooseFile() const = 0;
+    /// Lets the person choose a picture file; `done` runs once with the picture's encoded
+    /// bytes (empty when the file could not be read as a picture), or nothing when cancelled.
+    virtual void
+    chooseFile(std::function<void(std::optional<std::vector<unsigned char>>)> done) = 0;
 };
 
 /// Keeps the display from dimming, blanking or locking while the app asks it to (what a
@@ -107,8 +116,9 @@ public:
 
 class RecordingBrowser final : public Browser {
 public:
-    void openUrl(const std::string& url) override;
-    std::vector<std::string> opened;
+    void openUrl(const std::string& url, std::function<void(bool)> done) override;
+    std::vector<std::string> opened; ///< every address asked for, opened or not
+    bool fail = false;               ///< the desktop cannot open addresses
     std::function<void(const std::string&)> onOpen;
 };
 
@@ -126,13 +136,20 @@ public:
     std::vector<bool> changes; ///< every call, in order
 };
 
-/// A camera that returns a prepared picture (or none when `available` is false).
+/// A camera that returns a prepared picture (or none when `available` is false), and a file
+/// dialog that chooses a prepared file.
 class InjectedCamera final : public Camera {
 public:
     bool available() const override { return present; }
     void capture(std::function<void(std::optional<std::vector<unsigned char>>)> done) override;
+    bool canChooseFile() const override { return fileDialog; }
+    /// The bytes of `chosenFile` as they are stored (empty when it cannot be read); nothing
+    /// when no file is set, as when the dialog is cancelled.
+    void chooseFile(std::function<void(std::optional<std::vector<unsigned char>>)> done) override;
     bool present = false;
     std::optional<std::vector<unsigned char>> picture;
+    bool fileDialog = false;
+    std::string chosenFile;
 };
 
 } // namespace platform

@@ -153,7 +153,7 @@ void VURavEravazo::btn_Search_Selected() {
         return;
     }
     const auto& config = context_.config;
-    context_.platform.browser.openUrl(referralAddress(config.referralBase, config.referralKey, in));
+    context_.openUrl(referralAddress(config.referralBase, config.referralKey, in));
 }
 
 void VURavEravazo::alertDialog(const std::string& message) {

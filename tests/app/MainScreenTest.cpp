@@ -163,8 +163,18 @@ TEST_F(MainScreen, MenuButtonsOpenTheirScreensOrTheHotelSite) {
     launch();
     ASSERT_TRUE(main().btn_Menu4.tap());
     ASSERT_EQ(browser.opened.size(), 1u);
-    EXPECT_EQ(browser.opened[0],
-              context->config.hotelURL + "?a_aid=" + context->config.hotelAffiliateId);
+    const std::string hotel =
+        context->config.hotelURL + "?a_aid=" + context->config.hotelAffiliateId;
+    EXPECT_EQ(browser.opened[0], hotel);
+    EXPECT_TRUE(window().alerts().empty());
+    // A desktop that cannot open it shows the address to copy.
+    browser.fail = true;
+    ASSERT_TRUE(main().btn_Menu4.tap());
+    ASSERT_EQ(window().alerts().size(), 1u);
+    EXPECT_EQ(window().alerts().front().title, "알림");
+    EXPECT_EQ(window().alerts().front().message,
+              std::string(app::AppContext::kUrlFailedMessage) + "\n\n" + hotel);
+    ASSERT_TRUE(window().pressAlertButton("확인"));
     // Screens not in this build are reported, and nothing is presented.
     context->screens.erase("UICarrierList");
     log.clear();
@@ -245,15 +255,56 @@ TEST_F(MainScreen, FloatingMenuHelpEntryShowsTheOverlayAndHidesTheButton) {
     EXPECT_FALSE(main().addButton->isMenuVisible());
 }
 
-TEST_F(MainScreen, PassportPhotoWithoutCameraShowsCameraError) {
+TEST_F(MainScreen, WithoutCameraCameraErrorAndOnADesktopAChosenPictureFileBecomesTheNewPhoto) {
+    const std::string picture = std::string(TAMBERLINOVE_ASSETS_DIR) + "/images/canada.jpg";
+    std::ofstream(data.file("notes.txt")) << "not a picture";
+    struct Case {
+        std::string file;    // chosen in the dialog; empty: the dialog is cancelled
+        const char* alert;   // what follows, if anything
+        const char* message; //
+        bool stored;         // the file became the new photo, and the one in use is gone
+    };
+    const Case cases[] = {
+        {"", nullptr, nullptr, false},
+        {data.file("notes.txt"), "저장실패", app::ViewController::kNotAPicture, false},
+        {data.file("missing.jpg"), "저장실패", app::ViewController::kNotAPicture, false},
+        {picture, "저장완료", "여권사진 저장이 완료되었습니다.", true},
+    };
     launch();
     main().addButton->handleTap();
     main().addButton->selectRow(0);
     ASSERT_EQ(window().alerts().size(), 1u);
     EXPECT_EQ(window().alerts().front().title, "Camera error");
     EXPECT_EQ(window().alerts().front().message, "카메라를 지원하지 않는 기기입니다.");
-    EXPECT_EQ(window().alerts().front().buttons.at(0).title, "OK");
+    ASSERT_EQ(window().alerts().front().buttons.size(), 1u); // no file dialog: only "OK"
+    ASSERT_TRUE(window().pressAlertButton("OK"));
     EXPECT_EQ(window().stack().size(), 1u);
+
+    camera.fileDialog = true;
+    for (const Case& c : cases) {
+        std::ofstream(data.file("IMG_Tamberlinove_Passport1.jpg")) << "old";
+        camera.chosenFile = c.file;
+        main().addButton->handleTap();
+        main().addButton->selectRow(0);
+        ASSERT_EQ(window().alerts().size(), 1u);
+        const auto& error = window().alerts().front();
+        ASSERT_EQ(error.buttons.size(), 2u);
+        EXPECT_EQ(error.buttons[0].title, "OK");
+        EXPECT_EQ(error.buttons[0].role, ui::AlertButton::Role::Cancel);
+        EXPECT_EQ(error.buttons[1].role, ui::AlertButton::Role::Default);
+        ASSERT_TRUE(window().pressAlertButton(app::ViewController::kChoosePhotoFile));
+        if (c.alert) {
+            ASSERT_EQ(window().alerts().size(), 1u) << c.file;
+            EXPECT_EQ(window().alerts().front().title, c.alert);
+            EXPECT_EQ(window().alerts().front().message, c.message);
+            window().pressAlertButton("확인");
+        }
+        EXPECT_TRUE(window().alerts().empty()) << c.file;
+        EXPECT_EQ(std::filesystem::exists(data.file("IMG_Tamberlinove_Passport.jpg")), c.stored);
+        EXPECT_EQ(readFile(data.file("IMG_Tamberlinove_Passport1.jpg")), c.stored ? "" : "old");
+    }
+    EXPECT_EQ(readFile(data.file("IMG_Tamberlinove_Passport.jpg")), readFile(picture));
+    EXPECT_EQ(main().Img_Passport1.image(), data.file("IMG_Tamberlinove_Passport.jpg"));
 }
 
 TEST_F(MainScreen, PassportPhotoIsSavedReplacingThePhotoInUse) {
@@ -314,6 +365,8 @@ struct SlowCamera : platform::Camera {
     void capture(std::function<void(std::optional<std::vector<unsigned char>>)> done) override {
         pending = std::move(done);
     }
+    bool canChooseFile() const override { return false; }
+    void chooseFile(std::function<void(std::optional<std::vector<unsigned char>>)>) override {}
     std::function<void(std::optional<std::vector<unsigned char>>)> pending;
 };
 } // namespace

@@ -141,11 +141,15 @@ TEST_F(FlightSearch, ValidatedSearchOpensThePartnerAddress) {
 
     pickDate(s.btn_StartDate, "20261210");
     EXPECT_EQ(s.txt_StartDate.text(), "2026-12-10");
+    auto trip = [&s] { return s.btn_Oneway.image() + " " + s.btn_Return.image(); };
+    EXPECT_EQ(trip(), "oneway_active.png roundtrip.png");
     EXPECT_FALSE(s.btn_ReturnDate.enabled()); // one way: no return date to pick
     s.btn_Return.tap();
+    EXPECT_EQ(trip(), "oneway.png roundtrip_active.png");
     pickDate(s.btn_ReturnDate, "20261224");
     EXPECT_EQ(s.txt_ReturnDate.text(), "2026-12-24");
     s.btn_Oneway.tap(); // clears the return date again
+    EXPECT_EQ(trip(), "oneway_active.png roundtrip.png");
     EXPECT_EQ(s.txt_ReturnDate.text(), "");
     EXPECT_FALSE(s.btn_ReturnDate.enabled());
     s.btn_Audlt_Plus.tap();
@@ -166,6 +170,13 @@ TEST_F(FlightSearch, ValidatedSearchOpensThePartnerAddress) {
     pickDate(s.btn_ReturnDate, "20261224");
     s.btn_Search.tap();
     EXPECT_NE(browser.opened.back().find("/2026-12-10/2026-12-24/?apiKey="), std::string::npos);
+    // A desktop that cannot open the address shows it to copy.
+    browser.fail = true;
+    s.btn_Search.tap();
+    ASSERT_EQ(window().alerts().size(), 1u);
+    EXPECT_EQ(window().alerts().front().message,
+              std::string(app::AppContext::kUrlFailedMessage) + "\n\n" + browser.opened.back());
+    window().pressAlertButton("확인");
     // A tap on a blank cell answers with no day, which empties the field.
     s.getChoickDate_Flag(std::nullopt, "1");
     EXPECT_EQ(s.txt_StartDate.text(), "");
@@ -182,11 +193,4 @@ TEST_F(FlightSearch, CountButtonsStayBetweenZeroAndEightAndCountsAreNotTyped) {
     EXPECT_FALSE(s.txt_Audlt_Count.type("5"));
     EXPECT_FALSE(s.txt_Children_Count.enabled());
     EXPECT_FALSE(s.txt_Infants_Count.enabled());
-}
-
-TEST_F(FlightSearch, HotelButtonOpensThePartnerWithTheAffiliateNumber) {
-    launch();
-    main().btn_Menu4.tap();
-    ASSERT_EQ(browser.opened.size(), 1u);
-    EXPECT_EQ(browser.opened.back(), "https://hotels.test/?a_aid=123456");
 }

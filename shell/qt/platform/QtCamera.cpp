@@ -6,15 +6,74 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImage>
+#include <QImageReader>
 #include <QImageWriter>
 #include <QLibrary>
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QStandardPaths>
+#include <QUrl>
+#include <QWindow>
 
 #ifndef TAMBERLINOVE_CAMERA_MODULE_DIR
 #define TAMBERLINOVE_CAMERA_MODULE_DIR ""
 #endif
 
 namespace qtshell {
+namespace {
+
+// The desktop's file dialog where the platform has one, else Qt Quick's own.
+constexpr const char* kFileDialogQml = R"qml(
+import QtQuick.Dialogs
+FileDialog {
+    title: "여권사진 파일 선택"
+    nameFilters: ["사진 (*.jpg *.jpeg *.png *.bmp *.gif *.webp)", "모든 파일 (*)"]
+}
+)qml";
+
+/// The app's window, made by a QML engine; null in a program without one.
+QWindow* appWindow() {
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        return nullptr;
+    for (QWindow* window : QGuiApplication::topLevelWindows())
+        if (qmlEngine(window))
+            return window;
+    return nullptr;
+}
+
+/// Takes the file dialog's answer to the caller, once, and lets the dialog go.
+class FileChoice final : public QObject {
+    Q_OBJECT
+
+public:
+    using Done = std::function<void(std::optional<std::vector<unsigned char>>)>;
+    FileChoice(QObject* dialog, Done done)
+        : QObject(dialog), dialog_(dialog), done_(std::move(done)) {}
+
+public slots:
+    void accepted() {
+        const QString path = dialog_->property("selectedFile").toUrl().toLocalFile();
+        finish(QtCamera::pictureFileAsJpeg(path));
+    }
+    void rejected() { finish(std::nullopt); }
+
+private:
+    void finish(std::optional<std::vector<unsigned char>> picture) {
+        if (!done_)
+            return;
+        Done done = std::move(done_);
+        done_ = nullptr;
+        dialog_->deleteLater();
+        done(std::move(picture));
+    }
+
+    QObject* dialog_;
+    Done done_;
+};
+
+} // namespace
 
 QtCamera::QtCamera(QStringList moduleDirs) : moduleDirs_(std::move(moduleDirs)) {
     if (moduleDirs_.isEmpty()) {
@@ -76,6 +135,62 @@ void QtCamera::capture(std::function<void(std::optional<std::vector<unsigned cha
     });
 }
 
+QQmlComponent* QtCamera::fileDialogComponent() const {
+    QWindow* window = appWindow();
+    QQmlEngine* engine = window ? qmlEngine(window) : nullptr;
+    if (!engine)
+        return nullptr;
+    if (!dialogComponent_ || dialogComponent_->engine() != engine) {
+        // The engine owns the component: it goes with the engine.
+        dialogComponent_ = new QQmlComponent(engine, engine);
+        dialogComponent_->setData(kFileDialogQml, QUrl());
+        if (dialogComponent_->isError())
+            platform::logLine("camera: no file dialog: " +
+                              dialogComponent_->errorString().toStdString());
+    }
+    return dialogComponent_->isReady() ? dialogComponent_.data() : nullptr;
+}
+
+bool QtCamera::canChooseFile() const {
+    return fileDialogComponent() != nullptr;
+}
+
+void QtCamera::chooseFile(std::function<void(std::optional<std::vector<unsigned char>>)> done) {
+    QQmlComponent* component = fileDialogComponent();
+    QObject* dialog = component && !dialog_ ? component->create() : nullptr;
+    if (!dialog) {
+        if (component && !dialog_)
+            platform::logLine("camera: the file dialog could not be made: " +
+                              component->errorString().toStdString());
+        if (done)
+            done(std::nullopt);
+        return;
+    }
+    QWindow* window = appWindow();
+    dialog->setParent(window);
+    dialog->setProperty("parentWindow", QVariant::fromValue(window));
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (QFileInfo(pictures).isDir())
+        dialog->setProperty("currentFolder", QUrl::fromLocalFile(pictures));
+    auto* choice = new FileChoice(dialog, std::move(done));
+    QObject::connect(dialog, SIGNAL(accepted()), choice, SLOT(accepted()));
+    QObject::connect(dialog, SIGNAL(rejected()), choice, SLOT(rejected()));
+    dialog_ = dialog;
+    QMetaObject::invokeMethod(dialog, "open");
+}
+
+std::vector<unsigned char> QtCamera::pictureFileAsJpeg(const QString& path) {
+    QImageReader reader(path);
+    reader.setAutoTransform(true); // a phone's picture stands as it was taken
+    const QImage picture = reader.read();
+    if (picture.isNull()) {
+        platform::logLine("camera: " + path.toStdString() +
+                          " is not a picture: " + reader.errorString().toStdString());
+        return {};
+    }
+    return encodeJpeg(picture);
+}
+
 std::vector<unsigned char> QtCamera::encodeJpeg(const QImage& image) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -88,3 +203,5 @@ std::vector<unsigned char> QtCamera::encodeJpeg(const QImage& image) {
 }
 
 } // namespace qtshell
+
+#include "QtCamera.moc"

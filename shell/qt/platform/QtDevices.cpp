@@ -3,22 +3,80 @@
 #include "platform/Log.h"
 
 #include <QDesktopServices>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTimer>
 #include <QUrl>
+
+#include <memory>
+#include <utility>
 
 namespace qtshell {
 
-void QtBrowser::openUrl(const std::string& url) {
+QtBrowser::QtBrowser(QObject* parent)
+    : QtBrowser(QStandardPaths::findExecutable(QStringLiteral("xdg-open")), kOpenerFailsWithinMs,
+                parent) {}
+
+QtBrowser::QtBrowser(QString opener, int failsWithinMs, QObject* parent)
+    : QObject(parent), opener_(std::move(opener)), failsWithinMs_(failsWithinMs) {}
+
+QtBrowser::~QtBrowser() {
+    // Openers still running are stopped with this object; their answers go nowhere.
+    for (QProcess* process : findChildren<QProcess*>())
+        process->disconnect(this);
+}
+
+void QtBrowser::openUrl(const std::string& url, std::function<void(bool)> done) {
     platform::logLine("open-url " + url);
+    // Answered once, and always later on the loop, as a desktop answers.
+    auto answered = std::make_shared<bool>(false);
+    auto answer = [this, answered, done = std::move(done)](bool ok) {
+        if (std::exchange(*answered, true))
+            return;
+        if (!ok)
+            platform::logLine("the desktop could not open the address");
+        QMetaObject::invokeMethod(
+            this,
+            [done, ok] {
+                if (done)
+                    done(ok);
+            },
+            Qt::QueuedConnection);
+    };
+
     const QUrl address(QString::fromStdString(url));
     // Only web addresses: anything else could start a local program.
     if (!address.isValid() ||
         (address.scheme() != QLatin1String("http") && address.scheme() != QLatin1String("https"))) {
         platform::logLine("not opened: not a web address");
+        answer(false);
         return;
     }
-    if (!QDesktopServices::openUrl(address))
-        platform::logLine("the desktop could not open the address");
     emit opened(address.toString());
+    if (opener_.isEmpty()) {
+        answer(QDesktopServices::openUrl(address));
+        return;
+    }
+    // QDesktopServices would start xdg-open detached and never learn that it failed.
+    auto* process = new QProcess(this);
+    connect(process, &QProcess::finished, this,
+            [process, answer](int code, QProcess::ExitStatus status) {
+                if (status != QProcess::NormalExit || code != 0)
+                    platform::logLine("the opener ended with status " + std::to_string(code));
+                answer(status == QProcess::NormalExit && code == 0);
+                process->deleteLater();
+            });
+    connect(process, &QProcess::errorOccurred, this,
+            [process, answer](QProcess::ProcessError error) {
+                if (error != QProcess::FailedToStart)
+                    return;
+                platform::logLine("the opener could not start: " +
+                                  process->errorString().toStdString());
+                answer(false);
+                process->deleteLater();
+            });
+    QTimer::singleShot(failsWithinMs_, process, [answer] { answer(true); });
+    process->start(opener_, {QString::fromLatin1(address.toEncoded())});
 }
 
 void QtVibration::vibrate() {

@@ -8,16 +8,33 @@
 
 namespace qtshell {
 
-/// Opens addresses in the desktop's browser.
+/// Opens web addresses in the desktop's browser through its opener (xdg-open where there
+/// is one, else Qt's own URL handling) and tells whether that worked.
 class QtBrowser final : public QObject, public platform::Browser {
     Q_OBJECT
 
 public:
-    explicit QtBrowser(QObject* parent = nullptr) : QObject(parent) {}
-    void openUrl(const std::string& url) override;
+    /// An opener still running after this long has handed the address to a browser: some
+    /// wait for the browser they start to close, and only its early failure counts.
+    static constexpr int kOpenerFailsWithinMs = 10000;
+
+    /// The desktop's opener: xdg-open when it is installed.
+    explicit QtBrowser(QObject* parent = nullptr);
+    /// `opener` is run with the address as its one argument; an empty one leaves the
+    /// address to Qt's URL handling.
+    QtBrowser(QString opener, int failsWithinMs, QObject* parent = nullptr);
+    ~QtBrowser() override;
+
+    /// `done` runs on the loop: false for an address that is not http(s), an opener that
+    /// cannot start or ends with a failure, or Qt finding no handler.
+    void openUrl(const std::string& url, std::function<void(bool)> done) override;
 
 signals:
     void opened(const QString& url);
+
+private:
+    QString opener_;
+    int failsWithinMs_;
 };
 
 /// A desktop cannot vibrate: the window pulses instead.
