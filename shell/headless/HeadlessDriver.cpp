@@ -89,7 +89,7 @@ HeadlessDriver::~HeadlessDriver() {
     platform::setLog(nullptr);
 }
 
-void HeadlessDriver::emit(const json& event) {
+void HeadlessDriver::send(const json& event) {
     // "event" leads every line, so a person at a terminal sees what each line is.
     std::string line;
     auto name = event.find("event");
@@ -124,7 +124,7 @@ bool HeadlessDriver::start(const LaunchOptions& options) {
     location_.setState(platform::LocationAuthorization::parse(options.location)
                            .value_or(platform::LocationAuthorization::State::Authorized));
 
-    log_.onLine = [this](const std::string& line) { emit({{"event", "log"}, {"text", line}}); };
+    log_.onLine = [this](const std::string& line) { send({{"event", "log"}, {"text", line}}); };
     platform::setLog(&log_);
 
     if (auto error = launch_.start(options, *clock_)) {
@@ -140,7 +140,7 @@ bool HeadlessDriver::start(const LaunchOptions& options) {
         screenSaver_, launch_.paths(), bluetooth_, *radio_});
 
     notifications_.onSchedule = [this](const platform::LocalNotification& n) {
-        emit({{"event", "notification"},
+        send({{"event", "notification"},
               {"body", n.body},
               {"action", n.action},
               {"badge", n.badge},
@@ -148,16 +148,18 @@ bool HeadlessDriver::start(const LaunchOptions& options) {
         // It fires unless cancelled first; in front the app does not present it.
         const int generation = notifications_.cancelCount;
         loop_->postDelayed(platform::seconds(n.fireInSeconds), [this, n, generation] {
-            if (notifications_.cancelCount == generation && delegate_)
-                (void)delegate_->notificationFired(n);
+            // Shown in the background, it sets the app's badge as a phone's would.
+            if (notifications_.cancelCount == generation && delegate_ &&
+                delegate_->notificationFired(n) && n.badge > 0)
+                notifications_.setBadge(n.badge);
         });
     };
-    notifications_.onCancelAll = [this] { emit({{"event", "notifications-cancelled"}}); };
-    notifications_.onBadge = [this](int v) { emit({{"event", "badge"}, {"value", v}}); };
+    notifications_.onCancelAll = [this] { send({{"event", "notifications-cancelled"}}); };
+    notifications_.onBadge = [this](int v) { send({{"event", "badge"}, {"value", v}}); };
     browser_.onOpen = [this](const std::string& url) {
-        emit({{"event", "open-url"}, {"url", url}});
+        send({{"event", "open-url"}, {"url", url}});
     };
-    vibration_.onVibrate = [this] { emit({{"event", "vibrate"}}); };
+    vibration_.onVibrate = [this] { send({{"event", "vibrate"}}); };
 
     context_ = std::make_unique<app::AppContext>(*platform_, config);
     shell::installSubsystems(*context_);
@@ -165,7 +167,7 @@ bool HeadlessDriver::start(const LaunchOptions& options) {
     delegate_ = std::make_unique<app::AppDelegate>(*context_);
     delegate_->didFinishLaunching(options.shortcut);
     settle();
-    emit({{"event", "ready"}});
+    send({{"event", "ready"}});
     return true;
 }
 
@@ -229,7 +231,7 @@ bool HeadlessDriver::handleLine(const std::string& line) {
         return true;
     json c = json::parse(line, nullptr, false);
     if (c.is_discarded() || !c.is_object() || !c.contains("cmd") || !c["cmd"].is_string()) {
-        emit({{"event", "error"}, {"cmd", nullptr}, {"message", "not a command object: " + line}});
+        send({{"event", "error"}, {"cmd", nullptr}, {"message", "not a command object: " + line}});
         return true;
     }
     const std::string cmd = c["cmd"].get<std::string>();
@@ -241,14 +243,14 @@ bool HeadlessDriver::handleLine(const std::string& line) {
         error = std::string("command failed: ") + e.what();
     }
     if (cmd == "quit" && !error) {
-        emit({{"event", "done"}, {"cmd", cmd}});
+        send({{"event", "done"}, {"cmd", cmd}});
         return false;
     }
     settle();
     if (error)
-        emit({{"event", "error"}, {"cmd", cmd}, {"message", *error}});
+        send({{"event", "error"}, {"cmd", cmd}, {"message", *error}});
     else
-        emit({{"event", "done"}, {"cmd", cmd}});
+        send({{"event", "done"}, {"cmd", cmd}});
     return true;
 }
 
@@ -282,8 +284,18 @@ std::optional<std::string> HeadlessDriver::execute(const std::string& cmd, const
     };
 
     if (cmd == "dump") {
-        emit(dump());
+        send(dump());
         return std::nullopt;
+    }
+    // An alert is modal, as in the window: nothing beneath it can be touched.
+    const bool touches =
+        cmd == "tap" || cmd == "type" || cmd == "select" || cmd == "display" || cmd == "menu";
+    if (touches && !window.alerts().empty()) {
+        const std::string what = cmd == "menu" ? "the menu"
+                                 : cmd == "tap" && c.contains("table")
+                                     ? "table " + str(c, "table")
+                                     : "outlet " + str(c, "outlet");
+        return what + " is covered by an alert";
     }
     if (cmd == "tap" || cmd == "type" || cmd == "select" || cmd == "display") {
         ui::Screen* screen = targetScreen();
@@ -456,17 +468,17 @@ int runHeadless(const LaunchOptions& options) {
 }
 
 void HeadlessDriver::presented(ui::Screen& screen, bool animated) {
-    emit({{"event", "present"}, {"screen", screen.name()}, {"animated", animated}});
+    send({{"event", "present"}, {"screen", screen.name()}, {"animated", animated}});
 }
 
 void HeadlessDriver::dismissed(ui::Screen& screen, bool animated) {
-    emit({{"event", "dismiss"}, {"screen", screen.name()}, {"animated", animated}});
+    send({{"event", "dismiss"}, {"screen", screen.name()}, {"animated", animated}});
 }
 
 void HeadlessDriver::alertShown(const ui::Alert& alert) {
     json e = alertJson(alert);
     e["event"] = "alert";
-    emit(e);
+    send(e);
 }
 
 } // namespace shell

@@ -38,7 +38,7 @@ public:
 
 private:
     using json = nlohmann::json;
-    void emit(const json& event);
+    void send(const json& event);
     std::optional<std::string> execute(const std::string& cmd, const json& c);
     json dump() const;
     std::optional<std::string> beacon(const json& c);
@@ -48,6 +48,10 @@ private:
     std::ostream& out_;
     std::mutex outMutex_;
     bool virtualTime_ = false;
+    /// Forwards each line as an event and keeps none, so a long run does not grow with it.
+    /// Declared before every part that writes to it (the HTTP worker, the stand-in services'
+    /// threads), so it is destroyed after all of them have stopped.
+    platform::CapturedLog log_{0};
     std::unique_ptr<platform::VirtualClock> clock_;
     std::unique_ptr<platform::VirtualMainLoop> loop_;
     std::unique_ptr<platform::CurlHttp> http_;
@@ -60,8 +64,6 @@ private:
     platform::RecordingScreenSaver screenSaver_;
     platform::SimulatedBluetoothAdapter bluetooth_;
     std::unique_ptr<platform::SimulatedBeaconRadio> radio_;
-    /// Forwards each line as an event and keeps none, so a long run does not grow with it.
-    platform::CapturedLog log_{0};
     std::unique_ptr<platform::Platform> platform_;
     Launch launch_;
     std::unique_ptr<app::AppContext> context_;

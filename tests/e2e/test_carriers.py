@@ -48,6 +48,11 @@ class Carriers(unittest.TestCase):
             d.ok("beacon", uuid=UUID, major=300, minor=12, gone=True)
 
             d.ok("tap", outlet="btn_Alarm")
+            # The start alert is modal: nothing beneath it answers until it is pressed.
+            for cmd, fields in (("tap", dict(outlet="btn_Alarm")), ("menu", dict(index=0))):
+                _, answer = d.command(cmd, **fields)
+                self.assertEqual(answer["event"], "error")
+                self.assertIn("is covered by an alert", answer["message"])
             events = d.ok("alert", button="확인")
             self.assertEqual(outlets(d.dump())["btn_Alarm"]["image"], "on.png")
             self.assertFalse(of(events, "notification"))
@@ -110,6 +115,12 @@ class Carriers(unittest.TestCase):
             # Back within the second: the main screen shows again and drops the warning.
             events = d.ok("foreground")
             self.assertTrue(of(events, "notifications-cancelled"))
+            # Left in the background, the warning fires and badges the app until it returns.
+            d.ok("background")
+            events = d.ok("advance", seconds=1)
+            self.assertEqual([e["value"] for e in of(events, "badge")], [1])
+            events = d.ok("foreground")
+            self.assertEqual([e["value"] for e in of(events, "badge")], [0])
 
             events = d.ok("bluetooth", on=False)
             self.assertEqual([(a["title"], a["buttons"]) for a in of(events, "alert")],
