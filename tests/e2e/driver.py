@@ -3,11 +3,14 @@
 import json
 import os
 import queue
+import sqlite3
 import subprocess
 import tempfile
 import threading
+import unittest
 
 APP = os.environ.get("TAMBERLINOVE_APP", "tamberlinove")
+TIME = "2026-12-07T09:30:00+09:00"
 
 
 class Driver:
@@ -98,3 +101,55 @@ class Driver:
 
 def outlets(dump, screen=-1):
     return dump["screens"][screen]["outlets"]
+
+
+def of(events, name):
+    return [e for e in events if e.get("event") == name]
+
+
+class DriverTest(unittest.TestCase):
+    """A test with a data folder of its own, on which it starts drivers."""
+
+    def setUp(self):
+        tmp = tempfile.TemporaryDirectory(prefix="tamberlinove-e2e-")
+        self.addCleanup(tmp.cleanup)
+        self.data = tmp.name
+
+    def start(self, *args, time=TIME):
+        d = Driver("--virtual-time", time, *args, data_dir=self.data)
+        self.addCleanup(d.close)
+        d.wait_for("ready")
+        return d
+
+
+SCHEMA = ("CREATE TABLE IF NOT EXISTS aFlightInfo(airline varchar(10) not null, flightId "
+          "varchar(10) not null, scheduleDate varchar(8) not null, scheduleDate_Departure "
+          "varchar(8) null, scheduleTime_Departure varchar(4) null, scheduleDate_Arrival "
+          "varchar(8) null, scheduleTime_Arrival varchar(4) null, estimatedDate_Departure "
+          "varchar(8) null, estimatedTime_Departure varchar(4) null, estimatedDate_Arrival "
+          "varchar(8) null, estimatedTime_Arrival varchar(4) null, airport varchar(50) null, "
+          "airport_departure varchar(50) null, airport_arrival varchar(50) null, "
+          "airportcode_departure varchar(5) not null, airportcode_arrival varchar(5) not null, "
+          "gatenumber varchar(10) null, carousel varchar(10) null, exitnumber varchar(10) null, "
+          "remark varchar(10) null, chkinrange varchar(20) null, io varchar(1) not null, "
+          "constraint aFlightInfo_PK PRIMARY KEY(airportcode_departure, airportcode_arrival, "
+          "flightId, scheduleDate, io)) ")
+
+
+def store(data_dir, **fields):
+    row = dict(airline="대한항공", flightId="KE701", scheduleDate="20261207",
+               scheduleDate_Departure="20261207", scheduleTime_Departure="1030",
+               scheduleDate_Arrival="20261207", scheduleTime_Arrival="1255",
+               estimatedDate_Departure="", estimatedTime_Departure="",
+               estimatedDate_Arrival="", estimatedTime_Arrival="", airport="",
+               airport_departure="인천", airport_arrival="나리타", airportcode_departure="ICN",
+               airportcode_arrival="NRT", gatenumber="", carousel="", exitnumber="",
+               remark="", chkinrange="", io="1")
+    row.update(fields)
+    db = sqlite3.connect(os.path.join(data_dir, "tamberlinove_v2.sqlite3"))
+    db.execute("PRAGMA user_version = 13")
+    db.execute(SCHEMA)
+    db.execute(f"INSERT INTO aFlightInfo({', '.join(row)}) VALUES({', '.join('?' * len(row))})",
+               list(row.values()))
+    db.commit()
+    db.close()

