@@ -1,13 +1,12 @@
 // What each source's answer announces and writes back for the tracked flight.
 
 #include "flights/FeedAnswers.h"
+#include "GoldenFiles.h"
 #include "TrackedFlights.h"
 #include "flights/FlightText.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <regex>
 
 using flights::FlightKey;
@@ -19,10 +18,12 @@ using testing_support::tracked;
 namespace {
 
 constexpr const char* kToday = "20261207";
-const FlightKey kKey{"ICN", "NRT", "KE701", "20261207"};
 
-// An international-airport answer with one item per element list ("name", "value").
-std::string intlAnswer(const std::vector<std::vector<std::pair<std::string, std::string>>>& items) {
+// Elements of an answer's item as (name, value); "<absent>" removes an element.
+using Item = std::vector<std::pair<std::string, std::string>>;
+
+// An international-airport answer with one item per element list.
+std::string intlAnswer(const std::vector<Item>& items) {
     std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<response>\n<header>"
                       "<resultCode>00</resultCode></header>\n<body>\n<items>\n";
     for (const auto& item : items) {
@@ -34,16 +35,14 @@ std::string intlAnswer(const std::vector<std::vector<std::pair<std::string, std:
     return xml + "</items>\n</body>\n</response>\n";
 }
 
-using Item = std::vector<std::pair<std::string, std::string>>;
-
-Item departureItem(Item changes = {}) {
+Item departureItem(const Item& changes = {}) {
     Item item{{"airline", "대한항공"},      {"flightId", "KE701"},
               {"scheduleDateTime", "1030"}, {"estimatedDateTime", "1030"},
               {"airport", "나리타"},        {"airportcode", "NRT"},
               {"gatenumber", "23"},         {"carousel", ""},
               {"exitnumber", ""},           {"remark", ""},
               {"chkinrange", "A01-A12"}};
-    for (auto& [name, value] : changes) {
+    for (const auto& [name, value] : changes) {
         auto it = std::find_if(item.begin(), item.end(),
                                [&key = name](auto& p) { return p.first == key; });
         if (it == item.end())
@@ -56,13 +55,31 @@ Item departureItem(Item changes = {}) {
     return item;
 }
 
-std::optional<FlightUpdate> intl(Item changes, const FlightColumns& trackedChanges = {}) {
-    return flights::internationalUpdate(intlAnswer({departureItem(std::move(changes))}),
-                                        tracked(trackedChanges), kToday);
+FlightColumns merged(FlightColumns base, const FlightColumns& changes) {
+    for (const auto& [k, v] : changes)
+        base[k] = v;
+    return base;
 }
 
-// The tracked flight's live fields, to be changed field by field in the expectations.
-LiveFields trackedFields(const FlightColumns& changes = {}) {
+// "name=value name=value ..." as pairs; a value may be empty.
+Item pairs(std::string_view spec) {
+    Item out;
+    for (std::size_t at = 0; at < spec.size();) {
+        const auto end = std::min(spec.find(' ', at), spec.size());
+        const auto pair = spec.substr(at, end - at);
+        const auto eq = pair.find('=');
+        out.emplace_back(pair.substr(0, eq), pair.substr(eq + 1));
+        at = end + 1;
+    }
+    return out;
+}
+FlightColumns columns(std::string_view spec) {
+    const Item p = pairs(spec);
+    return {p.begin(), p.end()};
+}
+
+// The live fields of a tracked flight of these columns.
+LiveFields liveFields(const FlightColumns& changes) {
     const auto c = testing_support::departureColumns(changes);
     return {c.at("scheduleDate_Departure"),
             c.at("scheduleTime_Departure"),
@@ -79,58 +96,77 @@ LiveFields trackedFields(const FlightColumns& changes = {}) {
             c.at("estimatedTime_Arrival")};
 }
 
+// An answer's elements against the tracked flight's columns (as pairs()): the announcement
+// (none: no update) and the live columns written that differ from the tracked ones.
+struct AnswerCase {
+    const char* name;
+    const char* answer;
+    const char* tracked;
+    std::optional<std::string> message;
+    const char* written;
+};
+
+// `trackedColumns` are the changes to departureColumns() the flight was tracked with.
+void expectUpdate(const std::optional<FlightUpdate>& u, const AnswerCase& c,
+                  const FlightColumns& trackedColumns) {
+    SCOPED_TRACE(c.name);
+    if (!c.message) {
+        EXPECT_FALSE(u) << u->message;
+        return;
+    }
+    ASSERT_TRUE(u);
+    EXPECT_EQ(u->message, *c.message);
+    EXPECT_EQ(u->fields, liveFields(merged(trackedColumns, columns(c.written))));
+    EXPECT_EQ(u->key, tracked(trackedColumns).key());
+}
+
 } // namespace
 
 // ---- international-airport feed --------------------------------------------------------
 
-TEST(InternationalAnswer, EveryChangedFieldIsListedInOrderUnderTheHeader) {
-    const auto u = intl({{"estimatedDateTime", "1105"},
-                         {"chkinrange", "B01-B06"},
-                         {"remark", "출발"},
-                         {"gatenumber", "25"},
-                         {"carousel", "7"},
-                         {"exitnumber", "C"}});
-    ASSERT_TRUE(u);
-    EXPECT_EQ(u->message, "12월 07일 10시 30분  KE701 나리타행\n\n"
-                          "변경시간:11:05\n게이트번호: 25\n수화물수취대: 7\n출구번호: C\n"
-                          "운항상태: 운항중\n체크인카운터: B01-B06\n");
-    LiveFields expected = trackedFields();
-    expected.estimatedTime_Departure = "1105";
-    expected.gatenumber = "25";
-    expected.carousel = "7";
-    expected.exitnumber = "C";
-    expected.remark = "운항중"; // "출발" is kept as "운항중"
-    expected.chkinrange = "B01-B06";
-    EXPECT_EQ(u->fields, expected);
-    EXPECT_EQ(u->key, kKey);
-}
-
-TEST(InternationalAnswer, NothingNewMeansNoUpdate) {
-    EXPECT_FALSE(intl({}));
-    // "출발" is kept as "운항중", so it is no news for a flight stored as in flight.
-    EXPECT_FALSE(intl({{"remark", "출발"}}, {{"remark", "운항중"}}));
-    // The estimate is compared with the first four characters of the stored one.
-    EXPECT_FALSE(intl({}, {{"estimatedTime_Departure", "103000"}}));
-    // An empty value is no news either.
-    EXPECT_FALSE(intl({{"gatenumber", ""}}));
-}
-
-TEST(InternationalAnswer, EmptyValuesAreStoredAndMissingOnesKept) {
-    const auto u = intl({{"gatenumber", ""}, {"chkinrange", "<absent>"}, {"carousel", "5"}},
-                        {{"chkinrange", "A01"}});
-    ASSERT_TRUE(u);
-    EXPECT_EQ(u->message, "12월 07일 10시 30분  KE701 나리타행\n\n수화물수취대: 5\n");
-    EXPECT_EQ(u->fields.gatenumber, "");
-    EXPECT_EQ(u->fields.chkinrange, "A01");
-}
-
-TEST(InternationalAnswer, WithoutAStoredEstimateThereIsNoHeader) {
-    const auto u = intl({{"estimatedDateTime", "1105"}},
-                        {{"estimatedDate_Departure", ""}, {"estimatedTime_Departure", ""}});
-    ASSERT_TRUE(u);
-    EXPECT_EQ(u->message, "변경시간:11:05\n");
-    EXPECT_EQ(u->fields.estimatedDate_Departure, kToday);
-    EXPECT_EQ(u->fields.estimatedTime_Departure, "1105");
+TEST(InternationalAnswer, ChangesAreAnnouncedUnderTheHeaderAndWritten) {
+    const std::string header = "12월 07일 10시 30분  KE701 나리타행\n\n";
+    const char* arrivalAtIcn = "io=2 airportcode_departure=NRT airportcode_arrival=ICN "
+                               "airport_arrival=인천 estimatedTime_Arrival=1255";
+    const AnswerCase cases[] = {
+        {"every changed field in order; 출발 is kept as 운항중",
+         "estimatedDateTime=1105 chkinrange=B01-B06 remark=출발 gatenumber=25 carousel=7 "
+         "exitnumber=C",
+         "",
+         header + "변경시간:11:05\n게이트번호: 25\n수화물수취대: 7\n출구번호: C\n운항상태: 운항중\n"
+                  "체크인카운터: B01-B06\n",
+         "estimatedTime_Departure=1105 gatenumber=25 carousel=7 exitnumber=C remark=운항중 "
+         "chkinrange=B01-B06"},
+        {"nothing new", "", "", std::nullopt, ""},
+        {"출발 is no news of a flight in flight", "remark=출발", "remark=운항중", std::nullopt, ""},
+        {"the estimate is compared with the stored one's first four characters", "",
+         "estimatedTime_Departure=103000", std::nullopt, ""},
+        {"an empty value alone is no news", "gatenumber=", "", std::nullopt, ""},
+        {"empty values are stored unannounced, missing ones kept",
+         "gatenumber= chkinrange=<absent> carousel=5", "chkinrange=A01",
+         header + "수화물수취대: 5\n", "gatenumber= carousel=5"},
+        {"without a stored estimate there is no header", "estimatedDateTime=1105",
+         "estimatedDate_Departure= estimatedTime_Departure=", "변경시간:11:05\n",
+         "estimatedDate_Departure=20261207 estimatedTime_Departure=1105"},
+        {"an arrival at ICN writes the arrival side",
+         "scheduleDateTime=1255 estimatedDateTime=1310 carousel=12 exitnumber=B gatenumber=",
+         arrivalAtIcn,
+         "12월 07일 12시 55분  KE701 인천행\n\n변경시간:13:10\n수화물수취대: 12\n출구번호: B\n",
+         "gatenumber= carousel=12 exitnumber=B scheduleDate_Arrival=20261207 "
+         "scheduleTime_Arrival=1255 estimatedDate_Arrival=20261207 estimatedTime_Arrival=1310"},
+        {"missing times keep the stored ones and leave the moment out of the header",
+         "scheduleDateTime=<absent> estimatedDateTime=<absent> gatenumber=25",
+         "estimatedTime_Departure=1045", " KE701 나리타행\n\n게이트번호: 25\n", "gatenumber=25"},
+        {"short times are stored as given, neither cut nor announced",
+         "scheduleDateTime=9 estimatedDateTime=93 gatenumber=25", "",
+         " KE701 나리타행\n\n게이트번호: 25\n",
+         "scheduleTime_Departure=9 estimatedTime_Departure=93 gatenumber=25"},
+        {"a short estimate alone is no change", "estimatedDateTime=93", "", std::nullopt, ""},
+    };
+    for (const auto& c : cases)
+        expectUpdate(flights::internationalUpdate(intlAnswer({departureItem(pairs(c.answer))}),
+                                                  tracked(columns(c.tracked)), kToday),
+                     c, columns(c.tracked));
 }
 
 TEST(InternationalAnswer, OnlyTheFirstFlightOfTheAnswerCounts) {
@@ -141,60 +177,16 @@ TEST(InternationalAnswer, OnlyTheFirstFlightOfTheAnswerCounts) {
     EXPECT_EQ(u->fields.gatenumber, "25");
 }
 
-TEST(InternationalAnswer, AnArrivalAtIcnWritesTheArrivalSide) {
-    const FlightColumns arrival{{"io", "2"},
-                                {"airportcode_departure", "NRT"},
-                                {"airportcode_arrival", "ICN"},
-                                {"airport_arrival", "인천"},
-                                {"estimatedTime_Arrival", "1255"}};
-    const auto u = intl({{"scheduleDateTime", "1255"},
-                         {"estimatedDateTime", "1310"},
-                         {"carousel", "12"},
-                         {"exitnumber", "B"},
-                         {"gatenumber", ""}},
-                        arrival);
-    ASSERT_TRUE(u);
-    EXPECT_EQ(u->message, "12월 07일 12시 55분  KE701 인천행\n\n"
-                          "변경시간:13:10\n수화물수취대: 12\n출구번호: B\n");
-    LiveFields expected = trackedFields(arrival);
-    expected.gatenumber = "";
-    expected.carousel = "12";
-    expected.exitnumber = "B";
-    expected.scheduleDate_Arrival = kToday;
-    expected.scheduleTime_Arrival = "1255";
-    expected.estimatedDate_Arrival = kToday;
-    expected.estimatedTime_Arrival = "1310";
-    EXPECT_EQ(u->fields, expected);
-    EXPECT_EQ(u->key, (FlightKey{"NRT", "ICN", "KE701", "20261207"}));
-}
-
-TEST(InternationalAnswer, MissingTimesKeepTheStoredOnes) {
-    const auto u = intl(
-        {{"scheduleDateTime", "<absent>"}, {"estimatedDateTime", "<absent>"}, {"gatenumber", "25"}},
-        {{"estimatedTime_Departure", "1045"}});
-    ASSERT_TRUE(u);
-    EXPECT_EQ(u->message, " KE701 나리타행\n\n게이트번호: 25\n");
-    EXPECT_EQ(u->fields.scheduleTime_Departure, "1030");
-    EXPECT_EQ(u->fields.estimatedTime_Departure, "1045");
-}
-
-TEST(InternationalAnswer, ShortTimesAreNeitherCutNorAnnounced) {
-    const auto u =
-        intl({{"scheduleDateTime", "9"}, {"estimatedDateTime", "93"}, {"gatenumber", "25"}});
-    ASSERT_TRUE(u);
-    EXPECT_EQ(u->message, " KE701 나리타행\n\n게이트번호: 25\n");
-    EXPECT_EQ(u->fields.estimatedTime_Departure, "93"); // stored as the feed gives it
-    // A short estimate alone is not a change.
-    EXPECT_FALSE(intl({{"estimatedDateTime", "93"}}));
-}
-
-TEST(InternationalAnswer, FailuresAndAnswersWithoutAirlineChangeNothing) {
+TEST(InternationalAnswer, FailuresAndAnswersWithoutAirlineOrFlightChangeNothing) {
     const auto t = tracked();
     for (const flights::AnswerText& text :
          {flights::AnswerText{}, flights::AnswerText{"<rtn>ERROR</rtn>"}, flights::AnswerText{"-1"},
-          flights::AnswerText{""},
-          flights::AnswerText{intlAnswer({{{"flightId", "KE701"}, {"gatenumber", "25"}}})}})
+          flights::AnswerText{""}}) {
         EXPECT_FALSE(flights::internationalUpdate(text, t, kToday));
+        EXPECT_FALSE(flights::makerTableUpdate(text, t));
+    }
+    EXPECT_FALSE(flights::internationalUpdate(
+        intlAnswer({{{"flightId", "KE701"}, {"gatenumber", "25"}}}), t, kToday));
 }
 
 TEST(InternationalAnswer, ADocumentCutShortCountsWhatCameBeforeTheCut) {
@@ -210,11 +202,10 @@ TEST(InternationalAnswer, ADocumentCutShortCountsWhatCameBeforeTheCut) {
 
 namespace {
 
-// The maker's row for KE701 tomorrow (tests/data/flights/flight_table.xml), with columns
+// The maker's row for KE701 tomorrow (tests/data/flights/flight_table.xml), with elements
 // replaced, or removed when given "<absent>".
-std::string tableAnswer(const std::map<std::string, std::string>& changes) {
-    std::ifstream in(std::string(TAMBERLINOVE_TEST_DATA) + "/flights/flight_table.xml");
-    std::string xml((std::istreambuf_iterator<char>(in)), {});
+std::string tableAnswer(const Item& changes) {
+    std::string xml = testing_support::readTestData("flights/flight_table.xml");
     for (const auto& [name, value] : changes) {
         const std::regex element("<" + name + "( />|>[^<]*</" + name + ">)");
         xml = std::regex_replace(
@@ -229,89 +220,58 @@ const FlightColumns kTomorrow{{"scheduleDate", "20261208"},
                               {"scheduleDate_Arrival", "20261208"},
                               {"estimatedDate_Arrival", "20261208"}};
 
-std::optional<FlightUpdate> table(std::map<std::string, std::string> changes,
-                                  FlightColumns trackedChanges = {}) {
-    for (const auto& [k, v] : kTomorrow)
-        trackedChanges.emplace(k, v);
-    return flights::makerTableUpdate(tableAnswer(changes), tracked(trackedChanges));
-}
-
 } // namespace
 
-TEST(MakerTableAnswer, HeaderNamesTheAnswersFlightAndDestination) {
-    const auto u = table({{"estimatedTime_Departure", "1120"}, {"gatenumber", "30"}});
-    ASSERT_TRUE(u);
-    EXPECT_EQ(u->message, "12월 08일KE701 나리타행\n\n변경시간:11:20\n게이트번호: 30\n");
-    LiveFields expected = trackedFields(kTomorrow);
-    expected.estimatedTime_Departure = "1120";
-    expected.gatenumber = "30";
-    EXPECT_EQ(u->fields, expected);
-    EXPECT_EQ(u->key, (FlightKey{"ICN", "NRT", "KE701", "20261208"}));
-}
-
-TEST(MakerTableAnswer, WithoutADestinationNameTheCodeIsShown) {
-    const auto u = table({{"airport_arrival", ""}, {"remark", "결항"}});
-    ASSERT_TRUE(u);
-    EXPECT_EQ(u->message, "12월 08일KE701 NRT행\n\n운항상태: 결항\n");
-}
-
-TEST(MakerTableAnswer, WithoutAStoredEstimateAnEstimateDateAnnouncesTheTime) {
-    const auto u = table({{"estimatedTime_Departure", "1040"}},
-                         {{"estimatedDate_Departure", ""}, {"estimatedTime_Departure", ""}});
-    ASSERT_TRUE(u);
-    EXPECT_EQ(u->message, "변경시간:10:40\n");
-}
-
-TEST(MakerTableAnswer, EmptyValuesCountAsChangesAndMissingOnesKeepTheStoredValues) {
-    const auto u = table(
-        {{"gatenumber", ""}, {"chkinrange", "<absent>"}, {"scheduleTime_Arrival", "<absent>"}},
-        {{"chkinrange", "A01"}});
-    ASSERT_TRUE(u);
-    EXPECT_EQ(u->message, "12월 08일KE701 나리타행\n\n게이트번호: \n");
-    EXPECT_EQ(u->fields.gatenumber, "");
-    EXPECT_EQ(u->fields.chkinrange, "A01");
-    EXPECT_EQ(u->fields.scheduleTime_Arrival, "1255");
-}
-
-TEST(MakerTableAnswer, NoChangeOrNoFlightChangesNothing) {
-    EXPECT_FALSE(table({}));
-    EXPECT_FALSE(table({{"remark", "출발"}}, {{"remark", "운항중"}}));
-    EXPECT_FALSE(table({{"estimatedTime_Departure", "103059"}}));
-    EXPECT_FALSE(flights::makerTableUpdate(std::string("<rtn>ERROR</rtn>"), tracked()));
-    EXPECT_FALSE(flights::makerTableUpdate(tableAnswer({{"flightId", "<absent>"}}), tracked()));
-}
-
-TEST(MakerTableAnswer, AShortEstimateIsNotCut) {
-    const auto u = table({{"estimatedTime_Departure", "11"}, {"carousel", "3"}});
-    ASSERT_TRUE(u);
-    EXPECT_EQ(u->message, "12월 08일KE701 나리타행\n\n수화물수취대: 3\n");
+TEST(MakerTableAnswer, ChangesAreAnnouncedUnderTheHeaderAndWritten) {
+    const std::string header = "12월 08일KE701 나리타행\n\n";
+    const AnswerCase cases[] = {
+        {"the header names the answer's flight and destination",
+         "estimatedTime_Departure=1120 gatenumber=30", "",
+         header + "변경시간:11:20\n게이트번호: 30\n", "estimatedTime_Departure=1120 gatenumber=30"},
+        {"without a destination name the code is shown", "airport_arrival= remark=결항", "",
+         "12월 08일KE701 NRT행\n\n운항상태: 결항\n", "remark=결항"},
+        {"without a stored estimate an estimate date announces the time",
+         "estimatedTime_Departure=1040", "estimatedDate_Departure= estimatedTime_Departure=",
+         "변경시간:10:40\n", "estimatedDate_Departure=20261208 estimatedTime_Departure=1040"},
+        {"empty values count as changes, missing ones keep the stored values",
+         "gatenumber= chkinrange=<absent> scheduleTime_Arrival=<absent>", "chkinrange=A01",
+         header + "게이트번호: \n", "gatenumber="},
+        {"a short estimate is stored, not cut", "estimatedTime_Departure=11 carousel=3", "",
+         header + "수화물수취대: 3\n", "estimatedTime_Departure=11 carousel=3"},
+        {"nothing new", "", "", std::nullopt, ""},
+        {"출발 is no news of a flight in flight", "remark=출발", "remark=운항중", std::nullopt, ""},
+        {"the estimate's first four characters count", "estimatedTime_Departure=103059", "",
+         std::nullopt, ""},
+        {"no flight in the answer", "flightId=<absent>", "", std::nullopt, ""},
+    };
+    for (const auto& c : cases) {
+        const FlightColumns flight = merged(kTomorrow, columns(c.tracked));
+        expectUpdate(flights::makerTableUpdate(tableAnswer(pairs(c.answer)), tracked(flight)), c,
+                     flight);
+    }
 }
 
 // ---- domestic-airports feed -----------------------------------------------------------
 
 namespace {
 
-std::string domesticAnswer(const std::vector<std::map<std::string, std::string>>& rows) {
+std::string domesticAnswer(const std::vector<Item>& rows) {
     std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?><response><header><resultCode>00"
                       "</resultCode></header><body><items>";
-    for (const auto& row : rows) {
+    for (const auto& changes : rows) {
+        std::map<std::string, std::string> row{{"airFln", "KE1201"}, {"airlineKorean", "대한항공"},
+                                               {"airport", "김포"},  {"city", "제주"},
+                                               {"std", "1000"},      {"etd", ""},
+                                               {"gate", "3"},        {"io", "O"},
+                                               {"rmkKor", ""}};
+        for (const auto& [k, v] : changes)
+            row[k] = v;
         xml += "<item>";
         for (const auto& [name, value] : row)
             xml += "<" + name + ">" + value + "</" + name + ">";
         xml += "</item>";
     }
     return xml + "</items><numOfRows>99999</numOfRows></body></response>";
-}
-
-std::map<std::string, std::string> domesticRow(std::map<std::string, std::string> changes) {
-    std::map<std::string, std::string> row{{"airFln", "KE1201"}, {"airlineKorean", "대한항공"},
-                                           {"airport", "김포"},  {"city", "제주"},
-                                           {"std", "1000"},      {"etd", ""},
-                                           {"gate", "3"},        {"io", "O"},
-                                           {"rmkKor", ""}};
-    for (auto& [k, v] : changes)
-        row[k] = v;
-    return row;
 }
 
 const FlightColumns kGimpoJeju{{"flightId", "KE1201"},
@@ -326,98 +286,51 @@ const FlightColumns kGimpoJeju{{"flightId", "KE1201"},
                                {"estimatedTime_Arrival", "1105"},
                                {"gatenumber", "3"}};
 
-FlightColumns gimpoJeju(FlightColumns more = {}) {
-    FlightColumns c = kGimpoJeju;
-    for (auto& [k, v] : more)
-        c[k] = v;
-    return c;
-}
-
-std::optional<FlightUpdate> domestic(std::map<std::string, std::string> changes,
-                                     const FlightColumns& trackedChanges = {}) {
-    const auto rows = flights::domesticRows(domesticAnswer({domesticRow(std::move(changes))}));
-    EXPECT_EQ(rows.size(), 1u);
-    return flights::domesticRowUpdate(rows.at(0), tracked(gimpoJeju(trackedChanges)), kToday);
-}
-
 } // namespace
 
-TEST(DomesticAnswer, DepartureRowAnnouncesTimeGateAndStatusUnderItsHeader) {
-    const auto u = domestic({{"etd", "1025"}, {"gate", "5"}, {"rmkKor", "지연"}});
-    ASSERT_TRUE(u);
-    EXPECT_EQ(u->message, "12월 07일 10시 00분  KE1201 제주행\n\n"
-                          "변경시간:10:25\n게이트번호: 5\n운항상태: 지연\n");
-    LiveFields expected = trackedFields(gimpoJeju());
-    expected.scheduleDate_Departure = kToday;
-    expected.scheduleTime_Departure = "1000";
-    expected.estimatedDate_Departure = kToday;
-    expected.estimatedTime_Departure = "1025";
-    expected.gatenumber = "5";
-    expected.remark = "지연";
-    EXPECT_EQ(u->fields, expected);
-    EXPECT_EQ(u->key, (FlightKey{"GMP", "CJU", "KE1201", "20261207"}));
-}
-
-TEST(DomesticAnswer, ArrivalRowComparesTheArrivalEstimateAndTakesItsGateAsTheExit) {
-    const auto u =
-        domestic({{"io", "I"}, {"std", "1105"}, {"etd", "1110"}, {"gate", "2"}, {"rmkKor", "도착"}},
-                 {{"estimatedTime_Arrival", "110500"}});
-    ASSERT_TRUE(u);
-    EXPECT_EQ(u->message, "12월 07일 11시 05분  KE1201 제주행\n\n"
-                          "변경시간:11:10\n출구번호: 2\n운항상태: 도착\n");
-    LiveFields expected = trackedFields(gimpoJeju());
-    expected.scheduleDate_Departure = kToday;
-    expected.exitnumber = "2";
-    expected.remark = "도착";
-    expected.scheduleDate_Arrival = kToday;
-    expected.scheduleTime_Arrival = "1105";
-    expected.estimatedDate_Arrival = kToday;
-    expected.estimatedTime_Arrival = "1110";
-    EXPECT_EQ(u->fields, expected);
-    // The same estimate as the first four stored characters is no news.
-    EXPECT_FALSE(domestic({{"io", "I"}, {"std", "1105"}, {"etd", "1105"}, {"gate", ""}},
-                          {{"estimatedTime_Arrival", "110500"}}));
-}
-
-TEST(DomesticAnswer, EmptyValuesNeverCountAndNeverReplaceButAnEmptyEstimateIsStored) {
-    EXPECT_FALSE(domestic({{"gate", ""}, {"rmkKor", ""}, {"etd", ""}}));
-    const auto u =
-        domestic({{"gate", ""}, {"rmkKor", "탑승중"}}, {{"estimatedTime_Departure", "1010"}});
-    ASSERT_TRUE(u);
-    EXPECT_EQ(u->message, "12월 07일 10시 00분  KE1201 제주행\n\n운항상태: 탑승중\n");
-    EXPECT_EQ(u->fields.gatenumber, "3");
-    EXPECT_EQ(u->fields.estimatedTime_Departure, "");
-}
-
-TEST(DomesticAnswer, StatusWordsAreStoredAsReceived) {
-    const auto u = domestic({{"rmkKor", "출발"}});
-    ASSERT_TRUE(u);
-    EXPECT_EQ(u->fields.remark, "출발");
-}
-
-TEST(DomesticAnswer, DepartedSaysNothingNewOfAFlightKnownToBeInTheAir) {
+TEST(DomesticAnswer, RowsOfTheTrackedFlightAreAnnouncedAndWritten) {
+    const std::string header = "12월 07일 10시 00분  KE1201 제주행\n\n";
     // The timetable stores "운항중" for the same flight in the same refresh; "출발" must not
-    // flip it back, or each minute would announce the status twice.
-    EXPECT_FALSE(domestic({{"rmkKor", "출발"}}, {{"remark", "운항중"}}));
-    const auto u = domestic({{"rmkKor", "출발"}, {"gate", "7"}}, {{"remark", "운항중"}});
-    ASSERT_TRUE(u);
-    EXPECT_EQ(u->fields.remark, "운항중");
-    EXPECT_EQ(u->message.find("운항상태"), std::string::npos);
-}
-
-TEST(DomesticAnswer, AShortScheduledTimeLeavesTheMomentOutOfTheHeader) {
-    const auto u = domestic({{"std", "9"}, {"rmkKor", "지연"}});
-    ASSERT_TRUE(u);
-    EXPECT_EQ(u->message, " KE1201 제주행\n\n운항상태: 지연\n");
+    // flip it back, or each minute would announce the status twice. A departure row always
+    // writes the departure side's estimate, empty or not.
+    const AnswerCase cases[] = {
+        {"a departure row announces time, gate and status", "etd=1025 gate=5 rmkKor=지연", "",
+         header + "변경시간:10:25\n게이트번호: 5\n운항상태: 지연\n",
+         "estimatedDate_Departure=20261207 estimatedTime_Departure=1025 gatenumber=5 remark=지연"},
+        {"an arrival row compares the arrival estimate and takes its gate as the exit",
+         "io=I std=1105 etd=1110 gate=2 rmkKor=도착", "estimatedTime_Arrival=110500",
+         "12월 07일 11시 05분  KE1201 제주행\n\n변경시간:11:10\n출구번호: 2\n운항상태: 도착\n",
+         "exitnumber=2 remark=도착 scheduleDate_Arrival=20261207 scheduleTime_Arrival=1105 "
+         "estimatedDate_Arrival=20261207 estimatedTime_Arrival=1110"},
+        {"an arrival estimate equal to the stored one's first four characters is no news",
+         "io=I std=1105 etd=1105 gate=", "estimatedTime_Arrival=110500", std::nullopt, ""},
+        {"empty values never count", "gate= rmkKor= etd=", "", std::nullopt, ""},
+        {"empty values never replace, but an empty estimate is stored", "gate= rmkKor=탑승중",
+         "estimatedTime_Departure=1010", header + "운항상태: 탑승중\n",
+         "estimatedDate_Departure=20261207 estimatedTime_Departure= remark=탑승중"},
+        {"status words are stored as received", "rmkKor=출발", "", header + "운항상태: 출발\n",
+         "estimatedDate_Departure=20261207 remark=출발"},
+        {"출발 is no news of a flight in flight", "rmkKor=출발", "remark=운항중", std::nullopt, ""},
+        {"출발 keeps 운항중 when something else changed", "rmkKor=출발 gate=7", "remark=운항중",
+         header + "게이트번호: 7\n", "estimatedDate_Departure=20261207 gatenumber=7"},
+        {"a short scheduled time leaves the moment out of the header", "std=9 rmkKor=지연", "",
+         " KE1201 제주행\n\n운항상태: 지연\n",
+         "estimatedDate_Departure=20261207 scheduleTime_Departure=9 remark=지연"},
+    };
+    for (const auto& c : cases) {
+        const FlightColumns flight = merged(kGimpoJeju, columns(c.tracked));
+        const auto rows = flights::domesticRows(domesticAnswer({pairs(c.answer)}));
+        ASSERT_EQ(rows.size(), 1u);
+        expectUpdate(flights::domesticRowUpdate(rows[0], tracked(flight), kToday), c, flight);
+    }
 }
 
 TEST(DomesticAnswer, OnlyRowsOfTheTrackedFlightAndOnlyWholeRowsCount) {
-    std::string text = domesticAnswer({domesticRow({{"airFln", "OZ8901"}}),
-                                       domesticRow({{"gate", "7"}}), domesticRow({{"gate", "8"}})});
+    std::string text = domesticAnswer({{{"airFln", "OZ8901"}}, {{"gate", "7"}}, {{"gate", "8"}}});
     text.resize(text.rfind("<gate>8"));
     const auto rows = flights::domesticRows(text);
     ASSERT_EQ(rows.size(), 2u);
-    const auto t = tracked(gimpoJeju());
+    const auto t = tracked(kGimpoJeju);
     EXPECT_FALSE(flights::isTrackedRow(rows[0], t));
     EXPECT_TRUE(flights::isTrackedRow(rows[1], t));
     EXPECT_TRUE(flights::domesticRows(std::string("-1")).empty());
@@ -451,15 +364,8 @@ const FlightColumns kPusanFukuoka{{"flightId", "KE781"},
                                   {"exitnumber", "B"},
                                   {"remark", "운항중"}};
 
-FlightColumns pusanFukuoka(FlightColumns more = {}) {
-    FlightColumns c = kPusanFukuoka;
-    for (auto& [k, v] : more)
-        c[k] = v;
-    return c;
-}
-
 flights::TimetableOutcome timetable(const std::string& json, const FlightColumns& more = {}) {
-    return flights::timetableUpdate(json, tracked(pusanFukuoka(more)));
+    return flights::timetableUpdate(json, tracked(merged(kPusanFukuoka, more)));
 }
 
 } // namespace
