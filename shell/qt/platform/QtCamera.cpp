@@ -5,6 +5,7 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
@@ -169,9 +170,11 @@ void QtCamera::chooseFile(std::function<void(std::optional<std::vector<unsigned 
     QWindow* window = appWindow();
     dialog->setParent(window);
     dialog->setProperty("parentWindow", QVariant::fromValue(window));
-    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    if (QFileInfo(pictures).isDir())
-        dialog->setProperty("currentFolder", QUrl::fromLocalFile(pictures));
+    // The pictures folder, or home where there is none (never the program's folder).
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (!QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    dialog->setProperty("currentFolder", QUrl::fromLocalFile(folder));
     auto* choice = new FileChoice(dialog, std::move(done));
     QObject::connect(dialog, SIGNAL(accepted()), choice, SLOT(accepted()));
     QObject::connect(dialog, SIGNAL(rejected()), choice, SLOT(rejected()));

@@ -1,4 +1,5 @@
 import QtQuick
+import QtQuick.Controls
 
 // The currency picker laid over the calculator: the currencies of the newest rates; a tap,
 // or the arrow keys and Return, picks one for the side it was opened from. A tap beside the
@@ -107,6 +108,11 @@ Item {
             model: root.rows
             highlightMoveDuration: 0
             boundsBehavior: Flickable.StopAtBounds
+            // More currencies than fit: the bar stays shown.
+            ScrollBar.vertical: ScrollBar {
+                policy: list.contentHeight > list.height + 1 ? ScrollBar.AlwaysOn
+                                                             : ScrollBar.AlwaysOff
+            }
             delegate: Rectangle {
                 id: row
                 required property var modelData

@@ -1,4 +1,5 @@
 import QtQuick
+import QtQuick.Controls
 
 // The registered carriers, which of them were seen near the phone in this visit, and their
 // rename and delete buttons; the naming overlay lies over the list as a child screen.
@@ -37,6 +38,10 @@ Rectangle {
         bottomMargin: 16
         spacing: 8
         clip: true
+        // More rows than fit: the bar stays shown.
+        ScrollBar.vertical: ScrollBar {
+            policy: list.contentHeight > list.height + 1 ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
+        }
         visible: !root.o.carrierTableView.hidden
         model: root.rows
         delegate: Item {

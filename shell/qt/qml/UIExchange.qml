@@ -179,16 +179,19 @@ FocusScope {
             nextItem: topPanel.field
         }
     }
-    // Between the panels: they show the same value.
+    // Between the panels: the sides trade currencies and amounts.
     Rectangle {
+        id: swap
         anchors.horizontalCenter: panels.horizontalCenter
         y: panels.y + topPanel.height + panels.spacing / 2 - height / 2
         width: 34
         height: 34
         radius: 17
-        color: Theme.teal
+        visible: !root.o.btn_Exchange_Swap.hidden
+        color: swap.activeFocus ? Theme.deep : Theme.teal
         border.color: Theme.page
         border.width: 3
+        activeFocusOnTab: true
         Text {
             anchors.centerIn: parent
             anchors.verticalCenterOffset: -1
@@ -197,9 +200,17 @@ FocusScope {
             font.pixelSize: 17
             font.bold: true
         }
+        TapArea {
+            anchors.fill: parent
+            screen: root.screen
+            outlet: "btn_Exchange_Swap"
+        }
+        Keys.onReturnPressed: root.screen.tap("btn_Exchange_Swap")
+        Keys.onEnterPressed: root.screen.tap("btn_Exchange_Swap")
+        Keys.onSpacePressed: root.screen.tap("btn_Exchange_Swap")
     }
 
-    // The day's reference rates.
+    // The day's reference rates; on a short window the list scrolls, with its bar shown.
     Rectangle {
         id: rates
         x: 16
@@ -211,68 +222,84 @@ FocusScope {
         border.color: Theme.line
         clip: true
 
-        Column {
-            id: ratesColumn
-            width: parent.width
-            topPadding: 12
-            Row {
-                x: 16
-                width: parent.width - 32
-                height: 26
-                Text {
-                    width: parent.width - stamp.width
-                    text: "오늘의 기준환율"
-                    color: Theme.ink
-                    font.family: Theme.family
-                    font.pixelSize: 14
-                    font.bold: true
-                }
-                Text {
-                    id: stamp
-                    text: "원 기준"
-                    color: Theme.muted
-                    font.family: Theme.family
-                    font.pixelSize: 11
-                }
+        Flickable {
+            id: ratesFlick
+            anchors.fill: parent
+            anchors.bottomMargin: 6
+            contentHeight: ratesColumn.implicitHeight
+            boundsBehavior: Flickable.StopAtBounds
+            clip: true
+            readonly property bool overflows: contentHeight > height + 1
+            // Rows give up a little height before the list has to scroll.
+            readonly property int rowHeight: Math.max(
+                28, Math.min(34, Math.floor((rates.parent.height - rates.y - 12 - 6 - 38) / 7)))
+            ScrollBar.vertical: ScrollBar {
+                policy: ratesFlick.overflows ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
             }
-            Repeater {
-                model: root.references
-                delegate: Item {
-                    required property var modelData
-                    required property int index
-                    width: ratesColumn.width
-                    height: 34
-                    Rectangle {
-                        visible: index > 0
-                        x: 16
-                        width: parent.width - 32
-                        height: 1
-                        color: Theme.page
-                    }
-                    CurrencyBadge {
-                        x: 16
-                        anchors.verticalCenter: parent.verticalCenter
-                        width: 28
-                        height: 28
-                        radius: 14
-                        code: modelData.code
-                    }
+
+            Column {
+                id: ratesColumn
+                width: ratesFlick.width
+                topPadding: 12
+                Row {
+                    x: 16
+                    width: parent.width - 32
+                    height: 26
                     Text {
-                        x: 52
-                        anchors.verticalCenter: parent.verticalCenter
-                        text: modelData.code + "  " + modelData.name
+                        width: parent.width - stamp.width
+                        text: "오늘의 기준환율"
                         color: Theme.ink
                         font.family: Theme.family
-                        font.pixelSize: 13
-                    }
-                    OutletLabel {
-                        anchors.right: parent.right
-                        anchors.rightMargin: 16
-                        anchors.verticalCenter: parent.verticalCenter
-                        outlet: root.o["lbl_Exchange_Cost" + (index + 1)]
-                        color: Theme.navy
                         font.pixelSize: 14
                         font.bold: true
+                    }
+                    Text {
+                        id: stamp
+                        text: "원 기준"
+                        color: Theme.muted
+                        font.family: Theme.family
+                        font.pixelSize: 11
+                    }
+                }
+                Repeater {
+                    model: root.references
+                    delegate: Item {
+                        required property var modelData
+                        required property int index
+                        width: ratesColumn.width
+                        height: ratesFlick.rowHeight
+                        Rectangle {
+                            visible: index > 0
+                            x: 16
+                            width: parent.width - 32
+                            height: 1
+                            color: Theme.page
+                        }
+                        CurrencyBadge {
+                            x: 16
+                            anchors.verticalCenter: parent.verticalCenter
+                            width: ratesFlick.rowHeight < 32 ? 24 : 28
+                            height: width
+                            radius: width / 2
+                            code: modelData.code
+                        }
+                        Text {
+                            x: 52
+                            anchors.verticalCenter: parent.verticalCenter
+                            text: modelData.code + "  " + modelData.name
+                            color: Theme.ink
+                            font.family: Theme.family
+                            font.pixelSize: 13
+                        }
+                        OutletLabel {
+                            anchors.right: parent.right
+                            anchors.rightMargin: 16
+                            anchors.verticalCenter: parent.verticalCenter
+                            outlet: root.o["lbl_Exchange_Cost" + (index + 1)]
+                            color: Theme.navy
+                            font.pixelSize: 14
+                            font.bold: true
+                        }
                     }
                 }
             }

@@ -1,4 +1,5 @@
 import QtQuick
+import QtQuick.Controls
 
 // The carrier registration guide: what a luggage tag is for, how registering works, then
 // "다음" to the tags found near the phone.
@@ -7,6 +8,7 @@ Rectangle {
     required property QtObject screen
     readonly property var o: screen.outlets
     readonly property bool narrow: width <= 320
+    readonly property bool compact: height < 600
     color: Theme.page
 
     CarrierHeader {
@@ -15,25 +17,33 @@ Rectangle {
         title: "캐리어 등록"
     }
 
+    // On a short window the guide scrolls: its bar stays shown and the last lines fade out
+    // above the button while more lies below.
     Flickable {
+        id: guide
         anchors.top: header.bottom
         anchors.bottom: next.top
         anchors.bottomMargin: 12
         width: parent.width
-        contentHeight: content.height + 24
+        contentHeight: content.height + (root.compact ? 12 : 24)
+        boundsBehavior: Flickable.StopAtBounds
         clip: true
+        readonly property bool overflows: contentHeight > height + 1
+        ScrollBar.vertical: ScrollBar {
+            policy: guide.overflows ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
+        }
 
         Column {
             id: content
             x: 20
-            y: 20
+            y: root.compact ? 12 : 20
             width: parent.width - 40
-            spacing: 18
+            spacing: root.compact ? 12 : 18
 
             // A tag on a suitcase, sending its signal.
             Item {
                 width: parent.width
-                height: root.height < 600 ? 104 : 150
+                height: root.compact ? 84 : 150
                 Rectangle {
                     anchors.centerIn: parent
                     width: parent.height
@@ -135,6 +145,17 @@ Rectangle {
                     }
                 }
             }
+        }
+    }
+
+    Rectangle {
+        anchors.bottom: guide.bottom
+        width: guide.width
+        height: 28
+        visible: guide.overflows && !guide.atYEnd
+        gradient: Gradient {
+            GradientStop { position: 0; color: Qt.rgba(Theme.page.r, Theme.page.g, Theme.page.b, 0) }
+            GradientStop { position: 1; color: Theme.page }
         }
     }
 

@@ -1,4 +1,5 @@
 import QtQuick
+import QtQuick.Controls
 
 // The tags found near the phone, nearest first as they were heard, each with its register
 // button; the naming overlay lies over the list as a child screen.
@@ -36,6 +37,10 @@ Rectangle {
         bottomMargin: 16
         spacing: 8
         clip: true
+        // More rows than fit: the bar stays shown.
+        ScrollBar.vertical: ScrollBar {
+            policy: list.contentHeight > list.height + 1 ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
+        }
         visible: !root.o.registrationTableView.hidden
         model: root.rows
         delegate: Item {
