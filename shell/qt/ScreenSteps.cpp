@@ -3,6 +3,10 @@
 #include "bridge/ScreenItem.h"
 #include "bridge/WindowBridge.h"
 
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QWindow>
 #include <charconv>
 #include <cmath>
 #include <functional>
@@ -24,6 +28,28 @@ bool onFrontScreen(WindowBridge& bridge, const std::function<bool(ScreenItem&)>&
         if (action(**it))
             return true;
     return action(*front);
+}
+
+/// A key pressed and released in the app's window, as the keyboard delivers it ("Escape",
+/// "Return", "Tab", "Shift+Tab", "A").
+bool pressKey(const std::string& name) {
+    const QKeySequence sequence(QString::fromStdString(name));
+    const auto windows = QGuiApplication::topLevelWindows();
+    if (sequence.isEmpty() || windows.isEmpty())
+        return false;
+    const QKeyCombination key = sequence[0];
+    // Printable keys carry their character, as typing does.
+    QString text;
+    if (key.key() >= Qt::Key_Space && key.key() <= Qt::Key_AsciiTilde) {
+        text = QChar(key.key());
+        if (!(key.keyboardModifiers() & Qt::ShiftModifier))
+            text = text.toLower();
+    }
+    for (auto type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+        QKeyEvent event(type, key.key(), key.keyboardModifiers(), text);
+        QCoreApplication::sendEvent(windows.first(), &event);
+    }
+    return true;
 }
 
 } // namespace
@@ -101,6 +127,9 @@ std::optional<std::string> runScreenStep(WindowBridge& bridge, const std::string
         const double scale =
             c.contains("scale") && c["scale"].is_number() ? c["scale"].get<double>() : 1.0;
         done = onFrontScreen(bridge, [&](ScreenItem& s) { return s.zoom(outlet, scale); });
+    } else if (cmd == "key") {
+        // The window's own step: a key through the window, as the keyboard sends it.
+        done = pressKey(c.value("key", std::string()));
     } else if (cmd == "display") {
         done = onFrontScreen(bridge, [&](ScreenItem& s) { return s.display(outlet, row); });
     } else {

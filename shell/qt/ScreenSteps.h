@@ -3,7 +3,8 @@
 /// Steps taken in the window before a screenshot, so that any screen can be drawn from the
 /// command line: driver commands (tap, type, select, display, menu, alert) run through the
 /// same screen items that QML's touches go through, zooms of a zoomable image
-/// ({"cmd":"zoom","outlet":...,"scale":...}), and waits.
+/// ({"cmd":"zoom","outlet":...,"scale":...}), keys pressed in the window
+/// ({"cmd":"key","key":"Escape"}), and waits.
 
 #include <optional>
 #include <string>

@@ -60,6 +60,8 @@ QVariantMap outletVariant(const ui::Outlet& outlet) {
     if (const auto* label = dynamic_cast<const ui::Label*>(&outlet)) {
         map.insert(QStringLiteral("cornerRadius"), label->cornerRadius());
         map.insert(QStringLiteral("html"), styledText(label->text(), label->attributes()));
+    } else if (const auto* field = dynamic_cast<const ui::TextField*>(&outlet)) {
+        map.insert(QStringLiteral("firstResponder"), field->firstResponder());
     } else if (const auto* zoom = dynamic_cast<const widgets::ImageZoom*>(&outlet)) {
         map.insert(QStringLiteral("pictureWidth"), zoom->pictureSize().width);
         map.insert(QStringLiteral("pictureHeight"), zoom->pictureSize().height);

@@ -193,6 +193,18 @@ bool ScreenItem::zoom(const QString& outlet, double scale) {
     return z != nullptr;
 }
 
+bool ScreenItem::focus(const QString& outlet, bool has) {
+    ui::Screen* s = screen();
+    // Giving up the keyboard is always taken; only a field a person can reach takes it.
+    auto* field = dynamic_cast<ui::TextField*>(has ? visibleOutlet(outlet)
+                                               : s ? s->findOutlet(outlet.toStdString())
+                                                   : nullptr);
+    if (field)
+        field->setFirstResponder(has);
+    bridge_.afterEvent();
+    return field != nullptr;
+}
+
 bool ScreenItem::menuSelect(int index) {
     bool done = false;
     if (ui::Screen* s = screen()) {

@@ -60,6 +60,8 @@ public:
     Q_INVOKABLE bool selectCalendarItem(const QString& calendar, int section, int item);
     /// Zooms a zoomable image to `scale` (kept within its limits); false when it is not shown.
     Q_INVOKABLE bool zoom(const QString& outlet, double scale);
+    /// A text field gained or lost the keyboard focus.
+    Q_INVOKABLE bool focus(const QString& outlet, bool has);
     /// Picks a row of this screen's open floating menu.
     Q_INVOKABLE bool menuSelect(int index);
     /// One outlet's value (an empty map for an unknown name).

@@ -3,6 +3,7 @@
 #include "bridge/ScreenItem.h"
 #include "ui/Screen.h"
 
+#include <QKeyEvent>
 #include <QQmlEngine>
 #include <QVariantList>
 
@@ -120,6 +121,38 @@ bool WindowBridge::pressAlertButton(const QString& title) {
     const bool done = window_.pressAlertButton(title.toStdString());
     afterEvent();
     return done;
+}
+
+bool WindowBridge::pressAlertDefault() {
+    const bool done = window_.pressAlertDefault();
+    afterEvent();
+    return done;
+}
+
+bool WindowBridge::back() {
+    const bool done = window_.back();
+    afterEvent();
+    return done;
+}
+
+void WindowBridge::watchKeys(QObject* window) {
+    if (window)
+        window->installEventFilter(this);
+}
+
+bool WindowBridge::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return QObject::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Escape) {
+        back();
+        return true;
+    }
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && alertCount() > 0) {
+        pressAlertDefault();
+        return true;
+    }
+    return false;
 }
 
 void WindowBridge::alertShown(const ui::Alert&) {

@@ -32,6 +32,13 @@ public:
 
     /// Presses the button of that title on the front alert.
     Q_INVOKABLE bool pressAlertButton(const QString& title);
+    /// Enter on the front alert: its default button.
+    Q_INVOKABLE bool pressAlertDefault();
+    /// Escape: closes the front-most alert, suggestion list, dialog, menu, overlay or screen.
+    Q_INVOKABLE bool back();
+    /// Takes the window's Escape (and Enter while an alert shows) before any item sees it, so
+    /// the keys act the same wherever the keyboard focus is.
+    Q_INVOKABLE void watchKeys(QObject* window);
 
     /// The item that shows `screen` (root, presented or child), or null.
     ScreenItem* itemFor(const ui::Screen* screen);
@@ -49,6 +56,9 @@ public:
     void alertShown(const ui::Alert& alert) override;
     void alertClosed(const ui::Alert& alert) override;
     void childrenChanged(ui::Screen& screen) override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 signals:
     void screenPresented(QObject* screen, bool animated);

@@ -48,17 +48,35 @@ Item {
                 font.pixelSize: 17
                 font.bold: true
             }
-            Text {
+            // The message can be selected with the mouse and copied (Ctrl+C or the menu).
+            TextEdit {
+                id: message
                 width: parent.width - 32
                 anchors.horizontalCenter: parent.horizontalCenter
                 visible: text.length > 0
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.Wrap
-                lineHeight: 1.15
+                readOnly: true
+                selectByMouse: true
+                persistentSelection: true
+                selectionColor: Theme.aqua
+                selectedTextColor: Theme.ink
+                textFormat: TextEdit.PlainText
                 text: layer.alert.message || ""
                 color: Theme.ink
                 font.family: Theme.family
                 font.pixelSize: 13
+                onTextChanged: deselect()
+                MouseArea {
+                    anchors.fill: parent
+                    acceptedButtons: Qt.RightButton
+                    cursorShape: Qt.IBeamCursor
+                    onClicked: {
+                        if (message.selectedText.length === 0)
+                            message.selectAll()
+                        message.copy()
+                    }
+                }
             }
         }
 

@@ -10,6 +10,8 @@ Window {
     visible: true
     title: "토벨라문"
     color: Theme.letterbox
+    // Escape, and Enter on an alert, go to the core whichever item has the keyboard.
+    Component.onCompleted: bridge.watchKeys(window)
 
     Item {
         id: phone

@@ -1,6 +1,7 @@
 import QtQuick
 
-// The presented screens, root first; a presented screen lies over the ones below it.
+// The presented screens, root first; a presented screen lies over the ones below it. Only the
+// front screen is enabled, so the keyboard (Tab) never reaches a covered one.
 Item {
     id: stack
     property var hosts: []
@@ -15,6 +16,7 @@ Item {
         hosts.push(host)
         if (animated)
             host.slideIn()
+        enableFront()
     }
 
     function remove(screen, animated) {
@@ -27,6 +29,12 @@ Item {
             host.slideOut()
         else
             host.finish()
+        enableFront()
+    }
+
+    function enableFront() {
+        for (let i = 0; i < hosts.length; ++i)
+            hosts[i].enabled = i === hosts.length - 1
     }
 
     Component.onCompleted: {

@@ -1,7 +1,7 @@
 import QtQuick
 
-// The date picker: a title band, the weekday row and the months from today on, one tap
-// picks a day. Sizes, colours and states all come from the calendar's model.
+// The date picker: a title band with the back control, the weekday row and the months from
+// today on; one tap picks a day. Sizes, colours and states all come from the calendar's model.
 Rectangle {
     id: root
     required property QtObject screen
@@ -11,26 +11,13 @@ Rectangle {
 
     function rgba(c) { return c ? Qt.rgba(c[0], c[1], c[2], c[3]) : "transparent" }
 
-    // ---- title band above the calendar
-    Rectangle {
+    // ---- title band above the calendar, with the back control that leaves the date as it was
+    ToolHeader {
         id: band
-        width: parent.width
         height: root.lay.frame.y
-        gradient: Gradient {
-            orientation: Gradient.Horizontal
-            GradientStop { position: 0; color: Theme.navy }
-            GradientStop { position: 1; color: Theme.deep }
-        }
-        Text {
-            anchors.horizontalCenter: parent.horizontalCenter
-            anchors.bottom: parent.bottom
-            anchors.bottomMargin: 12
-            text: "날짜 선택"
-            color: "white"
-            font.family: Theme.family
-            font.pixelSize: 17
-            font.bold: true
-        }
+        screen: root.screen
+        title: "날짜 선택"
+        backOutlet: root.screen.outlets.btn_Back.hidden ? "" : "btn_Back"
     }
 
     // ---- weekday row

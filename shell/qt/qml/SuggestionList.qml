@@ -10,6 +10,9 @@ Rectangle {
     readonly property var rows: table ? table.rows : []
     readonly property bool open: table !== undefined && !table.hidden
     property int maxHeight: 200
+    // The field the list serves (set by the field); told when the keyboard leaves the list.
+    property Item field
+    readonly property bool hasFocus: view.activeFocus
     visible: open
     height: open ? Math.min(maxHeight, Math.max(1, rows.length) * 44 + 8) : 0
     radius: 12
@@ -22,7 +25,14 @@ Rectangle {
         const i = entry.lastIndexOf(" (")
         return i < 0 ? "" : entry.slice(i + 2, entry.endsWith(")") ? -1 : undefined)
     }
-    function pick(index) { if (listScreen) listScreen.select("tableView", index) }
+    function pick(index) {
+        const byKeyboard = view.activeFocus
+        if (listScreen)
+            listScreen.select("tableView", index)
+        // The keyboard goes back to the field, so Tab goes on from there.
+        if (byKeyboard && field)
+            field.forceActiveFocus()
+    }
     function enter() { if (rows.length > 0) { view.currentIndex = 0; view.forceActiveFocus() } }
 
     // A soft shadow under the drop-down.
@@ -97,6 +107,14 @@ Rectangle {
         }
         Keys.onReturnPressed: list.pick(currentIndex)
         Keys.onEnterPressed: list.pick(currentIndex)
+        onActiveFocusChanged: if (list.field) Qt.callLater(list.field.reportFocus)
+        // Up from the first row goes back to the field.
+        Keys.onUpPressed: {
+            if (currentIndex <= 0 && list.field)
+                list.field.forceActiveFocus()
+            else
+                decrementCurrentIndex()
+        }
     }
 
     Text {

@@ -127,9 +127,13 @@ Item {
                             font.family: Theme.family
                             font.pixelSize: 10
                         }
+                        // A long value ("K13-K24") shrinks to its column on a narrow phone.
                         Text {
                             anchors.horizontalCenter: parent.horizontalCenter
-                            width: Math.min(implicitWidth, parent.width - 4)
+                            width: parent.width - 4
+                            horizontalAlignment: Text.AlignHCenter
+                            fontSizeMode: Text.HorizontalFit
+                            minimumPixelSize: 10
                             elide: Text.ElideRight
                             readonly property var label: root.o[parent.modelData.outlet]
                             text: label && label.text.length > 0 ? label.text : "-"

@@ -13,6 +13,14 @@ FocusScope {
     Rectangle {
         anchors.fill: parent
         color: Theme.page
+        // A click on the page itself takes the keyboard from the field (closing its list).
+        MouseArea {
+            anchors.fill: parent
+            onPressed: focusSink.forceActiveFocus()
+        }
+        Item {
+            id: focusSink
+        }
     }
 
     ToolHeader {

@@ -6,6 +6,17 @@ Item {
     id: root
     required property QtObject screen
     readonly property var o: screen.outlets
+    // On a short phone (the floating button's frame, at the screen height - 124, would cover
+    // the menu tiles) the parts above it close up and the tiles grow shorter, so that the
+    // tiles end above the button.
+    readonly property bool compact: 390 + 86 + 12 > (o.addButton ? o.addButton.frame.y
+                                                                  : height - 124)
+    readonly property int gap: compact ? 8 : 14
+    readonly property int tileHeight: compact ? 64 : 86
+    // While the help overlay or the open floating menu lies over the screen, what lies
+    // beneath takes no keyboard focus.
+    readonly property bool underHelp: !o.View_Help.hidden
+    readonly property bool covered: underHelp || (o.addButton !== undefined && o.addButton.open)
     readonly property var menuButtons: [
         { outlet: "btn_Menu1", icon: "menu_carrier_add" },
         { outlet: "btn_Menu2", icon: "menu_carrier_list" },
@@ -28,16 +39,18 @@ Item {
 
     MainHeader {
         x: 16
-        y: 22
+        y: root.compact ? 12 : 22
         width: parent.width - 32
         height: 40
     }
 
     FlightCard {
+        id: card
         x: 16
-        y: 72
+        y: root.compact ? 58 : 72
         width: parent.width - 32
         height: 240
+        enabled: !root.covered
         screen: root.screen
     }
 
@@ -46,11 +59,12 @@ Item {
         id: alarm
         readonly property bool searching: root.o.btn_Alarm.image === "on.png"
         x: 16
-        y: 326
+        y: card.y + card.height + root.gap
         width: parent.width - 32
-        height: 50
-        radius: 25
+        height: root.compact ? 44 : 50
+        radius: height / 2
         visible: !root.o.btn_Alarm.hidden
+        enabled: !root.covered
         opacity: root.o.btn_Alarm.enabled ? 1 : 0.5
         gradient: Gradient {
             orientation: Gradient.Horizontal
@@ -87,7 +101,9 @@ Item {
                 font.bold: true
             }
             Loader {
+                // Unloaded, it keeps no height in the column, so the title stays centred.
                 active: alarm.searching
+                visible: active
                 sourceComponent: Text {
                     text: "찾는 중 · 도착하면 알려 드립니다"
                     color: "#D5F2EF"
@@ -126,8 +142,9 @@ Item {
     // The four menu buttons.
     Row {
         x: 16
-        y: 390
+        y: alarm.y + alarm.height + root.gap
         spacing: 10
+        enabled: !root.covered
         Repeater {
             model: root.menuButtons
             delegate: Rectangle {
@@ -135,7 +152,7 @@ Item {
                 required property var modelData
                 readonly property var button: root.o[modelData.outlet]
                 width: (root.width - 32 - 30) / 4
-                height: 86
+                height: root.tileHeight
                 radius: 16
                 color: "#F5FFFFFF"
                 border.color: Theme.line
@@ -143,14 +160,14 @@ Item {
                 opacity: button.enabled ? 1 : 0.5
                 AppImage {
                     anchors.horizontalCenter: parent.horizontalCenter
-                    y: 10
-                    width: 42
-                    height: 42
+                    y: root.compact ? 7 : 10
+                    width: root.compact ? 32 : 42
+                    height: width
                     name: tile.button.image || tile.modelData.icon
                 }
                 Text {
                     anchors.horizontalCenter: parent.horizontalCenter
-                    y: 60
+                    y: root.compact ? 44 : 60
                     text: tile.button.title
                     color: Theme.ink
                     font.family: Theme.family
@@ -168,6 +185,7 @@ Item {
 
     FloatingMenu {
         anchors.fill: parent
+        enabled: !root.underHelp
         screen: root.screen
     }
 

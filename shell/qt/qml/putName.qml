@@ -2,6 +2,7 @@ import QtQuick
 import QtQuick.Controls
 
 // The naming overlay: a card over the dimmed screen with the name field, "취소" and "확인".
+// It opens with the keyboard in the field; Enter confirms, Escape cancels (through the core).
 Item {
     id: root
     required property QtObject screen
@@ -58,7 +59,6 @@ Item {
                 font.family: Theme.family
                 font.pixelSize: 16
                 leftPadding: 12
-                focus: true
                 background: Rectangle {
                     radius: 10
                     color: Theme.page
@@ -66,7 +66,10 @@ Item {
                     border.width: field.activeFocus ? 2 : 1
                 }
                 onTextEdited: root.screen.type("txt_CarrierName", text)
-                onAccepted: root.forceActiveFocus()
+                // Enter confirms the dialog.
+                onAccepted: root.screen.tap("btn_Confirm")
+                // The dialog opens with the keyboard in its field.
+                Component.onCompleted: if (root.o.txt_CarrierName.firstResponder) forceActiveFocus()
             }
             Item { width: 1; height: 4 }
         }
