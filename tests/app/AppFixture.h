@@ -43,13 +43,23 @@ protected:
     app::ViewController& main() { return *delegate->mainScreen(); }
     ui::Window& window() { return context->window; }
 
-    void storeFlight(const std::vector<std::string>& v) {
+    /// Runs a statement on the app's database, made first if need be.
+    void execute(const std::string& sql) {
         storage::DBClass db(storage::DBClass::databasePath(data.str()));
         db.ConnectDB();
         db.createDatabase();
-        ASSERT_EQ(db.InsertUpdateDeleteExcuteQuery(storage::sqlFormat(flights::kInsertFlight, v)),
-                  "0");
+        EXPECT_EQ(db.InsertUpdateDeleteExcuteQuery(sql), "0") << sql;
         db.DisConnectDB();
+    }
+    storage::Rows query(const std::string& sql) {
+        storage::DBClass db(storage::DBClass::databasePath(data.str()));
+        db.ConnectDB();
+        auto rows = db.SelectExcuteQuery(sql);
+        db.DisConnectDB();
+        return rows;
+    }
+    void storeFlight(const std::vector<std::string>& v) {
+        execute(storage::sqlFormat(flights::kInsertFlight, v));
     }
 
     /// A departure from ICN with the given date, times and remark; other fields filled.

@@ -214,11 +214,9 @@ std::string tableAnswer(const Item& changes) {
     return xml;
 }
 
-const FlightColumns kTomorrow{{"scheduleDate", "20261208"},
-                              {"scheduleDate_Departure", "20261208"},
-                              {"estimatedDate_Departure", "20261208"},
-                              {"scheduleDate_Arrival", "20261208"},
-                              {"estimatedDate_Arrival", "20261208"}};
+const FlightColumns kTomorrow = columns(
+    "scheduleDate=20261208 scheduleDate_Departure=20261208 estimatedDate_Departure=20261208 "
+    "scheduleDate_Arrival=20261208 estimatedDate_Arrival=20261208");
 
 } // namespace
 
@@ -274,17 +272,10 @@ std::string domesticAnswer(const std::vector<Item>& rows) {
     return xml + "</items><numOfRows>99999</numOfRows></body></response>";
 }
 
-const FlightColumns kGimpoJeju{{"flightId", "KE1201"},
-                               {"airportcode_departure", "GMP"},
-                               {"airportcode_arrival", "CJU"},
-                               {"airport_departure", "김포"},
-                               {"airport_arrival", "제주"},
-                               {"scheduleTime_Departure", "1000"},
-                               {"estimatedTime_Departure", ""},
-                               {"estimatedDate_Departure", ""},
-                               {"scheduleTime_Arrival", "1105"},
-                               {"estimatedTime_Arrival", "1105"},
-                               {"gatenumber", "3"}};
+const FlightColumns kGimpoJeju = columns(
+    "flightId=KE1201 airportcode_departure=GMP airportcode_arrival=CJU airport_departure=김포 "
+    "airport_arrival=제주 scheduleTime_Departure=1000 estimatedTime_Departure= "
+    "estimatedDate_Departure= scheduleTime_Arrival=1105 estimatedTime_Arrival=1105 gatenumber=3");
 
 } // namespace
 
@@ -351,21 +342,13 @@ std::string ttEntry(const std::string& flight, const std::string& from, const st
            rest + "}";
 }
 
-const FlightColumns kPusanFukuoka{{"flightId", "KE781"},
-                                  {"airportcode_departure", "PUS"},
-                                  {"airportcode_arrival", "FUK"},
-                                  {"airport_arrival", "후쿠오카"},
-                                  {"scheduleTime_Departure", "1030"},
-                                  {"estimatedTime_Departure", "1030"},
-                                  {"scheduleTime_Arrival", "1305"},
-                                  {"estimatedTime_Arrival", "1305"},
-                                  {"gatenumber", "12"},
-                                  {"carousel", "4"},
-                                  {"exitnumber", "B"},
-                                  {"remark", "운항중"}};
+const FlightColumns kPusanFukuoka = columns(
+    "flightId=KE781 airportcode_departure=PUS airportcode_arrival=FUK airport_arrival=후쿠오카 "
+    "scheduleTime_Departure=1030 estimatedTime_Departure=1030 scheduleTime_Arrival=1305 "
+    "estimatedTime_Arrival=1305 gatenumber=12 carousel=4 exitnumber=B remark=운항중");
 
-flights::TimetableOutcome timetable(const std::string& json, const FlightColumns& more = {}) {
-    return flights::timetableUpdate(json, tracked(merged(kPusanFukuoka, more)));
+flights::TimetableOutcome timetable(const std::string& json, const char* more = "") {
+    return flights::timetableUpdate(json, tracked(merged(kPusanFukuoka, columns(more))));
 }
 
 } // namespace
@@ -407,7 +390,7 @@ TEST(TimetableAnswer, MissingValuesAreStoredEmptyAndAnnounced) {
 
 TEST(TimetableAnswer, WithoutAStoredEstimateAnEstimatedDateAnnouncesTheTime) {
     const auto out = timetable(R"({"response":[)" + ttEntry("KE781", "PUS", "FUK") + "]}",
-                               {{"estimatedTime_Departure", ""}});
+                               "estimatedTime_Departure=");
     ASSERT_TRUE(out.update);
     EXPECT_EQ(out.update->message, "변경시간:10:50\n");
 }

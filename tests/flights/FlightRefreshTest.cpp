@@ -45,11 +45,7 @@ protected:
 
     /// The stored flight of that number.
     AirportInfo stored(const std::string& flightId) {
-        storage::DBClass db(storage::DBClass::databasePath(data.str()));
-        db.ConnectDB();
-        const auto rows = db.SelectExcuteQuery(flights::listFlightsStatement("20000101"));
-        db.DisConnectDB();
-        for (const auto& row : rows)
+        for (const auto& row : query(flights::listFlightsStatement("20000101")))
             if (row.at("1") == flightId)
                 return AirportInfo::fromListRow(row);
         ADD_FAILURE() << flightId << " is not stored";
@@ -67,6 +63,23 @@ protected:
     void tick() {
         loop->advance(60s);
         loop->runUntilIdle();
+    }
+    /// The fixture's departures answer for KE701, at another gate when one is given.
+    void departures(const std::string& gate = "23") {
+        server.answer(FeedServer::kInternationalDepartures,
+                      replaced(fixture("international_departures.xml"), "<gatenumber>23<",
+                               "<gatenumber>" + gate + "<"));
+    }
+    /// The classification answers with this city flag.
+    void classify(const std::string& flag) {
+        server.answer("City_View03", "<NewDataSet><Table1><cityFlag>" + flag +
+                                         "</cityFlag></Table1></NewDataSet>");
+    }
+    bool logged(const std::string& text) {
+        for (const auto& line : log.lines())
+            if (line.find(text) != std::string::npos)
+                return true;
+        return false;
     }
 
     FeedServer server;
@@ -99,7 +112,7 @@ std::vector<std::string> incheonNarita() {
 } // namespace
 
 TEST_F(Refresh, AGateChangeAtIncheonIsAnnouncedHalfASecondLaterWrittenAndDrawn) {
-    server.answer(FeedServer::kInternationalDepartures, fixture("international_departures.xml"));
+    departures();
     storeFlight(incheonNarita());
     launch();
     EXPECT_TRUE(alerts().empty());
@@ -109,9 +122,7 @@ TEST_F(Refresh, AGateChangeAtIncheonIsAnnouncedHalfASecondLaterWrittenAndDrawn) 
     // Loading and appearing refresh at once; the second finds the first still asking.
     EXPECT_EQ(server.targets(), std::vector<std::string>{request});
 
-    server.answer(
-        FeedServer::kInternationalDepartures,
-        replaced(fixture("international_departures.xml"), "<gatenumber>23<", "<gatenumber>25<"));
+    departures("25");
     tick();
     EXPECT_EQ(server.targets().size(), 2u);
     EXPECT_TRUE(alerts().empty());                 // not yet: the alert follows 0.5 s later
@@ -130,12 +141,9 @@ TEST_F(Refresh, AGateChangeAtIncheonIsAnnouncedHalfASecondLaterWrittenAndDrawn) 
 }
 
 TEST_F(Refresh, ADomesticFlightGoesThroughTheClassificationToTheDomesticFeed) {
-    server.answer("City_View03", "<NewDataSet>\n  <Table1>\n    <cityFlag>1</cityFlag>\n  "
-                                 "</Table1>\n</NewDataSet>");
+    classify("1");
     server.answer(FeedServer::kDomestic, fixture("domestic_departures.xml"));
-    storeFlight({"대한항공", "KE1201", "20261207", "20261207", "1000", "",     "",    "20261207",
-                 "1105",     "",       "",         "",         "김포", "제주", "GMP", "CJU",
-                 "3",        "",       "",         "",         "",     "1"});
+    storeFlight(gimpoJeju("KE1201", "1000"));
     launch();
     EXPECT_TRUE(alerts().empty());
 
@@ -159,8 +167,7 @@ TEST_F(Refresh, ADomesticFlightGoesThroughTheClassificationToTheDomesticFeed) {
 }
 
 TEST_F(Refresh, AFlightOutsideKoreaGoesToTheTimetable) {
-    server.answer("City_View03",
-                  "<NewDataSet><Table1><cityFlag>4</cityFlag></Table1></NewDataSet>");
+    classify("4");
     server.answer(FeedServer::kTimetable, fixture("timetable_departures.json"));
     storeFlight({"대한항공", "KE781",    "20261207", "20261207", "1030", "20261207",
                  "1030",     "20261207", "1125",     "20261207", "1125", "",
@@ -207,7 +214,7 @@ TEST_F(Refresh, AFlightOfAnotherDayIsAskedOfTheMakersTable) {
 
 TEST_F(Refresh, ASlowFeedIsNotAskedAgainUntilItsRequestEnds) {
     http = std::make_unique<platform::CurlHttp>(*loop, platform::HttpOptions{500ms, 800ms});
-    server.answer(FeedServer::kInternationalDepartures, fixture("international_departures.xml"));
+    departures();
     storeFlight(incheonNarita());
     server.hang();
     launch(); // the hung request times out while the loop waits for it
@@ -229,9 +236,7 @@ TEST_F(Refresh, ASlowFeedIsNotAskedAgainUntilItsRequestEnds) {
 }
 
 TEST_F(Refresh, AnAnswerForAFlightNoLongerTrackedIsDropped) {
-    server.answer(
-        FeedServer::kInternationalDepartures,
-        replaced(fixture("international_departures.xml"), "<gatenumber>23<", "<gatenumber>25<"));
+    departures("25");
     storeFlight(incheonNarita());
     launch();
     loop->advance(1s);
@@ -241,16 +246,8 @@ TEST_F(Refresh, AnAnswerForAFlightNoLongerTrackedIsDropped) {
     // While the next answer is on its way, the user replaces KE701 by KE703.
     server.hang();
     main().getRenewData(); // gate 25 is stored now; the answer will say 27
-    server.answer(
-        FeedServer::kInternationalDepartures,
-        replaced(fixture("international_departures.xml"), "<gatenumber>23<", "<gatenumber>27<"));
-    {
-        storage::DBClass db(storage::DBClass::databasePath(data.str()));
-        db.ConnectDB();
-        db.InsertUpdateDeleteExcuteQuery(
-            flights::deleteFlightStatement({"ICN", "NRT", "KE701", "20261207"}));
-        db.DisConnectDB();
-    }
+    departures("27");
+    execute(flights::deleteFlightStatement({"ICN", "NRT", "KE701", "20261207"}));
     auto other = incheonNarita();
     other[1] = "KE703";
     storeFlight(other);
@@ -265,7 +262,7 @@ TEST_F(Refresh, AnAnswerForAFlightNoLongerTrackedIsDropped) {
 
 TEST_F(Refresh, OversizedOrUnreadableAnswersChangeNothingAndShowNothing) {
     http = std::make_unique<platform::CurlHttp>(*loop, platform::HttpOptions{2000ms, 5000ms, 4096});
-    server.answer(FeedServer::kInternationalDepartures, fixture("international_departures.xml"));
+    departures();
     storeFlight(incheonNarita());
     launch();
 
@@ -278,15 +275,10 @@ TEST_F(Refresh, OversizedOrUnreadableAnswersChangeNothingAndShowNothing) {
     loop->advance(1s);
     EXPECT_TRUE(alerts().empty());
     EXPECT_EQ(stored("KE701").sGateNumber(), "23");
-    bool logged = false;
-    for (const auto& line : log.lines())
-        logged = logged || line.find("larger than 4096 bytes and was dropped") != std::string::npos;
-    EXPECT_TRUE(logged);
+    EXPECT_TRUE(logged("larger than 4096 bytes and was dropped"));
 
     // Bytes that are not UTF-8 are no answer.
-    server.answer(FeedServer::kInternationalDepartures,
-                  replaced(fixture("international_departures.xml"), "<gatenumber>23<",
-                           "<gatenumber>\xB2\xF0<"));
+    departures("\xB2\xF0");
     tick();
     loop->advance(1s);
     EXPECT_TRUE(alerts().empty());
@@ -294,8 +286,7 @@ TEST_F(Refresh, OversizedOrUnreadableAnswersChangeNothingAndShowNothing) {
 }
 
 TEST_F(Refresh, UnreadableTimetableJsonIsLoggedAndChangesNothing) {
-    server.answer("City_View03",
-                  "<NewDataSet><Table1><cityFlag>9</cityFlag></Table1></NewDataSet>");
+    classify("9");
     server.answer(FeedServer::kTimetable, R"({"response":[{"flight":)");
     storeFlight({"대한항공", "KE781", "20261207", "20261207", "1030", "",         "",    "20261207",
                  "1125",     "",      "",         "",         "부산", "후쿠오카", "PUS", "FUK",
@@ -304,15 +295,11 @@ TEST_F(Refresh, UnreadableTimetableJsonIsLoggedAndChangesNothing) {
     launch();
     loop->advance(1s);
     EXPECT_TRUE(alerts().empty());
-    bool logged = false;
-    for (const auto& line : log.lines())
-        logged = logged || line.rfind("error : ", 0) == 0;
-    EXPECT_TRUE(logged);
+    EXPECT_TRUE(logged("error : "));
 }
 
 TEST_F(Refresh, EveryDomesticRowOfTheTrackedFlightCountsUntilOneFinishesIt) {
-    server.answer("City_View03",
-                  "<NewDataSet><Table1><cityFlag>1</cityFlag></Table1></NewDataSet>");
+    classify("1");
     server.answer(FeedServer::kDomestic, domesticAnswer({}));
     storeFlight(gimpoJeju("KE1201", "1000"));
     storeFlight(gimpoJeju("KE1203", "1200"));
@@ -336,12 +323,10 @@ TEST_F(Refresh, EveryDomesticRowOfTheTrackedFlightCountsUntilOneFinishesIt) {
 }
 
 TEST_F(Refresh, AnAnswerArrivingWhileAnotherScreenCoversTheMainScreenIsStillAnnouncedAndWritten) {
-    server.answer(FeedServer::kInternationalDepartures, fixture("international_departures.xml"));
+    departures();
     storeFlight(incheonNarita());
     launch();
-    server.answer(
-        FeedServer::kInternationalDepartures,
-        replaced(fixture("international_departures.xml"), "<gatenumber>23<", "<gatenumber>25<"));
+    departures("25");
     server.hang();
     main().getRenewData();
     main().present(std::make_shared<ui::Screen>("UIExchange"), false);
@@ -364,12 +349,10 @@ protected:
 };
 
 TEST_F(RefreshAtMidnight, AnAnswerArrivingAfterMidnightWritesTheDayItWasAskedOn) {
-    server.answer(FeedServer::kInternationalDepartures, fixture("international_departures.xml"));
+    departures();
     storeFlight(incheonNarita());
     launch();
-    server.answer(
-        FeedServer::kInternationalDepartures,
-        replaced(fixture("international_departures.xml"), "<gatenumber>23<", "<gatenumber>25<"));
+    departures("25");
     server.hang();
     main().getRenewData(); // asked at 23:59:59 on 7 December
     platform::TimePoint after{};

@@ -1,6 +1,7 @@
 // The flight search, detail and my-flights screens against a scripted airport service on
 // 127.0.0.1, with a real database in a temporary folder and virtual time.
 #include "LoopbackServer.h"
+#include "TrackedFlights.h"
 #include "app/AppFixture.h"
 #include "flights/UIAirportDetailViewController.h"
 #include "flights/UIAirportSchedule.h"
@@ -60,32 +61,19 @@ private:
     static std::string row(int n) {
         char id[16];
         std::snprintf(id, sizeof id, "KE%03d", n);
-        const std::pair<const char*, std::string> cols[] = {{"airline", "대한항공"},
-                                                            {"flightId", id},
-                                                            {"scheduleDate", "20261207"},
-                                                            {"scheduleDate_Departure", "20261207"},
-                                                            {"scheduleTime_Departure", "1030"},
-                                                            {"estimatedDate_Departure", ""},
-                                                            {"estimatedTime_Departure", ""},
-                                                            {"scheduleDate_Arrival", "20261207"},
-                                                            {"scheduleTime_Arrival", "1255"},
-                                                            {"estimatedDate_Arrival", ""},
-                                                            {"estimatedTime_Arrival", ""},
-                                                            {"airport", ""},
-                                                            {"airport_departure", "인천"},
-                                                            {"airport_arrival", "나리타"},
-                                                            {"airportcode_departure", "ICN"},
-                                                            {"airportcode_arrival", "NRT"},
-                                                            {"gatenumber", "12"},
-                                                            {"carousel", ""},
-                                                            {"exitnumber", ""},
-                                                            {"remark", "출발"},
-                                                            {"chkinrange", "A01-A12"},
-                                                            {"flag", "1"}};
+        auto columns = testing_support::departureColumns({{"flightId", id},
+                                                          {"estimatedDate_Departure", ""},
+                                                          {"estimatedTime_Departure", ""},
+                                                          {"gatenumber", "12"},
+                                                          {"estimatedDate_Arrival", ""},
+                                                          {"estimatedTime_Arrival", ""},
+                                                          {"remark", "출발"}});
+        columns.erase("io");
+        columns["flag"] = "1";
         std::string out = "<Table1>\n";
-        for (const auto& [name, value] : cols)
-            out += value.empty() ? "<" + std::string(name) + " />\n"
-                                 : "<" + std::string(name) + ">" + value + "</" + name + ">\n";
+        for (const auto& [name, value] : columns)
+            out += value.empty() ? "<" + name + " />\n"
+                                 : "<" + name + ">" + value + "</" + name + ">\n";
         return out + "</Table1>\n";
     }
 
@@ -130,27 +118,11 @@ protected:
     UIAirportSchedule& search() { return open<UIAirportSchedule>("UIAirportSchedule"); }
     void wait(double s = 0.5) { loop->advance(platform::seconds(s)); }
     void registerCarrier(const std::string& uuid, const std::string& major) {
-        storage::DBClass db(context->databaseFile());
-        db.ConnectDB();
-        ASSERT_EQ(db.InsertUpdateDeleteExcuteQuery(
-                      "INSERT INTO aRegistration(sUUID, sMajor, sMinor, sName) VALUES('" + uuid +
-                      "','" + major + "','7','가방')"),
-                  "0");
-        db.DisConnectDB();
+        execute("INSERT INTO aRegistration(sUUID, sMajor, sMinor, sName) VALUES('" + uuid + "','" +
+                major + "','7','가방')");
     }
-    int storedFlights() {
-        storage::DBClass db(context->databaseFile());
-        db.ConnectDB();
-        auto rows = db.SelectExcuteQuery("SELECT flightId FROM aFlightInfo");
-        db.DisConnectDB();
-        return static_cast<int>(rows.size());
-    }
-    void breakFlightTable() {
-        storage::DBClass db(context->databaseFile());
-        db.ConnectDB();
-        ASSERT_EQ(db.InsertUpdateDeleteExcuteQuery("DROP TABLE aFlightInfo"), "0");
-        db.DisConnectDB();
-    }
+    std::size_t storedFlights() { return query("SELECT flightId FROM aFlightInfo").size(); }
+    void breakFlightTable() { execute("DROP TABLE aFlightInfo"); }
     const ui::Alert& alert() {
         EXPECT_FALSE(window().alerts().empty());
         return window().alerts().front();
@@ -167,7 +139,7 @@ protected:
 
 // ---- paging -------------------------------------------------------------------
 
-TEST_F(FlightScreens, TheBusyIndicatorIsUpBeforeTheFirstRequestGoesOut) {
+TEST_F(FlightScreens, TheBusyIndicatorIsUpBeforeTheFirstRequestAndAShortPageEndsThePaging) {
     service.page(1, 7);
     auto& s = search();
     EXPECT_FALSE(s.lbl_Indicator.hidden());
@@ -181,13 +153,7 @@ TEST_F(FlightScreens, TheBusyIndicatorIsUpBeforeTheFirstRequestGoesOut) {
     EXPECT_EQ(AirportService::param(sent, "sPageNum"), "1");
     EXPECT_TRUE(s.lbl_Indicator.hidden());
     EXPECT_TRUE(s.netIndic.hidden());
-}
 
-TEST_F(FlightScreens, AShortFirstPageEndsThePaging) {
-    service.page(1, 7);
-    auto& s = search();
-    wait();
-    EXPECT_EQ(s.data.size(), 7u);
     EXPECT_EQ(s.airportTableView.rowCount(), 7);
     EXPECT_EQ(s._currentPage, 2);
     EXPECT_EQ(s._totalPages, 2);
@@ -312,7 +278,7 @@ TEST_F(FlightScreens, SavingAFoundFlightStoresLogsAndClosesTheSearch) {
     d.btn_Insert.tap();
     EXPECT_EQ(alert().title, "성공");
     EXPECT_EQ(alert().message, "저장이 완료되었습니다.");
-    EXPECT_EQ(storedFlights(), 1);
+    EXPECT_EQ(storedFlights(), 1u);
     const auto logs = service.requests("Log_FilghtInput01");
     ASSERT_EQ(logs.size(), 1u);
     EXPECT_EQ(AirportService::param(logs[0], "sLogStatus"), "1");
@@ -326,7 +292,7 @@ TEST_F(FlightScreens, SavingAFoundFlightStoresLogsAndClosesTheSearch) {
     EXPECT_EQ(main().lbl_FlightId.text(), "KE002");
 }
 
-TEST_F(FlightScreens, AFlightStoredEarlierIsNotWrittenAgain) {
+TEST_F(FlightScreens, AFlightStoredEarlierIsNotWrittenAgainAndClosingTheDetailKeepsTheSearch) {
     service.page(1, 1);
     storeFlight(flight("KE001", "20261207", "1030", "20261207"));
     auto& s = search();
@@ -336,8 +302,15 @@ TEST_F(FlightScreens, AFlightStoredEarlierIsNotWrittenAgain) {
     EXPECT_EQ(alert().title, "오류");
     EXPECT_EQ(alert().message, "이미 데이터가 존재합니다.");
     EXPECT_EQ(alert().buttons.at(0).title, "확인");
-    EXPECT_EQ(storedFlights(), 1);
+    EXPECT_EQ(storedFlights(), 1u);
     EXPECT_TRUE(service.requests("Log_FilghtInput01").empty()); // no carrier, no log
+
+    // Closing the detail view leaves the search open.
+    window().pressAlertButton("확인");
+    detailOf(s).btn_Close.tap();
+    loop->runUntilIdle();
+    EXPECT_TRUE(s.children().empty());
+    EXPECT_EQ(window().front(), &s);
 }
 
 TEST_F(FlightScreens, AFailedSaveSaysSoKeepsTheViewAndStillLogs) {
@@ -378,13 +351,13 @@ TEST_F(FlightScreens, ATrackedFlightInTheDetailViewIsOfferedForRemoval) {
     EXPECT_EQ(alert().title, "등록취소");
     EXPECT_EQ(alert().message, "등록을 취소하시겠습니까?");
     window().pressAlertButton("취소");
-    EXPECT_EQ(storedFlights(), 1);
+    EXPECT_EQ(storedFlights(), 1u);
 
     d.btn_Insert.tap();
     window().pressAlertButton("확인");
     EXPECT_EQ(alert().title, "성공");
     EXPECT_EQ(alert().message, "등록취소가 완료되었습니다.");
-    EXPECT_EQ(storedFlights(), 0);
+    EXPECT_EQ(storedFlights(), 0u);
     const auto logs = service.requests("Log_FilghtInput01");
     ASSERT_EQ(logs.size(), 1u);
     EXPECT_EQ(AirportService::param(logs[0], "sLogStatus"), "2");
@@ -393,26 +366,17 @@ TEST_F(FlightScreens, ATrackedFlightInTheDetailViewIsOfferedForRemoval) {
     EXPECT_EQ(window().front(), &main());
 }
 
-TEST_F(FlightScreens, ClosingTheDetailViewLeavesTheSearchOpen) {
-    service.page(1, 1);
-    auto& s = search();
-    wait();
-    s.airportTableView.select(0);
-    detailOf(s).btn_Close.tap();
-    loop->runUntilIdle();
-    EXPECT_TRUE(s.children().empty());
-    EXPECT_EQ(window().front(), &s);
-}
-
 // ---- my flights -----------------------------------------------------------------
 
-TEST_F(FlightScreens, MyFlightsWithoutAFlightShowsTheEmptyPicture) {
+TEST_F(FlightScreens, MyFlightsWithoutAFlightShowsTheEmptyPictureAndOpensTheSearch) {
     auto& m = open<UIAirportSchedule1>("UIAirportSchedule1");
     EXPECT_FALSE(m.netIndic.hidden());
     wait();
     EXPECT_FALSE(m.img_FlightData.hidden());
     EXPECT_EQ(m.myScheduleTableView.rowCount(), 0);
     EXPECT_TRUE(m.netIndic.hidden());
+    m.btn_ScheduleSearch.tap();
+    EXPECT_EQ(window().front()->name(), "UIAirportSchedule");
 }
 
 TEST_F(FlightScreens, RemovingAFlightAsksThenLogsAndReloads) {
@@ -430,7 +394,7 @@ TEST_F(FlightScreens, RemovingAFlightAsksThenLogsAndReloads) {
     loop->runUntilIdle();
     EXPECT_EQ(alert().title, "등록취소");
     window().pressAlertButton("취소");
-    EXPECT_EQ(storedFlights(), 2);
+    EXPECT_EQ(storedFlights(), 2u);
 
     m.myScheduleTableView.select(0);
     loop->runUntilIdle();
@@ -460,12 +424,6 @@ TEST_F(FlightScreens, AFailedRemovalKeepsTheRow) {
     window().pressAlertButton("OK");
     wait();
     EXPECT_EQ(m.myScheduleTableView.rowCount(), 1);
-}
-
-TEST_F(FlightScreens, MyFlightsOpensTheSearch) {
-    auto& m = open<UIAirportSchedule1>("UIAirportSchedule1");
-    m.btn_ScheduleSearch.tap();
-    EXPECT_EQ(window().front()->name(), "UIAirportSchedule");
 }
 
 namespace {
