@@ -3,11 +3,13 @@
 #include "platform/Log.h"
 
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QUrl>
 
+#include <canberra.h>
 #include <memory>
 #include <utility>
 
@@ -79,9 +81,52 @@ void QtBrowser::openUrl(const std::string& url, std::function<void(bool)> done) 
     process->start(opener_, {QString::fromLatin1(address.toEncoded())});
 }
 
+QtVibration::~QtVibration() {
+    if (sound_)
+        ca_context_destroy(sound_);
+}
+
 void QtVibration::vibrate() {
     platform::logLine("vibrate");
     emit pulse();
+    playSound();
+}
+
+bool QtVibration::soundServerPresent() {
+    if (!qEnvironmentVariableIsEmpty("PULSE_SERVER"))
+        return true;
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    return !runtime.isEmpty() && (QFileInfo::exists(runtime + QStringLiteral("/pulse/native")) ||
+                                  QFileInfo::exists(runtime + QStringLiteral("/pipewire-0")));
+}
+
+void QtVibration::playSound() {
+    if (silent_)
+        return;
+    // Without a sound server libcanberra would reach for the sound card directly, and the
+    // sound library writes its complaints to standard error on every try.
+    if (!soundServerPresent()) {
+        silent_ = true;
+        platform::logLine("vibrate: no sound server, the pulses are silent");
+        return;
+    }
+    int error = CA_SUCCESS;
+    if (!sound_) {
+        error = ca_context_create(&sound_);
+        if (error == CA_SUCCESS)
+            error = ca_context_change_props(sound_, CA_PROP_APPLICATION_NAME, "토벨라문",
+                                            CA_PROP_APPLICATION_ID, "kr.vorneth.tamberlinove",
+                                            static_cast<const char*>(nullptr));
+        if (error == CA_SUCCESS)
+            error = ca_context_open(sound_);
+    }
+    if (error == CA_SUCCESS)
+        error = ca_context_play(sound_, 0, CA_PROP_EVENT_ID, kSound, CA_PROP_EVENT_DESCRIPTION,
+                                "진동", static_cast<const char*>(nullptr));
+    if (error == CA_SUCCESS)
+        return;
+    silent_ = true;
+    platform::logLine(std::string("vibrate: no sound (") + ca_strerror(error) + ")");
 }
 
 } // namespace qtshell

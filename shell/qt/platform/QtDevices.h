@@ -1,10 +1,12 @@
 #pragma once
 /// @file
-/// The desktop's browser and the stand-in for vibration (a visual pulse of the window).
+/// The desktop's browser and the stand-in for vibration (a shake of the window and a sound).
 
 #include "platform/Device.h"
 
 #include <QObject>
+
+struct ca_context;
 
 namespace qtshell {
 
@@ -37,16 +39,31 @@ private:
     int failsWithinMs_;
 };
 
-/// A desktop cannot vibrate: the window pulses instead.
+/// A desktop cannot vibrate: the window shakes and the desktop's sound theme plays a short
+/// sound (through libcanberra) instead. Without a sound server or device the pulses are
+/// silent, with one log line.
 class QtVibration final : public QObject, public platform::Vibration {
     Q_OBJECT
 
 public:
+    /// The sound theme's name of the pulse's sound.
+    static constexpr const char* kSound = "bell";
+
     explicit QtVibration(QObject* parent = nullptr) : QObject(parent) {}
+    ~QtVibration() override;
     void vibrate() override;
 
 signals:
     void pulse();
+
+private:
+    /// A PulseAudio or PipeWire server of this session.
+    static bool soundServerPresent();
+    void playSound();
+
+    ca_context* sound_ = nullptr;
+    /// Sound failed once (no server, no device, no such sound): later pulses stay quiet.
+    bool silent_ = false;
 };
 
 } // namespace qtshell

@@ -7,14 +7,64 @@
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
+#include <QGuiApplication>
 #include <QTimer>
 #include <QVariantMap>
 #include <QWindow>
 #include <QtMath>
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <xcb/xcb.h>
 
 namespace qtshell {
+namespace {
+
+/// Sets or clears the ICCCM urgency hint in the window's WM_HINTS on X11. Qt's alert asks
+/// only a window manager that supports the EWMH "demands attention" state; taskbars and
+/// bare X servers read the urgency hint.
+void setX11Urgency(QWindow& window, bool urgent) {
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    if (!x11 || !window.handle())
+        return;
+    constexpr std::uint32_t kUrgencyHint = 1u << 8;
+    xcb_connection_t* c = x11->connection();
+    const auto id = static_cast<xcb_window_t>(window.winId());
+    // flags, input, initial_state, icon_pixmap, icon_window, icon_x, icon_y, icon_mask,
+    // window_group: the other fields stay as Qt wrote them.
+    std::array<std::uint32_t, 9> hints{};
+    const auto cookie =
+        xcb_get_property(c, 0, id, XCB_ATOM_WM_HINTS, XCB_ATOM_WM_HINTS, 0, hints.size());
+    if (xcb_get_property_reply_t* reply = xcb_get_property_reply(c, cookie, nullptr)) {
+        const auto bytes = std::min<std::size_t>(
+            static_cast<std::size_t>(xcb_get_property_value_length(reply)), sizeof hints);
+        std::memcpy(hints.data(), xcb_get_property_value(reply), bytes);
+        std::free(reply);
+    }
+    hints[0] = urgent ? hints[0] | kUrgencyHint : hints[0] & ~kUrgencyHint;
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, id, XCB_ATOM_WM_HINTS, XCB_ATOM_WM_HINTS, 32,
+                        hints.size(), hints.data());
+    xcb_flush(c);
+}
+
+} // namespace
 
 QtNotifications::QtNotifications(QObject* parent) : QObject(parent) {}
+
+void QtNotifications::setWindow(QWindow* window) {
+    window_ = window;
+    if (!window)
+        return;
+    // The person looks at the window again: the urgency ends.
+    connect(window, &QWindow::activeChanged, this, [this] {
+        if (urgent_ && window_ && window_->isActive()) {
+            urgent_ = false;
+            setX11Urgency(*window_, false);
+        }
+    });
+}
 
 bool QtNotifications::serverAvailable() {
     QDBusConnection bus = QDBusConnection::sessionBus();
@@ -70,8 +120,11 @@ void QtNotifications::requestAuthorization(std::function<void(bool, std::string)
 
 void QtNotifications::requestAttention() {
     platform::logLine("attention requested");
-    if (window_)
+    if (window_ && !window_->isActive()) {
         window_->alert(0);
+        urgent_ = true;
+        setX11Urgency(*window_, true);
+    }
     emit attentionRequested();
 }
 

@@ -32,7 +32,7 @@ public:
     explicit QtNotifications(QObject* parent = nullptr);
 
     /// The window a click on a notification raises and whose urgency hint is set.
-    void setWindow(QWindow* window) { window_ = window; }
+    void setWindow(QWindow* window);
 
     /// Fires `n` after n.fireInSeconds.
     void schedule(const platform::LocalNotification& n) override;
@@ -42,8 +42,8 @@ public:
     void setBadge(int value) override;
     /// A desktop grants at once.
     void requestAuthorization(std::function<void(bool, std::string)> done) override;
-    /// The window manager's urgency hint until the window is activated (no effect on a
-    /// window that already has the focus).
+    /// The window manager's urgency hint until the window is activated (none for a window
+    /// that already has the focus).
     void requestAttention() override;
 
     /// Asked as a notification fires; false keeps it from being shown (the app is in front).
@@ -86,6 +86,8 @@ private:
     std::map<uint, platform::LocalNotification> shown_;
     /// What the window's banner shows.
     std::optional<platform::LocalNotification> banner_;
+    /// The urgency hint is set and waits for the window to become active.
+    bool urgent_ = false;
     bool listening_ = false;
     int nextId_ = 1;
     int badge_ = 0;

@@ -1,9 +1,29 @@
 import QtQuick
 
 // An in-app banner for a local notification when the desktop has no notification server.
+// It stays while nobody looks at the window (the window is not active) and slides away a few
+// seconds after the window becomes active, or when tapped; a tap opens the notification.
 Item {
     id: area
     property string body
+    property bool showing: false
+    readonly property bool seen: Window.active
+
+    function dismiss() {
+        linger.stop()
+        show.stop()
+        showing = false
+        hide.start()
+    }
+
+    onSeenChanged: {
+        if (!showing)
+            return
+        if (seen)
+            linger.restart()
+        else
+            linger.stop()
+    }
 
     Rectangle {
         id: card
@@ -59,15 +79,26 @@ Item {
         }
         MouseArea {
             anchors.fill: parent
-            onClicked: show.stop(), hide.start()
+            enabled: area.showing
+            onClicked: {
+                area.dismiss()
+                notifications.bannerTapped()
+            }
         }
     }
 
-    SequentialAnimation {
+    NumberAnimation {
         id: show
-        NumberAnimation { target: card; property: "y"; to: 28; duration: 250; easing.type: Easing.OutCubic }
-        PauseAnimation { duration: 4000 }
-        ScriptAction { script: hide.start() }
+        target: card
+        property: "y"
+        to: 28
+        duration: 250
+        easing.type: Easing.OutCubic
+    }
+    Timer {
+        id: linger
+        interval: 4000
+        onTriggered: area.dismiss()
     }
     NumberAnimation {
         id: hide
@@ -82,8 +113,13 @@ Item {
         target: notifications
         function onBanner(text) {
             area.body = text
+            area.showing = true
             hide.stop()
             show.restart()
+            if (area.seen)
+                linger.restart()
+            else
+                linger.stop()
         }
     }
 }
