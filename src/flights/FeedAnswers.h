@@ -33,13 +33,15 @@ using AnswerText = std::optional<std::string>;
 /// empty one is stored but not announced. A missing or empty "scheduleDateTime" and a missing
 /// "estimatedDateTime" keep the tracked times of the flight's side. The estimated time is
 /// compared whole with the first four characters of the tracked estimate of the flight's
-/// side. Nothing when the answer names no airline or shows no change.
+/// side. Nothing when the answer names no airline, is not about the tracked flight number or
+/// shows no change.
 std::optional<FlightUpdate>
 internationalUpdate(const AnswerText& text, const TrackedFlight& tracked, std::string_view today);
 
 /// The maker's flight-table answer (its first flight row). Every compared field that
 /// differs counts, the empty value included; a field or time the answer lacks keeps the
-/// tracked value. Nothing when the answer names no flight or shows no change.
+/// tracked value. Nothing when the answer's first flight is not the tracked flight number, or
+/// the answer shows no change.
 std::optional<FlightUpdate> makerTableUpdate(const AnswerText& text, const TrackedFlight& tracked);
 
 /// The rows of the domestic-airports feed's answer ("item" elements), empty for a failed

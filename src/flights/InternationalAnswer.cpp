@@ -14,16 +14,18 @@ std::optional<FlightUpdate> internationalUpdate(const AnswerText& text, const Tr
         return std::nullopt;
     const auto pairs = detail::answerPairs(*text);
     auto first = [&](std::string_view key) { return detail::firstValue(pairs, key); };
-    if (!first("airline"))
+    const auto flightId = first("flightId");
+    // The request names the tracked flight; an answer about another flight, or about none,
+    // says nothing about it.
+    if (!first("airline") || flightId != v(t.FlightId_List))
         return std::nullopt;
 
-    const auto flightId = first("flightId");
     const auto scheduled = first("scheduleDateTime");
     const auto estimated = first("estimatedDateTime");
     const bool departureSide = v(t.Io_List) == "1";
 
     ChangeMessage m;
-    if (!v(t.EstimatedTime_Departure_List).empty() && flightId && *flightId == v(t.FlightId_List)) {
+    if (!v(t.EstimatedTime_Departure_List).empty()) {
         if (scheduled && !scheduled->empty())
             m.appendMonthDayTime(v(t.ScheduleDate_Departure_List), *scheduled);
         m.append(" " + *flightId + " " + v(t.Airport_Arrival_List) + "행\n\n");

@@ -13,8 +13,9 @@ std::optional<FlightUpdate> makerTableUpdate(const AnswerText& text, const Track
         return std::nullopt;
     const auto pairs = detail::answerPairs(*text);
     auto first = [&](std::string_view key) { return detail::firstValue(pairs, key); };
+    // The request names the tracked flight; rows of another flight say nothing about it.
     const auto flightId = first("flightId");
-    if (!flightId)
+    if (flightId != v(t.FlightId_List))
         return std::nullopt;
     // A value the answer lacks (a document cut short, say) keeps the tracked one.
     auto valueOr = [&](std::string_view key, const TrackedFlight::List& tracked) {
@@ -23,7 +24,7 @@ std::optional<FlightUpdate> makerTableUpdate(const AnswerText& text, const Track
     const std::string estimatedTime = first("estimatedTime_Departure").value_or("");
 
     ChangeMessage m;
-    if (!v(t.EstimatedTime_Departure_List).empty() && *flightId == v(t.FlightId_List)) {
+    if (!v(t.EstimatedTime_Departure_List).empty()) {
         m.appendMonthDay(first("scheduleDate").value_or(""));
         const std::string name = first("airport_arrival").value_or("");
         const std::string destination =
