@@ -1,6 +1,9 @@
 #include "remote/CacheDBCommands.h"
 
+#include "platform/Log.h"
 #include "remote/XmlDataSetParser.h"
+
+#include <libxml/xmlstring.h>
 
 #include <utility>
 
@@ -34,6 +37,13 @@ std::optional<std::string> CacheDBCommands::call(const std::string& url, const c
     auto bytes = helper.initiateConnection();
     if (!bytes || bytes->empty())
         return std::nullopt;
+    // The reader would stop at the first byte that is not UTF-8 and hand on what came
+    // before it: a page or row cut short would pass for a whole answer.
+    if (!xmlCheckUTF8(reinterpret_cast<const xmlChar*>(bytes->c_str()))) {
+        platform::logLine(std::string("SOAP ") + method +
+                          ": the answer is not UTF-8 and was dropped");
+        return std::nullopt;
+    }
     return XmlDataSetParser::characterData(*bytes);
 }
 
