@@ -35,8 +35,6 @@ void QtBrowser::openUrl(const std::string& url, std::function<void(bool)> done) 
     auto answer = [this, answered, done = std::move(done)](bool ok) {
         if (std::exchange(*answered, true))
             return;
-        if (!ok)
-            platform::logLine("the desktop could not open the address");
         QMetaObject::invokeMethod(
             this,
             [done, ok] {
