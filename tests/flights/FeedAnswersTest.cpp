@@ -12,7 +12,9 @@
 using flights::FlightKey;
 using flights::FlightUpdate;
 using flights::LiveFields;
+using testing_support::columns;
 using testing_support::FlightColumns;
+using testing_support::merged;
 using testing_support::tracked;
 
 namespace {
@@ -55,27 +57,12 @@ Item departureItem(const Item& changes = {}) {
     return item;
 }
 
-FlightColumns merged(FlightColumns base, const FlightColumns& changes) {
-    for (const auto& [k, v] : changes)
-        base[k] = v;
-    return base;
-}
-
-// "name=value name=value ..." as pairs; a value may be empty.
+// Elements as columns() reads them, in their order.
 Item pairs(std::string_view spec) {
     Item out;
-    for (std::size_t at = 0; at < spec.size();) {
-        const auto end = std::min(spec.find(' ', at), spec.size());
-        const auto pair = spec.substr(at, end - at);
-        const auto eq = pair.find('=');
-        out.emplace_back(pair.substr(0, eq), pair.substr(eq + 1));
-        at = end + 1;
-    }
+    for (const auto pair : testing_support::words(spec))
+        out.emplace_back(pair.substr(0, pair.find('=')), pair.substr(pair.find('=') + 1));
     return out;
-}
-FlightColumns columns(std::string_view spec) {
-    const Item p = pairs(spec);
-    return {p.begin(), p.end()};
 }
 
 // The live fields of a tracked flight of these columns.

@@ -61,13 +61,10 @@ private:
     static std::string row(int n) {
         char id[16];
         std::snprintf(id, sizeof id, "KE%03d", n);
-        auto columns = testing_support::departureColumns({{"flightId", id},
-                                                          {"estimatedDate_Departure", ""},
-                                                          {"estimatedTime_Departure", ""},
-                                                          {"gatenumber", "12"},
-                                                          {"estimatedDate_Arrival", ""},
-                                                          {"estimatedTime_Arrival", ""},
-                                                          {"remark", "출발"}});
+        auto columns = testing_support::departureColumns(testing_support::columns(
+            std::string("flightId=") + id +
+            " estimatedDate_Departure= estimatedTime_Departure= estimatedDate_Arrival= "
+            "estimatedTime_Arrival= gatenumber=12 remark=출발"));
         columns.erase("io");
         columns["flag"] = "1";
         std::string out = "<Table1>\n";

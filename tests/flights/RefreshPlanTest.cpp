@@ -7,7 +7,8 @@
 
 using flights::FeedRequest;
 using flights::RenewPlan;
-using testing_support::FlightColumns;
+using testing_support::columns;
+using testing_support::merged;
 using testing_support::tracked;
 using Kind = FeedRequest::Kind;
 
@@ -25,176 +26,109 @@ FeedRequest timetable(Kind kind, std::string airport) {
     return {kind, std::move(airport), 'D', {}};
 }
 
-struct SourceCase {
-    const char* name;
-    FlightColumns changes;
-    RenewPlan expected;
-};
-
-void PrintTo(const SourceCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class SourceChoice : public ::testing::TestWithParam<SourceCase> {};
-
-const FlightColumns kArrivalAtIcn{
-    {"io", "2"}, {"airportcode_departure", "NRT"}, {"airportcode_arrival", "ICN"}};
-
-INSTANTIATE_TEST_SUITE_P(
-    ByDateDirectionAirportsAndState, SourceChoice,
-    ::testing::Values(
-        SourceCase{"another day goes to the maker's table",
-                   {{"scheduleDate", "20261208"}},
-                   {true, std::nullopt, std::nullopt}},
-        SourceCase{"a departure from ICN not yet moving asks the departures feed",
-                   {},
-                   {false, international(Kind::InternationalDepartures, "NRT"), std::nullopt}},
-        SourceCase{"in flight on time: departures feed and classification",
-                   {{"remark", "운항중"}},
-                   {false, international(Kind::InternationalDepartures, "NRT"), "O"}},
-        SourceCase{"departed without an estimate: departures feed and classification",
-                   {{"remark", "출발"}, {"estimatedTime_Departure", ""}},
-                   {false, international(Kind::InternationalDepartures, "NRT"), "O"}},
-        SourceCase{"in flight with a moved departure: classification only",
-                   {{"remark", "운항중"}, {"estimatedTime_Departure", "1105"}},
-                   {false, std::nullopt, "O"}},
-        SourceCase{"a moved departure not yet departed still asks the departures feed",
-                   {{"remark", "지연"}, {"estimatedTime_Departure", "1105"}},
-                   {false, international(Kind::InternationalDepartures, "NRT"), std::nullopt}},
-        SourceCase{"a departure from another airport is classified as O",
-                   {{"airportcode_departure", "GMP"}, {"airportcode_arrival", "CJU"}},
-                   {false, std::nullopt, "O"}},
-        SourceCase{"an arrival at ICN asks the arrivals feed whatever its state",
-                   [] {
-                       auto c = kArrivalAtIcn;
-                       c["remark"] = "운항중";
-                       c["estimatedTime_Departure"] = "1105";
-                       return c;
-                   }(),
-                   {false, international(Kind::InternationalArrivals, "NRT"), std::nullopt}},
-        SourceCase{"an arrival elsewhere is classified as I",
-                   {{"io", "0"}, {"airportcode_departure", "GMP"}, {"airportcode_arrival", "CJU"}},
-                   {false, std::nullopt, "I"}},
-        SourceCase{"a flight tracked as a departure is not an arrival at ICN",
-                   {{"airportcode_departure", "NRT"}, {"airportcode_arrival", "ICN"}},
-                   {false, std::nullopt, "O"}}));
-
-TEST_P(SourceChoice, Plan) {
-    EXPECT_EQ(flights::chooseRenewSources(tracked(GetParam().changes), kToday),
-              GetParam().expected);
-}
-
-TEST(SourceChoiceWithoutFlight, NothingIsAsked) {
+TEST(SourceChoice, ByDateDirectionAirportsAndState) {
+    const auto departures = international(Kind::InternationalDepartures, "NRT");
+    const struct {
+        const char* name;
+        const char* changes; // to the tracked flight's columns
+        RenewPlan expected;
+    } cases[] = {
+        {"another day goes to the maker's table", "scheduleDate=20261208", {true, {}, {}}},
+        {"a departure from ICN not yet moving asks the departures feed",
+         "",
+         {false, departures, {}}},
+        {"in flight on time: departures feed and classification",
+         "remark=운항중",
+         {false, departures, "O"}},
+        {"departed without an estimate: departures feed and classification",
+         "remark=출발 estimatedTime_Departure=",
+         {false, departures, "O"}},
+        {"in flight with a moved departure: classification only",
+         "remark=운항중 estimatedTime_Departure=1105",
+         {false, {}, "O"}},
+        {"a moved departure not yet departed still asks the departures feed",
+         "remark=지연 estimatedTime_Departure=1105",
+         {false, departures, {}}},
+        {"a departure from another airport is classified as O",
+         "airportcode_departure=GMP airportcode_arrival=CJU",
+         {false, {}, "O"}},
+        {"an arrival at ICN asks the arrivals feed whatever its state",
+         "io=2 airportcode_departure=NRT airportcode_arrival=ICN remark=운항중 "
+         "estimatedTime_Departure=1105",
+         {false, international(Kind::InternationalArrivals, "NRT"), {}}},
+        {"an arrival elsewhere is classified as I",
+         "io=0 airportcode_departure=GMP airportcode_arrival=CJU",
+         {false, {}, "I"}},
+        {"a flight tracked as a departure is not an arrival at ICN",
+         "airportcode_departure=NRT airportcode_arrival=ICN",
+         {false, {}, "O"}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(flights::chooseRenewSources(tracked(columns(c.changes)), kToday), c.expected)
+            << c.name;
     EXPECT_EQ(flights::chooseRenewSources(flights::TrackedFlight{}, kToday), RenewPlan{});
 }
 
-struct ClassCase {
-    const char* name;
-    const char* flag;
-    FlightColumns changes;
-    long now;
-    std::vector<FeedRequest> expected;
-};
-
-void PrintTo(const ClassCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class Classification : public ::testing::TestWithParam<ClassCase> {};
-
-FlightColumns domesticFlight(FlightColumns more = {}) {
-    FlightColumns c{{"airportcode_departure", "GMP"}, {"airportcode_arrival", "CJU"}};
-    for (auto& [k, v] : more)
-        c[k] = v;
-    return c;
-}
-
-const FlightColumns kMoved{{"estimatedTime_Departure", "1105"}};
-
-INSTANTIATE_TEST_SUITE_P(
-    ByFlagStateAndTime, Classification,
-    ::testing::Values(
-        ClassCase{"1 waiting: domestic departures",
-                  "1",
-                  domesticFlight(),
-                  900,
-                  {domestic(Kind::DomesticDepartures, 'D', "GMP")}},
-        ClassCase{"1 in flight on time: departures then arrivals",
-                  "1",
-                  domesticFlight({{"remark", "운항중"}}),
-                  1100,
-                  {domestic(Kind::DomesticDepartures, 'D', "GMP"),
-                   domestic(Kind::DomesticArrivals, 'D', "CJU")}},
-        ClassCase{"1 departed with a moved time: arrivals only",
-                  "1",
-                  domesticFlight({{"remark", "출발"}, {"estimatedTime_Departure", "1105"}}),
-                  1100,
-                  {domestic(Kind::DomesticArrivals, 'D', "CJU")}},
-        ClassCase{"2 waiting: departures on international lines",
-                  "2",
-                  domesticFlight(kMoved),
-                  900,
-                  {domestic(Kind::DomesticDepartures, 'I', "GMP")}},
-        ClassCase{"2 in flight on time: departures then the timetable's arrivals",
-                  "2",
-                  domesticFlight({{"remark", "운항중"}, {"estimatedTime_Departure", ""}}),
-                  1100,
-                  {domestic(Kind::DomesticDepartures, 'I', "GMP"),
-                   timetable(Kind::TimetableArrivals, "CJU")}},
-        ClassCase{"2 in flight with a moved time: the timetable's arrivals only",
-                  "2",
-                  domesticFlight({{"remark", "운항중"}, {"estimatedTime_Departure", "1105"}}),
-                  1100,
-                  {timetable(Kind::TimetableArrivals, "CJU")}},
-        ClassCase{"3 in flight: domestic arrivals on international lines",
-                  "3",
-                  domesticFlight({{"remark", "운항중"}}),
-                  900,
-                  {domestic(Kind::DomesticArrivals, 'I', "CJU")}},
-        ClassCase{"3 before the estimated departure: the timetable's departures",
-                  "3",
-                  domesticFlight(kMoved),
-                  1105,
-                  {timetable(Kind::TimetableDepartures, "GMP")}},
-        ClassCase{"3 after the estimated departure: domestic arrivals",
-                  "3",
-                  domesticFlight(kMoved),
-                  1106,
-                  {domestic(Kind::DomesticArrivals, 'I', "CJU")}},
-        ClassCase{"3 departed before its time: domestic arrivals",
-                  "3",
-                  domesticFlight({{"remark", "출발"}}),
-                  900,
-                  {domestic(Kind::DomesticArrivals, 'I', "CJU")}},
-        ClassCase{"3 without an estimate goes by the schedule",
-                  "3",
-                  domesticFlight({{"estimatedTime_Departure", ""}}),
-                  1030,
-                  {timetable(Kind::TimetableDepartures, "GMP")}},
-        ClassCase{"3 without any time counts the departure as 0",
-                  "3",
-                  domesticFlight({{"estimatedTime_Departure", ""}, {"scheduleTime_Departure", ""}}),
-                  1,
-                  {domestic(Kind::DomesticArrivals, 'I', "CJU")}},
-        ClassCase{"other in flight: the timetable's arrivals",
-                  "4",
-                  domesticFlight({{"remark", "운항중"}}),
-                  900,
-                  {timetable(Kind::TimetableArrivals, "CJU")}},
-        ClassCase{"other before departure: the timetable's departures",
-                  "",
-                  domesticFlight(),
-                  1030,
-                  {timetable(Kind::TimetableDepartures, "GMP")}},
-        ClassCase{"other after departure: the timetable's arrivals",
-                  "0",
-                  domesticFlight(),
-                  1031,
-                  {timetable(Kind::TimetableArrivals, "CJU")}}));
-
-TEST_P(Classification, Requests) {
-    const auto& c = GetParam();
-    EXPECT_EQ(flights::classifiedRequests(c.flag, tracked(c.changes), c.now), c.expected);
+TEST(Classification, ByFlagStateAndTime) {
+    const auto depD = domestic(Kind::DomesticDepartures, 'D', "GMP");
+    const auto arrD = domestic(Kind::DomesticArrivals, 'D', "CJU");
+    const auto depI = domestic(Kind::DomesticDepartures, 'I', "GMP");
+    const auto arrI = domestic(Kind::DomesticArrivals, 'I', "CJU");
+    const auto ttDep = timetable(Kind::TimetableDepartures, "GMP");
+    const auto ttArr = timetable(Kind::TimetableArrivals, "CJU");
+    const char* moved = "estimatedTime_Departure=1105";
+    const struct {
+        const char* name;
+        const char* flag;
+        const char* changes; // to a departure from GMP to CJU, estimated at 10:30
+        long now;
+        std::vector<FeedRequest> expected;
+    } cases[] = {
+        {"1 waiting: domestic departures", "1", "", 900, {depD}},
+        {"1 in flight on time: departures then arrivals", "1", "remark=운항중", 1100, {depD, arrD}},
+        {"1 departed with a moved time: arrivals only",
+         "1",
+         "remark=출발 estimatedTime_Departure=1105",
+         1100,
+         {arrD}},
+        {"2 waiting: departures on international lines", "2", moved, 900, {depI}},
+        {"2 in flight on time: departures then the timetable's arrivals",
+         "2",
+         "remark=운항중 estimatedTime_Departure=",
+         1100,
+         {depI, ttArr}},
+        {"2 in flight with a moved time: the timetable's arrivals only",
+         "2",
+         "remark=운항중 estimatedTime_Departure=1105",
+         1100,
+         {ttArr}},
+        {"3 in flight: domestic arrivals on international lines",
+         "3",
+         "remark=운항중",
+         900,
+         {arrI}},
+        {"3 before the estimated departure: the timetable's departures", "3", moved, 1105, {ttDep}},
+        {"3 after the estimated departure: domestic arrivals", "3", moved, 1106, {arrI}},
+        {"3 departed before its time: domestic arrivals", "3", "remark=출발", 900, {arrI}},
+        {"3 without an estimate goes by the schedule",
+         "3",
+         "estimatedTime_Departure=",
+         1030,
+         {ttDep}},
+        {"3 without any time counts the departure as 0",
+         "3",
+         "estimatedTime_Departure= scheduleTime_Departure=",
+         1,
+         {arrI}},
+        {"other in flight: the timetable's arrivals", "4", "remark=운항중", 900, {ttArr}},
+        {"other before departure: the timetable's departures", "", "", 1030, {ttDep}},
+        {"other after departure: the timetable's arrivals", "0", "", 1031, {ttArr}},
+    };
+    for (const auto& c : cases) {
+        const auto flight = tracked(merged(
+            columns("airportcode_departure=GMP airportcode_arrival=CJU"), columns(c.changes)));
+        EXPECT_EQ(flights::classifiedRequests(c.flag, flight, c.now), c.expected) << c.name;
+    }
 }
 
 TEST(FeedAddress, RequestsAreWrittenByteForByte) {
