@@ -52,7 +52,6 @@ void QtBrowser::openUrl(const std::string& url, std::function<void(bool)> done) 
         answer(false);
         return;
     }
-    emit opened(address.toString());
     if (opener_.isEmpty()) {
         answer(QDesktopServices::openUrl(address));
         return;

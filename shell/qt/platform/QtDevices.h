@@ -31,9 +31,6 @@ public:
     /// cannot start or ends with a failure, or Qt finding no handler.
     void openUrl(const std::string& url, std::function<void(bool)> done) override;
 
-signals:
-    void opened(const QString& url);
-
 private:
     QString opener_;
     int failsWithinMs_;
