@@ -102,42 +102,29 @@ TEST_F(StartUp, NoFlightMeansNoRefreshButTheTimerStillRuns) {
     EXPECT_TRUE(main().timerRunning());
 }
 
-class LocationAlert : public AppFixture,
-                      public ::testing::WithParamInterface<
-                          std::pair<platform::LocationAuthorization::State, bool>> {};
-
-TEST_P(LocationAlert, ShownOnlyWhenLocationIsOffDeniedOrUndetermined) {
-    location.setState(GetParam().first);
-    launch();
-    if (!GetParam().second) {
-        EXPECT_TRUE(window().alerts().empty());
-        return;
+TEST_F(StartUp, LocationAlertIsShownOnlyWhenLocationIsOffDeniedOrUndetermined) {
+    using State = platform::LocationAuthorization::State;
+    for (const auto& [state, shown] : {std::pair{State::Authorized, false},
+                                       {State::Denied, true},
+                                       {State::Undetermined, true},
+                                       {State::Off, true},
+                                       {State::Restricted, false}}) {
+        location.setState(state);
+        launch();
+        SCOPED_TRACE(static_cast<int>(state));
+        EXPECT_TRUE(main().timerRunning()); // start-up goes on
+        ASSERT_EQ(window().alerts().size(), shown ? 1u : 0u);
+        if (!shown)
+            continue;
+        const auto& a = window().alerts().front();
+        EXPECT_EQ(a.title, "서비스 안내");
+        EXPECT_EQ(a.message,
+                  "위치서비스가 활성화되어 있지 않아 서비스를 사용할 수 없습니다. "
+                  "설정>개인정보보호>위치서비스>토벨라문 메뉴에서 위치서비스를 활성화해 주십시오.");
+        ASSERT_EQ(a.buttons.size(), 1u);
+        EXPECT_EQ(a.buttons[0].title, "확인");
     }
-    ASSERT_EQ(window().alerts().size(), 1u);
-    const auto& a = window().alerts().front();
-    EXPECT_EQ(a.title, "서비스 안내");
-    EXPECT_EQ(a.message,
-              "위치서비스가 활성화되어 있지 않아 서비스를 사용할 수 없습니다. "
-              "설정>개인정보보호>위치서비스>토벨라문 메뉴에서 위치서비스를 활성화해 주십시오.");
-    ASSERT_EQ(a.buttons.size(), 1u);
-    EXPECT_EQ(a.buttons[0].title, "확인");
-    EXPECT_TRUE(main().timerRunning()); // start-up goes on
 }
-
-std::string stateName(
-    const ::testing::TestParamInfo<std::pair<platform::LocationAuthorization::State, bool>>& info) {
-    const char* names[] = {"Authorized", "Denied", "Undetermined", "Off", "Restricted"};
-    return names[static_cast<int>(info.param.first)];
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    States, LocationAlert,
-    ::testing::Values(std::pair{platform::LocationAuthorization::State::Authorized, false},
-                      std::pair{platform::LocationAuthorization::State::Denied, true},
-                      std::pair{platform::LocationAuthorization::State::Undetermined, true},
-                      std::pair{platform::LocationAuthorization::State::Off, true},
-                      std::pair{platform::LocationAuthorization::State::Restricted, false}),
-    stateName);
 
 TEST_F(StartUp, TickingTheHelpBoxKeepsTheOverlayAwayOnLaterStarts) {
     launch();
@@ -174,16 +161,4 @@ TEST_F(StartUp, OtherShortcutsAndMissingScreensPresentNothing) {
     // The flight search is not registered in this test: reported, nothing presented.
     EXPECT_FALSE(delegate->performActionForShortcutItem("kr.vorneth.UIAirportSchedule"));
     EXPECT_EQ(window().stack().size(), 1u);
-}
-
-TEST_F(StartUp, RemoteCallsGoToTheConfiguredServices) {
-    launch();
-    context->config.soapNamespace = "http://example.test/ns/";
-    context->config.carrierServiceURL = "http://127.0.0.1:1/carrier";
-    context->config.airportServiceURL = "http://127.0.0.1:1/airport";
-    auto commands = context->commands();
-    EXPECT_EQ(commands.XMLNamespace(), "http://example.test/ns/");
-    EXPECT_EQ(commands.ServerURL(), "http://127.0.0.1:1/carrier");
-    EXPECT_EQ(commands.ServerURL_Airport(), "http://127.0.0.1:1/airport");
-    EXPECT_FALSE(commands.City_List02()); // nobody listens there: no answer
 }

@@ -1,8 +1,7 @@
 // The window's carrier parts: reading tags from what Qt Bluetooth discovers, the adapter's
-// states, when the window counts as in the background, and the screenshot steps.
+// states, and the screenshot steps.
 #include "QtOptions.h"
 #include "QtTestApp.h"
-#include "WindowLifecycle.h"
 #include "platform/QtBeaconRadio.h"
 
 #include <QBluetoothAddress>
@@ -40,17 +39,6 @@ TEST(QtBluetooth, IBeaconFrameIsReadFromTheDiscoveredManufacturerData) {
     EXPECT_FALSE(QtBeaconRadio::frameOf(device(0x004C, frame.left(10)))); // cut short
 }
 
-TEST(QtBluetooth, HostModesMapOntoAdapterStates) {
-    EXPECT_EQ(QtBluetoothAdapter::stateFor(false, QBluetoothLocalDevice::HostConnectable),
-              AdapterState::Unsupported);
-    EXPECT_EQ(QtBluetoothAdapter::stateFor(true, QBluetoothLocalDevice::HostPoweredOff),
-              AdapterState::PoweredOff);
-    EXPECT_EQ(QtBluetoothAdapter::stateFor(true, QBluetoothLocalDevice::HostConnectable),
-              AdapterState::PoweredOn);
-    EXPECT_EQ(QtBluetoothAdapter::stateFor(true, QBluetoothLocalDevice::HostDiscoverable),
-              AdapterState::PoweredOn);
-}
-
 TEST(QtBluetooth, AdapterOfThisMachineIsReportedAsItIs) {
     gui_testing::qtApp();
     QtBluetoothAdapter adapter;
@@ -64,16 +52,6 @@ TEST(QtBluetooth, AdapterOfThisMachineIsReportedAsItIs) {
     EXPECT_EQ(adapter.state(), AdapterState::PoweredOff);
     adapter.discoveryFailed(QBluetoothDeviceDiscoveryAgent::MissingPermissionsError);
     EXPECT_EQ(adapter.state(), AdapterState::Unauthorized);
-}
-
-TEST(WindowLifecycle, MinimisedHiddenOrLockedIsTheBackground) {
-    using qtshell::WindowLifecycle;
-    EXPECT_TRUE(WindowLifecycle::isBackground(QWindow::Minimized, false));
-    EXPECT_TRUE(WindowLifecycle::isBackground(QWindow::Hidden, false));
-    EXPECT_TRUE(WindowLifecycle::isBackground(QWindow::Windowed, true));
-    EXPECT_FALSE(WindowLifecycle::isBackground(QWindow::Windowed, false));
-    EXPECT_FALSE(WindowLifecycle::isBackground(QWindow::Maximized, false));
-    EXPECT_FALSE(WindowLifecycle::isBackground(QWindow::FullScreen, false));
 }
 
 TEST(QtOptions, StepsRadioAndScreenSizeAreTaken) {

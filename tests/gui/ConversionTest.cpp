@@ -31,24 +31,17 @@ TEST(JsonVariant, NestedValuesBecomePlainQmlValues) {
     EXPECT_EQ(rows[1].toList().value(1).toString(), "x");
 }
 
-TEST(StyledText, RunsBecomeStrikeAndColourMarkup) {
-    EXPECT_EQ(styledText("23:30", {{0, 5, true, std::nullopt}}), "<s>23:30</s>");
+TEST(StyledText, RunsBecomeMarkupCountedInCodePointsAndCutToTheTextWhichStaysText) {
+    const std::optional<ui::Color> none;
+    EXPECT_EQ(styledText("23:30", {{0, 5, true, none}}), "<s>23:30</s>");
     // The last three characters of a date in white.
     EXPECT_EQ(styledText("2026/12/07", {{7, 3, false, ui::Color{1, 1, 1, 1}}}),
               "2026/12<font color=\"#ffffffff\">/07</font>");
-    EXPECT_EQ(styledText("plain", {}), "plain");
-}
-
-TEST(StyledText, RunsCountCodePointsAndStayInsideTheText) {
-    EXPECT_EQ(styledText("인천공항", {{2, 2, true, std::nullopt}}), "인천<s>공항</s>");
-    // Runs reaching past the end, or starting before it, are cut to the text.
-    EXPECT_EQ(styledText("ab", {{1, 50, true, std::nullopt}}), "a<s>b</s>");
-    EXPECT_EQ(styledText("ab", {{-5, 6, true, std::nullopt}}), "<s>a</s>b");
-    EXPECT_EQ(styledText("ab", {{9, 2, true, std::nullopt}}), "ab");
-    EXPECT_EQ(styledText("", {{0, 3, true, std::nullopt}}), "");
-}
-
-TEST(StyledText, TextNeverBecomesMarkup) {
+    EXPECT_EQ(styledText("인천공항", {{2, 2, true, none}}), "인천<s>공항</s>");
+    EXPECT_EQ(styledText("ab", {{1, 50, true, none}}), "a<s>b</s>");
+    EXPECT_EQ(styledText("ab", {{-5, 6, true, none}}), "<s>a</s>b");
+    EXPECT_EQ(styledText("ab", {{9, 2, true, none}}), "ab");
+    EXPECT_EQ(styledText("", {{0, 3, true, none}}), "");
     EXPECT_EQ(styledText("<b>&\"x\"", {}), "&lt;b&gt;&amp;&quot;x&quot;");
     EXPECT_EQ(styledText("a\nb", {}), "a<br>b");
 }
