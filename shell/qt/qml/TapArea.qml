@@ -15,7 +15,13 @@ MouseArea {
     cursorShape: Qt.PointingHandCursor
     activeFocusOnTab: ownFocus && enabled && visible
     onClicked: if (screen) screen.tap(outlet)
-    onPressed: if (ownFocus) { focusByPress = true; forceActiveFocus() }
+    onPressed: {
+        focusByPress = true
+        if (ownFocus)
+            forceActiveFocus()
+        else
+            parent.forceActiveFocus()
+    }
     onActiveFocusChanged: if (!activeFocus) focusByPress = false
     onPressedChanged: if (feedback) feedback.scale = pressed ? 0.97 : 1.0
     Keys.onReturnPressed: if (screen) screen.tap(outlet)

@@ -138,6 +138,11 @@ Rectangle {
         width: parent.width
         anchors.bottom: parent.bottom
         clip: true
+        // Tab reaches the list; the arrow keys move through it and Return opens a row.
+        activeFocusOnTab: true
+        keyNavigationEnabled: true
+        Keys.onReturnPressed: if (currentIndex >= 0) root.screen.select("airportTableView", currentIndex)
+        Keys.onEnterPressed: if (currentIndex >= 0) root.screen.select("airportTableView", currentIndex)
         visible: !root.o.superView.hidden && !root.table.hidden
         cacheBuffer: 0
         model: TableRows { rows: root.table.rows }
@@ -154,7 +159,7 @@ Rectangle {
                 anchors.fill: parent
                 visible: !entry.loading
                 row: entry.row
-                pressed: tap.pressed
+                pressed: tap.pressed || (list.activeFocus && list.currentIndex === entry.index)
             }
             MouseArea {
                 id: tap

@@ -24,6 +24,11 @@ Rectangle {
         anchors.bottom: parent.bottom
         width: parent.width
         clip: true
+        // Tab reaches the list; the arrow keys move through it and Return opens a row.
+        activeFocusOnTab: true
+        keyNavigationEnabled: true
+        Keys.onReturnPressed: if (currentIndex >= 0) root.screen.select("myScheduleTableView", currentIndex)
+        Keys.onEnterPressed: if (currentIndex >= 0) root.screen.select("myScheduleTableView", currentIndex)
         visible: !root.table.hidden
         model: TableRows {
             rows: root.table.rows
@@ -39,7 +44,7 @@ Rectangle {
             FlightRow {
                 anchors.fill: parent
                 row: JSON.parse(entry.json)
-                pressed: tap.pressed
+                pressed: tap.pressed || (list.activeFocus && list.currentIndex === entry.index)
             }
             MouseArea {
                 id: tap
