@@ -64,8 +64,7 @@ TEST(IBeaconFrames, RealAdvertisementGivesUuidBigEndianNumbersAndSignedPower) {
     const auto ad = advertisement(7, 8, -70);
     const auto data = std::span(ad).subspan(7);
     EXPECT_EQ(platform::parseIBeaconData(0x004C, data),
-              frame.has_value() ? std::optional(platform::IBeaconFrame{frame->uuid, 7, 8, -70})
-                                : std::nullopt);
+              (platform::IBeaconFrame{frame->uuid, 7, 8, -70}));
 }
 
 TEST(IBeaconFrames, MalformedOrForeignDataIsNoFrame) {
@@ -92,13 +91,6 @@ TEST(IBeaconFrames, MalformedOrForeignDataIsNoFrame) {
     longer.insert(longer.end(), ad.begin() + 4, ad.end());
     longer.push_back(0x00);
     EXPECT_TRUE(platform::parseIBeaconAdvertisement(longer));
-}
-
-TEST(AdapterStates, NoAdapterIsUnsupportedAndOneSwitchedOffIsPoweredOff) {
-    EXPECT_EQ(platform::adapterStateOf(false, false), AdapterState::Unsupported);
-    EXPECT_EQ(platform::adapterStateOf(false, true), AdapterState::Unsupported);
-    EXPECT_EQ(platform::adapterStateOf(true, false), AdapterState::PoweredOff);
-    EXPECT_EQ(platform::adapterStateOf(true, true), AdapterState::PoweredOn);
 }
 
 TEST(Distance, LogDistanceFromMeasuredPowerWithUnknownValues) {
@@ -293,10 +285,6 @@ TEST_F(Ranging, DelegateMayStopItsRegionsAndDropItsManagerWhileTold) {
     EXPECT_EQ(recorder->results.size(), 1u);
     EXPECT_FALSE(radio->scanning());
 }
-
-} // namespace
-
-namespace {
 
 TEST_F(Ranging, DemoTagsAreNearUntilASearchForThemAndArriveSecondsLater) {
     platform::DemoTags demo(*loop, *radio, {uuid(kUuid), uuid(kOther)});
