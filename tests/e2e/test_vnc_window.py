@@ -36,28 +36,20 @@ def read_png(path):
         elif kind == b"IDAT":
             idat += body
         pos += 12 + length
-    channels = 4 if colour == 6 else 3
-    raw = zlib.decompress(idat)
-    stride = width * channels
+    n = 4 if colour == 6 else 3
+    raw, stride = zlib.decompress(idat), width * n
     rows, previous = [], bytearray(stride)
     for y in range(height):
         kind = raw[y * (stride + 1)]
         line = bytearray(raw[y * (stride + 1) + 1:(y + 1) * (stride + 1)])
         for i in range(stride):
-            left = line[i - channels] if i >= channels else 0
-            up = previous[i]
-            corner = previous[i - channels] if i >= channels else 0
-            if kind == 1:
-                line[i] = (line[i] + left) & 255
-            elif kind == 2:
-                line[i] = (line[i] + up) & 255
-            elif kind == 3:
-                line[i] = (line[i] + (left + up) // 2) & 255
-            elif kind == 4:
-                p = left + up - corner
-                pa, pb, pc = abs(p - left), abs(p - up), abs(p - corner)
-                line[i] = (line[i] + (left if pa <= pb and pa <= pc else up if pb <= pc else corner)) & 255
-        rows.append([tuple(line[x * channels:x * channels + 3]) for x in range(width)])
+            left, up = (line[i - n] if i >= n else 0), previous[i]
+            corner = previous[i - n] if i >= n else 0
+            p = left + up - corner
+            paeth = (left if abs(p - left) <= min(abs(p - up), abs(p - corner))
+                     else up if abs(p - up) <= abs(p - corner) else corner)
+            line[i] = (line[i] + (0, left, up, (left + up) // 2, paeth)[kind]) & 255
+        rows.append([tuple(line[x * n:x * n + 3]) for x in range(width)])
         previous = line
     return width, height, rows
 
