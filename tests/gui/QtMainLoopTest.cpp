@@ -12,14 +12,13 @@ namespace {
 
 using platform::seconds;
 
-/// Timers need the application object before the loop exists.
 class QtMainLoopTest : public ::testing::Test {
 protected:
-    QtMainLoopTest() { qtApp(); }
+    QCoreApplication& app = qtApp(); // timers need it before the loop exists
+    qtshell::QtMainLoop loop;
 };
 
 TEST_F(QtMainLoopTest, PostedTasksRunInOrderOnALaterTurn) {
-    qtshell::QtMainLoop loop;
     std::vector<int> order;
     loop.post([&] { order.push_back(1); });
     loop.post([&] {
@@ -34,7 +33,6 @@ TEST_F(QtMainLoopTest, PostedTasksRunInOrderOnALaterTurn) {
 }
 
 TEST_F(QtMainLoopTest, CancelledTasksNeverRun) {
-    qtshell::QtMainLoop loop;
     bool delayedRan = false, repeatingRan = false, postedRan = false;
     const auto delayed = loop.postDelayed(seconds(0.01), [&] { delayedRan = true; });
     const auto repeating = loop.startRepeating(seconds(0.01), [&] { repeatingRan = true; });
@@ -52,7 +50,6 @@ TEST_F(QtMainLoopTest, CancelledTasksNeverRun) {
 }
 
 TEST_F(QtMainLoopTest, RepeatingTimerRunsUntilItCancelsItself) {
-    qtshell::QtMainLoop loop;
     int ticks = 0;
     platform::TimerId id = 0;
     id = loop.startRepeating(seconds(0.005), [&] {
@@ -67,7 +64,6 @@ TEST_F(QtMainLoopTest, RepeatingTimerRunsUntilItCancelsItself) {
 }
 
 TEST_F(QtMainLoopTest, RepeatingTimerAfterABlockedLoopFiresOnceAndKeepsItsBeat) {
-    qtshell::QtMainLoop loop;
     using std::chrono::milliseconds;
     const auto start = std::chrono::steady_clock::now();
     std::vector<milliseconds> ticks;
@@ -87,7 +83,6 @@ TEST_F(QtMainLoopTest, RepeatingTimerAfterABlockedLoopFiresOnceAndKeepsItsBeat) 
 }
 
 TEST_F(QtMainLoopTest, ExternalWorkKeepsTheLoopBusyUntilItsAnswerRuns) {
-    qtshell::QtMainLoop loop;
     const auto gui = std::this_thread::get_id();
     std::thread::id ranOn;
     loop.beginExternal();
@@ -102,7 +97,6 @@ TEST_F(QtMainLoopTest, ExternalWorkKeepsTheLoopBusyUntilItsAnswerRuns) {
 TEST_F(QtMainLoopTest, OnlyOneShotWorkCountsAsDueSoon) {
     // A screenshot waits for delayed one-shot work; a steady beat (ranging every second)
     // must not hold it off for ever.
-    qtshell::QtMainLoop loop;
     const auto beat = loop.startRepeating(seconds(1), [] {});
     EXPECT_FALSE(loop.oneShotDueWithin(2000));
     const auto later = loop.postDelayed(seconds(5), [] {});
@@ -115,7 +109,6 @@ TEST_F(QtMainLoopTest, OnlyOneShotWorkCountsAsDueSoon) {
 }
 
 TEST_F(QtMainLoopTest, AnExceptionInATaskDoesNotStopTheLoop) {
-    qtshell::QtMainLoop loop;
     bool after = false;
     loop.post([] { throw std::runtime_error("boom"); });
     loop.post([&] { after = true; });
