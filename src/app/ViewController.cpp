@@ -116,7 +116,8 @@ void ViewController::viewDidLoad() {
 
     dbClass_ = std::make_unique<storage::DBClass>(context_.databaseFile());
     dbClass_->ConnectDB();
-    dbClass_->createDatabase();
+    // The start-up check: a file that cannot be read is set aside here, once per start.
+    dbClass_->createDatabase(context_.platform.clock);
     dbClass_->DisConnectDB();
 
     v_BeAirSchedule.setHidden(false);

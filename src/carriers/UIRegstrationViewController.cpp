@@ -111,8 +111,11 @@ void UIRegstrationViewController::insertInfo(const std::string& name, const std:
                                              const std::string& uuid, const std::string& major,
                                              const std::string& minor) {
     dbClass_->ConnectDB();
+    // The name is updated only for a carrier already stored: after a failing file the update
+    // would match no row and register remotely a carrier that is not stored here.
     if (registry::insert(*dbClass_, mac, uuid, major, minor, name) == "0" ||
-        registry::updateName(*dbClass_, name, uuid, major, minor) == "0")
+        (storage::rowLevelFailure(dbClass_->lastResultCode()) &&
+         registry::updateName(*dbClass_, name, uuid, major, minor) == "0"))
         sendUnitJoin(context_.commands(), uuid, major, minor, kRegisterFlag);
     else
         platform::logLine("update failed!!");

@@ -167,7 +167,9 @@ void UIAirportDetailViewController::insertInfo() {
     dbClass->ConnectDB();
     std::string result =
         dbClass->InsertUpdateDeleteExcuteQuery(insertFlightStatement(airportInfo1));
-    if (result != "0")
+    // The rewrite is for a flight already stored; after a failing file (full, locked,
+    // read-only) it would match no row and report a save that did not happen.
+    if (result != "0" && storage::rowLevelFailure(dbClass->lastResultCode()))
         result = dbClass->InsertUpdateDeleteExcuteQuery(rewriteFlightStatement(airportInfo1));
     if (result == "0")
         showAlert(okAlert(*this, kSavedTitle, kSaved, [this] { closeAfterSuccess(); }));

@@ -4,6 +4,7 @@
 #include "storage/Schema.h"
 #include "storage/SqlFormat.h"
 
+#include <algorithm>
 #include <climits>
 #include <exception>
 #include <iterator>
@@ -70,7 +71,35 @@ std::optional<std::string> boundTemplate(std::string_view tmpl) {
     return out;
 }
 
+// The statement's opening words, up to its first value or column list: enough to tell which
+// statement failed without writing the user's values to the log.
+std::string_view statementHead(std::string_view sql) {
+    sql = sql.substr(0, std::min(sql.find_first_of("('"), std::size_t{48}));
+    while (!sql.empty() && sql.back() == ' ')
+        sql.remove_suffix(1);
+    return sql;
+}
+
 } // namespace
+
+bool rowLevelFailure(int code) {
+    code &= 0xff;
+    return code == SQLITE_CONSTRAINT || code == SQLITE_MISMATCH || code == SQLITE_TOOBIG ||
+           code == SQLITE_RANGE;
+}
+
+void DBClass::noteResult(int rc, std::string_view sql) {
+    lastResultCode_ = rc == SQLITE_DONE || rc == SQLITE_ROW ? SQLITE_OK : (rc & 0xff);
+    // Errors in the statement itself and a closed connection (logged when it failed to open)
+    // are left to the caller; failures of the file are what a person looking into a problem
+    // needs to see.
+    if (lastResultCode_ == SQLITE_OK || lastResultCode_ == SQLITE_ERROR ||
+        lastResultCode_ == SQLITE_MISUSE || rowLevelFailure(lastResultCode_))
+        return;
+    platform::logLine("database " + databaseFile_ + ": " +
+                      (contactDB_ ? sqlite3_errmsg(contactDB_.get()) : sqlite3_errstr(rc)) + " (" +
+                      std::string(statementHead(sql)) + ")");
+}
 
 void DBClass::CloseConnection::operator()(sqlite3* db) const noexcept {
     // close_v2 still releases the handle once any statement we did not own is finalized.
@@ -178,7 +207,7 @@ bool DBClass::prepare(const std::string& sql) {
                                       static_cast<int>(sql.size() + 1), &raw, nullptr);
     QueryStatement_.reset(raw);
     // Text holding only blanks or comments prepares to no statement at all.
-    lastResultCode_ = rc != SQLITE_OK ? (rc & 0xff) : QueryStatement_ ? SQLITE_OK : SQLITE_MISUSE;
+    noteResult(rc != SQLITE_OK ? rc : QueryStatement_ ? SQLITE_OK : SQLITE_MISUSE, sql);
     return lastResultCode_ == SQLITE_OK;
 }
 
@@ -203,7 +232,7 @@ Rows DBClass::readRows(const std::string& sql, Keys keys) {
             }
             rows.emplace_back(layout.keys, std::move(values));
         }
-        lastResultCode_ = rc == SQLITE_DONE ? SQLITE_OK : (rc & 0xff);
+        noteResult(rc, sql);
         // Ends the statement's read transaction while it waits to be replaced.
         sqlite3_reset(statement);
     } catch (const std::exception& e) {
@@ -226,9 +255,9 @@ std::string DBClass::InsertUpdateDeleteExcuteQuery(const std::string& sql) {
         if (!prepare(sql))
             return std::string(kStatementFailed);
         const int rc = sqlite3_step(QueryStatement_.get());
+        noteResult(rc, sql);
         // A statement stopped at a row would otherwise keep the file locked until replaced.
         sqlite3_reset(QueryStatement_.get());
-        lastResultCode_ = rc == SQLITE_DONE || rc == SQLITE_ROW ? SQLITE_OK : (rc & 0xff);
         return std::string(rc == SQLITE_DONE ? kStatementDone : kStatementFailed);
     } catch (const std::exception& e) {
         logException(e);
@@ -248,7 +277,7 @@ sqlite3_stmt* DBClass::preparedTemplate(std::string_view tmpl) {
                                       static_cast<int>(bound->size() + 1), &raw, nullptr);
     Statement statement(raw);
     if (rc != SQLITE_OK || !statement) {
-        lastResultCode_ = rc != SQLITE_OK ? (rc & 0xff) : SQLITE_MISUSE;
+        noteResult(rc != SQLITE_OK ? rc : SQLITE_MISUSE, tmpl);
         return nullptr;
     }
     templates_.emplace_back(std::string(tmpl), std::move(statement));
@@ -273,14 +302,27 @@ DBClass::InsertUpdateDeleteExcuteTemplate(std::string_view tmpl,
             sqlite3_bind_text(statement, i, v.data(), static_cast<int>(v.size()), SQLITE_TRANSIENT);
         }
         const int rc = sqlite3_step(statement);
+        noteResult(rc, tmpl);
         sqlite3_reset(statement);
         sqlite3_clear_bindings(statement);
-        lastResultCode_ = rc == SQLITE_DONE || rc == SQLITE_ROW ? SQLITE_OK : (rc & 0xff);
         return std::string(rc == SQLITE_DONE ? kStatementDone : kStatementFailed);
     } catch (const std::exception& e) {
         logException(e);
         return std::string(kStatementError);
     }
+}
+
+bool DBClass::inTransaction(std::string_view what, const std::function<bool()>& work) {
+    bool done = InsertUpdateDeleteExcuteQuery("BEGIN IMMEDIATE") == kStatementDone && work() &&
+                InsertUpdateDeleteExcuteQuery("COMMIT") == kStatementDone;
+    if (!done) {
+        const int code = lastResultCode_;
+        // Outside a transaction (BEGIN failed) the ROLLBACK fails harmlessly.
+        (void)InsertUpdateDeleteExcuteQuery("ROLLBACK");
+        platform::logLine(std::string(what) + " rolled back: " + sqlite3_errstr(code));
+        lastResultCode_ = code;
+    }
+    return done;
 }
 
 } // namespace storage

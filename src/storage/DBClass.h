@@ -5,6 +5,7 @@
 
 #include "storage/Row.h"
 
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <optional>
@@ -14,6 +15,10 @@
 
 struct sqlite3;
 struct sqlite3_stmt;
+
+namespace platform {
+class Clock;
+}
 
 namespace storage {
 
@@ -27,6 +32,11 @@ inline constexpr std::string_view kDatabaseFileName = "tamberlinove_v2.sqlite3";
 inline constexpr std::string_view kStatementDone = "0";
 inline constexpr std::string_view kStatementFailed = "-1";
 inline constexpr std::string_view kStatementError = "ERROR";
+
+/// True for SQLite result codes that concern one statement's values (a key or constraint the
+/// row breaks, a value that does not fit): the next row may well succeed. Any other failure
+/// concerns the file or the connection (full disk, I/O error, locked, read-only, damaged).
+bool rowLevelFailure(int code);
 
 /// Thin synchronous wrapper over one SQLite connection.
 ///
@@ -63,6 +73,13 @@ public:
     /// aRegistration and lose the other four tables' rows. Results of the individual
     /// statements are not examined. When the version cannot be read nothing is dropped.
     void createDatabase();
+    /// The start-up check: createDatabase(), after a file that cannot be read (not a database,
+    /// or damaged as SQLite or its quick_check finds it) has been moved aside, never deleted,
+    /// as "<file>.corrupt-yyyyMMdd-HHmmss" (local time of @p clock) with its journal, and
+    /// replaced by a new file holding the rows of aRegistration and aFlightInfo that could
+    /// still be read. A busy, locked or unreadable-for-now file (permissions, I/O errors) is
+    /// left where it is. Logged either way.
+    void createDatabase(const platform::Clock& clock);
     /// The file's user_version, read with a statement of its own. -1 when it cannot be read
     /// (logged as "queryUserVersion: ERROR Preparing: , <SQLite message>").
     int queryUserVersion();
@@ -91,6 +108,11 @@ public:
     /// connection is open. Lets a caller tell a bad row from a failing file.
     int lastResultCode() const { return lastResultCode_; }
 
+    /// Runs @p work inside one BEGIN IMMEDIATE ... COMMIT on the open connection. When the
+    /// transaction cannot begin, @p work returns false or the commit fails, everything is
+    /// rolled back and "<what> rolled back: <SQLite message>" logged. True when committed.
+    bool inTransaction(std::string_view what, const std::function<bool()>& work);
+
 private:
     struct CloseConnection {
         void operator()(sqlite3* db) const noexcept;
@@ -104,9 +126,14 @@ private:
     enum class Keys { Position, ExchangeNames };
 
     bool prepare(const std::string& sql);
+    /// Records a step's or preparation's result code; failures of the file are logged.
+    void noteResult(int rc, std::string_view sql);
     sqlite3_stmt* preparedTemplate(std::string_view tmpl);
     Rows readRows(const std::string& sql, Keys keys);
     std::optional<int> readUserVersion();
+    // Recovery of a file that cannot be read (Recovery.cpp).
+    std::optional<std::string> unreadableReason();
+    std::optional<std::string> moveAside(const platform::Clock& clock);
 
     std::string databaseFile_;
     int lastResultCode_ = 0;

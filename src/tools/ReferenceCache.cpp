@@ -1,24 +1,10 @@
 #include "tools/ReferenceCache.h"
 
-#include "platform/Log.h"
 #include "remote/Answer.h"
 #include "remote/XmlDataSetParser2.h"
 #include "storage/SqlFormat.h"
 
-#include <sqlite3.h>
-
 namespace tools {
-namespace {
-
-/// Codes that concern the one statement's values; any other failure concerns the file or the
-/// connection, and no later row would fare better.
-bool rowLevel(int code) {
-    return code == SQLITE_CONSTRAINT || code == SQLITE_MISMATCH || code == SQLITE_TOOBIG ||
-           code == SQLITE_RANGE;
-}
-
-} // namespace
-
 ReferenceCache::ReferenceCache(storage::DBClass& db,
                                std::function<remote::CacheDBCommands()> commands)
     : db_(db), commands_(std::move(commands)) {}
@@ -107,17 +93,10 @@ bool ReferenceCache::refillCityRows(const std::vector<remote::DataRow>& rows) {
 template <typename WriteRows>
 bool ReferenceCache::refill(const char* deleteStatement, WriteRows writeRows) {
     db_.ConnectDB();
-    bool done = db_.InsertUpdateDeleteExcuteQuery("BEGIN IMMEDIATE") == storage::kStatementDone;
-    if (done) {
-        done = db_.InsertUpdateDeleteExcuteQuery(deleteStatement) == storage::kStatementDone &&
-               writeRows() &&
-               db_.InsertUpdateDeleteExcuteQuery("COMMIT") == storage::kStatementDone;
-        if (!done) {
-            const int code = db_.lastResultCode();
-            (void)db_.InsertUpdateDeleteExcuteQuery("ROLLBACK");
-            platform::logLine(std::string("reference refill rolled back: ") + sqlite3_errstr(code));
-        }
-    }
+    const bool done = db_.inTransaction("reference refill", [&] {
+        return db_.InsertUpdateDeleteExcuteQuery(deleteStatement) == storage::kStatementDone &&
+               writeRows();
+    });
     db_.DisConnectDB();
     return done;
 }
@@ -127,13 +106,14 @@ template <typename Insert, typename Update>
 RowOutcome ReferenceCache::upsert(Insert insert, Update update) {
     if (insert() == storage::kStatementDone)
         return RowOutcome::Stored;
-    if (!rowLevel(db_.lastResultCode()))
+    if (!storage::rowLevelFailure(db_.lastResultCode()))
         return RowOutcome::Failed;
     // The table was emptied first: the update takes effect only for a second row of the same
     // key in one answer, and the later row wins.
     if (update() == storage::kStatementDone)
         return RowOutcome::Stored;
-    return rowLevel(db_.lastResultCode()) ? RowOutcome::Skipped : RowOutcome::Failed;
+    return storage::rowLevelFailure(db_.lastResultCode()) ? RowOutcome::Skipped
+                                                          : RowOutcome::Failed;
 }
 
 RowOutcome ReferenceCache::InsertNation(std::string_view code, std::string_view eng,

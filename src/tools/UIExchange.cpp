@@ -4,6 +4,7 @@
 #include "storage/SqlFormat.h"
 #include "tools/DiaExchangeList.h"
 
+#include <sqlite3.h>
 #include <utility>
 
 namespace tools {
@@ -66,9 +67,8 @@ void UIExchange::getExchangeData() {
 void UIExchange::applyExchangeAnswer(const std::optional<std::string>& answer) {
     if (remote::isFailure(answer))
         return;
-    // The table is emptied before the answer is read: an answer without rows empties it.
-    DeleteData();
-    for (const ExchangeRate& row : exchangeRatesOf(*answer)) {
+    const std::vector<ExchangeRate> rows = exchangeRatesOf(*answer);
+    for (const ExchangeRate& row : rows) {
         // A rate that is not a number shows as "-" rather than as a made-up 0.
         const std::string amount = formatter_.formatRate(row.DEAL_BAS_R).value_or("-");
         if (row.CUR_UNIT == "KRW") {
@@ -85,22 +85,37 @@ void UIExchange::applyExchangeAnswer(const std::optional<std::string>& answer) {
         if (!row.LASTDATE.empty())
             if (auto stamp = exchangeStamp(row.LASTDATE))
                 lbl_Exchange_Date.setText(*stamp);
-        InsertData(row);
     }
-}
-
-void UIExchange::DeleteData() {
+    // The table is emptied and refilled in one transaction: a crash, a full disk or a locked
+    // file on the way keeps the previous list, never a part of the new one that the day's
+    // date would then keep. An answer without rows still empties the table.
     dbClass_->ConnectDB();
-    (void)dbClass_->InsertUpdateDeleteExcuteQuery(kDeleteRates);
+    (void)dbClass_->inTransaction("exchange-rate refill", [&] {
+        DeleteData();
+        if (dbClass_->lastResultCode() != SQLITE_OK)
+            return false;
+        for (const ExchangeRate& row : rows) {
+            InsertData(row);
+            // A second row of the same date and currency is refused by the table's key and
+            // dropped; a failing file ends the refill.
+            const int code = dbClass_->lastResultCode();
+            if (code != SQLITE_OK && !storage::rowLevelFailure(code))
+                return false;
+        }
+        return true;
+    });
     dbClass_->DisConnectDB();
 }
 
+/// Runs on the refill's open connection.
+void UIExchange::DeleteData() {
+    (void)dbClass_->InsertUpdateDeleteExcuteQuery(kDeleteRates);
+}
+
+/// Runs on the refill's open connection.
 void UIExchange::InsertData(const ExchangeRate& r) {
-    dbClass_->ConnectDB();
-    // A second row of the same date and currency is refused by the table's key and dropped.
     (void)dbClass_->InsertUpdateDeleteExcuteQuery(storage::sqlFormat(
         kInsertRate, {r.sDATE, r.CUR_UNIT, r.CUR_NM, r.TTB, r.TTS, r.DEAL_BAS_R, r.LASTDATE}));
-    dbClass_->DisConnectDB();
 }
 
 void UIExchange::selectedExchangeData(const ExchangeRate& row, const std::string& flag) {

@@ -1,13 +1,12 @@
 #include "tools/ReferenceCache.h"
+#include "ChildProcess.h"
 #include "FaultyVfs.h"
 #include "ToolsFixture.h"
 #include "tools/UIInOut.h"
 
-#include <sys/wait.h>
-
 using namespace tools;
+using testing_support::FaultyVfs;
 using tools_test::cityRow;
-using tools_test::FaultyVfs;
 using tools_test::nationRow;
 using tools_test::Rows;
 
@@ -133,25 +132,19 @@ TEST_F(ReferenceTables, RowTheTableRefusesIsLeftOutAndTheRestCommits) {
     EXPECT_EQ(cities(), (Strings{"MEL", "SYD"}));
 }
 
-TEST_F(ReferenceTables, FullDiskOrIoErrorMidRefillKeepsThePreviousRows) {
+// A full disk, a locked or unwritable file: tests/faults.
+TEST_F(ReferenceTables, IoErrorMidRefillKeepsThePreviousRowsAndTheNextCheckRefills) {
     launch();
     const Strings before = cities();
     server.rows("Nation_Modify_List01", {{{"sDate", "20261210"}}});
     server.rows("City_List02", manyCities("X", 300));
     server.text("Nation_List02", "-1"); // only the city refill writes
-
-    FaultyVfs::arm(FaultyVfs::Target::Journal, 3, FaultyVfs::Fault::Full);
-    check();
-    FaultyVfs::disarm();
-    EXPECT_EQ(nations(), (Strings{"392:Japan:20261201", "410:Korea Republic:20261201",
-                                  "840:United States:20261201"}));
-    EXPECT_EQ(cities(), before);
-
-    // The old date stays, so the next start refills, this time with a sound disk.
     FaultyVfs::arm(FaultyVfs::Target::Database, 0, FaultyVfs::Fault::IoError);
     check();
     FaultyVfs::disarm();
     EXPECT_EQ(cities(), before);
+
+    // The old date stays, so the next start refills, this time with a sound disk.
     server.rows("Nation_List02", {nationRow("250", "France", "프랑스")});
     check();
     EXPECT_EQ(cities().size(), 300u);
@@ -162,19 +155,13 @@ TEST_F(ReferenceTables, CrashWhileWritingTheDatabaseFileLeavesTheOldRows) {
     launch();
     const Strings before = cities();
     const std::string answer = services::dataSetDocument(manyCities("Y", 2000));
-    const pid_t child = ::fork();
-    ASSERT_NE(child, -1);
-    if (child == 0) {
+    testing_support::ChildProcess child([&](auto&) {
         // Dies at the first page written to the database file itself, after the journal.
         FaultyVfs::arm(FaultyVfs::Target::Database, 0, FaultyVfs::Fault::Crash);
         storage::DBClass db(databaseFile());
         cache(db).refillCities(answer);
-        ::_exit(3); // not reached when the crash came
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status));
-    ASSERT_EQ(WEXITSTATUS(status), 0) << "the refill ended without writing the file";
+    });
+    ASSERT_EQ(child.wait(), FaultyVfs::kCrashed) << "the refill ended without writing the file";
     EXPECT_EQ(cities(), before);
 }
 

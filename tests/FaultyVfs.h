@@ -6,12 +6,14 @@
 
 #include <unistd.h>
 
-namespace tools_test {
+namespace testing_support {
 
 class FaultyVfs {
 public:
     enum class Target { Journal, Database };
     enum class Fault { None, Full, IoError, Crash };
+    /// The exit status of a process that the Crash fault ended.
+    static constexpr int kCrashed = 86;
 
     /// Installs the layer as SQLite's default for this process (once).
     static void install() {
@@ -27,7 +29,8 @@ public:
         (void)done;
     }
 
-    /// From now on the `after`+1-th write to the target file fails as told (once).
+    /// From now on the `after`+1-th write to the target file fails as told: once for an I/O
+    /// error or a crash; a full disk stays full for every later write until disarm().
     static void arm(Target target, int after, Fault fault) { state() = {target, after, fault}; }
     static void disarm() { state().fault = Fault::None; }
 
@@ -72,9 +75,10 @@ private:
         if (s.fault != Fault::None && journal == (s.target == Target::Journal) &&
             s.remaining-- <= 0) {
             const Fault fault = s.fault;
-            s.fault = Fault::None;
+            if (fault != Fault::Full)
+                s.fault = Fault::None;
             if (fault == Fault::Crash)
-                ::_exit(0); // dies with the file half-written, as a power cut would leave it
+                ::_exit(kCrashed); // dies with the file half-written, as a power cut leaves it
             return fault == Fault::Full ? SQLITE_FULL : SQLITE_IOERR_WRITE;
         }
         return f->real->pMethods->xWrite(f->real, data, amount, offset);
@@ -135,4 +139,4 @@ private:
     }
 };
 
-} // namespace tools_test
+} // namespace testing_support
