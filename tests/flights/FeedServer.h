@@ -1,10 +1,11 @@
 #pragma once
-// Stand-ins on 127.0.0.1 for the refresh tests: the three feeds answer GETs by path, the
-// airport SOAP service answers City_View03 and Flight_List04. Records every request.
+// Stand-ins on 127.0.0.1 for the flight tests: the three feeds answer GETs by path, the
+// airport SOAP service answers its operations. Records every request.
 
 #include "LoopbackServer.h"
 #include "services/SoapMessage.h"
 
+#include <functional>
 #include <map>
 #include <mutex>
 #include <string>
@@ -21,6 +22,11 @@ public:
         "/openapi/service/StatusOfPassengerFlights/getPassengerArrivals";
     static constexpr const char* kDomestic = "/service/rest/FlightStatusList/getFlightStatusList";
     static constexpr const char* kTimetable = "/api/v7/timetable";
+
+    /// Computes a SOAP call's result from its operation and request body.
+    using SoapResult = std::function<std::string(const std::string&, const std::string&)>;
+    /// Without `soapResult`, a SOAP call gets the text answer() gave its operation, or "-1".
+    explicit FeedServer(SoapResult soapResult = {}) : soapResult_(std::move(soapResult)) {}
 
     std::string base() const { return server_.base(); }
 
@@ -41,7 +47,19 @@ public:
     /// Names of the SOAP operations called, in order.
     std::vector<std::string> soapCalls() const {
         std::lock_guard lock(mutex_);
-        return soapCalls_;
+        std::vector<std::string> out;
+        for (const auto& [operation, body] : soapRequests_)
+            out.push_back(operation);
+        return out;
+    }
+    /// The bodies of the SOAP requests of one operation, in order.
+    std::vector<std::string> requests(const std::string& operation) const {
+        std::lock_guard lock(mutex_);
+        std::vector<std::string> out;
+        for (const auto& [called, body] : soapRequests_)
+            if (called == operation)
+                out.push_back(body);
+        return out;
     }
 
 private:
@@ -61,18 +79,20 @@ private:
             std::lock_guard lock(mutex_);
             const std::string action = req.get_header_value("SOAPAction");
             const std::string operation = action.substr(action.rfind('/') + 1);
-            soapCalls_.push_back(operation);
+            soapRequests_.emplace_back(operation, req.body);
             auto it = answers_.find(operation);
-            res.set_content(
-                services::soapResponse(operation, it == answers_.end() ? "-1" : it->second),
-                "text/xml; charset=utf-8");
+            const std::string result = soapResult_            ? soapResult_(operation, req.body)
+                                       : it == answers_.end() ? "-1"
+                                                              : it->second;
+            res.set_content(services::soapResponse(operation, result), "text/xml; charset=utf-8");
         });
     }
 
     mutable std::mutex mutex_;
     std::map<std::string, std::string> answers_;
     std::vector<std::string> targets_;
-    std::vector<std::string> soapCalls_;
+    std::vector<std::pair<std::string, std::string>> soapRequests_;
+    SoapResult soapResult_;
     LoopbackServer server_{[this](httplib::Server& server) { routes(server); }};
 };
 

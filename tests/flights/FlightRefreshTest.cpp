@@ -2,13 +2,12 @@
 // against servers on 127.0.0.1, a real database, virtual time.
 
 #include "FeedServer.h"
+#include "GoldenFiles.h"
 #include "app/AppFixture.h"
 #include "flights/AirportInfo.h"
 #include "flights/FlightStatements.h"
 
 #include <array>
-#include <fstream>
-#include <iterator>
 
 using flights::AirportInfo;
 using testing_support::FeedServer;
@@ -18,8 +17,7 @@ namespace {
 using namespace std::chrono_literals;
 
 std::string fixture(const std::string& name) {
-    std::ifstream in(std::string(TAMBERLINOVE_TEST_DATA) + "/flights/" + name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
+    return testing_support::readTestData("flights/" + name);
 }
 
 std::string replaced(std::string text, const std::string& from, const std::string& to) {

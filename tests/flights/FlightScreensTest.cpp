@@ -1,12 +1,11 @@
 // The flight search, detail and my-flights screens against a scripted airport service on
 // 127.0.0.1, with a real database in a temporary folder and virtual time.
-#include "LoopbackServer.h"
+#include "FeedServer.h"
 #include "TrackedFlights.h"
 #include "app/AppFixture.h"
 #include "flights/UIAirportDetailViewController.h"
 #include "flights/UIAirportSchedule.h"
 #include "flights/UIAirportSchedule1.h"
-#include "services/SoapMessage.h"
 
 #include <mutex>
 #include <regex>
@@ -19,31 +18,25 @@ using flights::UIAirportSchedule1;
 namespace {
 
 /// The airport service as the screens see it: Flight_List03 answers from a table of pages,
-/// Log_FilghtInput01 is recorded.
+/// other operations (Log_FilghtInput01) with "YES".
 class AirportService {
 public:
-    std::string url() const { return server_.base() + "/sub_airport/airport02.asmx"; }
+    std::string url() const {
+        return server_.base() + testing_support::FeedServer::kAirportService;
+    }
     /// Page `page` answers with `count` flights numbered from `first`.
     void page(int page, int count, int first = 1) {
         std::string set = "<NewDataSet>";
         for (int i = 0; i < count; ++i)
             set += row(first + i);
-        std::lock_guard lock(mutex_);
-        pages_[page] = set + "</NewDataSet>";
+        answer(page, set + "</NewDataSet>");
     }
     void answer(int page, std::string text) {
         std::lock_guard lock(mutex_);
         pages_[page] = std::move(text);
     }
     /// Requests of one operation, in order.
-    std::vector<std::string> requests(const std::string& op) const {
-        std::lock_guard lock(mutex_);
-        std::vector<std::string> out;
-        for (const auto& r : requests_)
-            if (operation(r) == op)
-                out.push_back(r);
-        return out;
-    }
+    std::vector<std::string> requests(const std::string& op) const { return server_.requests(op); }
 
     static std::string param(const std::string& body, const std::string& name) {
         std::smatch m;
@@ -53,11 +46,6 @@ public:
     }
 
 private:
-    static std::string operation(const std::string& body) {
-        std::smatch m;
-        std::regex_search(body, m, std::regex("<soap:Body><([A-Za-z0-9_]+)"));
-        return m[1];
-    }
     static std::string row(int n) {
         char id[16];
         std::snprintf(id, sizeof id, "KE%03d", n);
@@ -74,27 +62,20 @@ private:
         return out + "</Table1>\n";
     }
 
-    void answer(const httplib::Request& req, httplib::Response& res) {
+    std::string result(const std::string& operation, const std::string& body) {
+        if (operation != "Flight_List03")
+            return "YES";
         std::lock_guard lock(mutex_);
-        requests_.push_back(req.body);
-        std::string result = "YES";
-        if (req.body.find("<Flight_List03") != std::string::npos) {
-            const int page = std::stoi(param(req.body, "sPageNum"));
-            auto it = pages_.find(page);
-            result = it == pages_.end() ? "<rtn>NO</rtn>" : it->second;
-        }
-        res.set_content(services::soapResponse(operation(req.body), result),
-                        "text/xml; charset=utf-8");
+        auto it = pages_.find(std::stoi(param(body, "sPageNum")));
+        return it == pages_.end() ? "<rtn>NO</rtn>" : it->second;
     }
 
     mutable std::mutex mutex_;
     std::map<int, std::string> pages_;
-    std::vector<std::string> requests_;
-    testing_support::LoopbackServer server_{[this](httplib::Server& server) {
-        server.Post(".*", [this](const httplib::Request& req, httplib::Response& res) {
-            answer(req, res);
-        });
-    }};
+    testing_support::FeedServer server_{
+        [this](const std::string& operation, const std::string& body) {
+            return result(operation, body);
+        }};
 };
 
 class FlightScreens : public testing_support::AppFixture {
