@@ -300,31 +300,16 @@ TEST(Containment, AChildCoveringItsParentLeavesOnlyItselfAndWhatLiesAboveTouchab
 
 namespace {
 
-/// Layered with a back button, a button that is not one ("btn_Close1") and a fold (an
-/// unfolding menu, registered last).
+/// Layered with a back button and a button that is not one ("btn_Close1"). (The open floating
+/// menu that Escape folds away is tried in the window's screenshot test.)
 class Closable : public Layered {
 public:
-    struct Fold final : Outlet {
-        Fold() : Outlet(Kind::FloatingMenu) {}
-        bool open = false;
-        bool tappable() const override { return true; }
-        std::function<void()> onTap;
-        bool tap() override {
-            open = !open;
-            onTap();
-            return true;
-        }
-        bool isOpen() const override { return open; }
-        nlohmann::json toJson() const override { return {}; }
-    };
     Closable() {
         addOutlet("btn_Exchange_Back", back);
         addOutlet("btn_Close1", close1);
-        addOutlet("addButton", fold);
     }
     using Screen::setBackControl;
     Button back, close1;
-    Fold fold;
 };
 
 } // namespace
@@ -351,7 +336,6 @@ TEST(Escape, ClosesTheFrontMostThingAndEnterPressesTheAlertsDefault) {
          {},
          "btn_Help_Close",
          ""},
-        {"an open fold", [](Closable& s, Closable&) { s.fold.open = true; }, {}, "fold", ""},
         {"a shown child first",
          [](Closable&, Closable& c) { c.setHidden(false); },
          {},
@@ -382,7 +366,6 @@ TEST(Escape, ClosesTheFrontMostThingAndEnterPressesTheAlertsDefault) {
             child->setHidden(true);
             for (auto* s : {root.get(), child.get()}) {
                 const std::string who = s == child.get() ? "child " : "";
-                s->fold.onTap = [&tapped, who] { tapped = who + "fold"; };
                 for (auto& [name, o] : s->outlets())
                     if (auto* b = dynamic_cast<Button*>(o))
                         b->onTap = [&tapped, n = who + name] { tapped = n; };
