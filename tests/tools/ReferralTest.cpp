@@ -130,6 +130,20 @@ TEST_F(FlightSearch, ValidatedSearchOpensThePartnerAddress) {
     EXPECT_EQ(window().alerts().front().message, "출발공항을 선택하십시오.");
     window().pressAlertButton("확인");
 
+    // One list is open at a time; leaving its field or Escape closes it without a pick.
+    auto& departures = s.autoFillTableViewController()->tableView;
+    auto& arrivals = s.autoFillTableViewController1()->tableView;
+    s.txt_Departure.type("인");
+    s.txt_Arrival.type("나");
+    EXPECT_TRUE(departures.hidden());
+    EXPECT_FALSE(arrivals.hidden());
+    s.txt_Arrival.setFirstResponder(false);
+    EXPECT_TRUE(arrivals.hidden());
+    s.txt_Arrival.type("나리");
+    EXPECT_TRUE(window().back());
+    EXPECT_TRUE(arrivals.hidden());
+    EXPECT_EQ(window().front(), &s);
+
     pickPlace(s.txt_Departure, *s.autoFillTableViewController(), "icn");
     EXPECT_EQ(s.txt_Departure.text(), "인천 (ICN)");
     EXPECT_TRUE(s.autoFillTableViewController()->tableView.hidden());
