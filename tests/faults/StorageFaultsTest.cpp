@@ -30,8 +30,8 @@ constexpr const char* kTables[] = {"aRegistration", "aFlightInfo", "aNation", "a
                                    "aExchange"};
 constexpr const char* kOldRows[] = {
     "INSERT INTO aRegistration VALUES ('', 'E2C56DB5', '1', '2', '가방')",
-    "INSERT INTO aFlightInfo VALUES ('KE','KE901','20261201','20261201','1030','20261201',"
-    "'1530','','','','','','인천','파리','ICN','CDG','251','','','','D01-D10','1')",
+    ("INSERT INTO aFlightInfo VALUES ('KE','KE901','20261201','20261201','1030','20261201',"
+     "'1530','','','','','','인천','파리','ICN','CDG','251','','','','D01-D10','1')"),
     "INSERT INTO aNation VALUES (392, 'Japan', '일본', 'japan.jpg', '20261201')",
     "INSERT INTO aCityInfo VALUES ('NRT', 'Narita', '나리타', 'I', '392', NULL)",
     "INSERT INTO aExchange VALUES ('20261206','USD','달러','1380','1380','1380','2026120611')"};
