@@ -43,18 +43,6 @@ protected:
 
 } // namespace
 
-TEST(AirportInfo, ClassOperationTakesTheTwentyFourValuesInFieldOrder) {
-    const AirportInfo info = AirportInfo::airportInfo(
-        "v0", "v1", "v2", "v3", "v4", "v5", "v6", "v7", "v8", "v9", "v10", "v11", "v12", "v13",
-        "v14", "v15", "v16", "v17", "v18", "v19", "v20", "v21", "v22", "v23");
-    for (std::size_t i = 0; i < AirportInfo::kFieldCount; ++i)
-        EXPECT_EQ(info.get(static_cast<AirportInfo::Field>(i)), "v" + std::to_string(i));
-    EXPECT_EQ(info.sEstimatedTime_Departure(), "v6");
-    EXPECT_EQ(info.sScheduleDate_Arrival(), "v7");
-    EXPECT_EQ(info.sIo(), "v21");
-    EXPECT_EQ(info.sFlag(), "v23");
-}
-
 TEST(AirportInfo, ServiceRowMapsElementsByNameWithFlagAsDirection) {
     std::map<std::string, std::string, std::less<>> row;
     for (std::string_view e : flights::kServiceRowElements)
