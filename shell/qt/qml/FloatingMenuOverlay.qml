@@ -74,10 +74,23 @@ Item {
                     font.bold: true
                 }
             }
+            // Tab reaches the rows; Return or Space picks one.
             MouseArea {
+                id: rowArea
                 anchors.fill: parent
                 cursorShape: Qt.PointingHandCursor
+                activeFocusOnTab: true
                 onClicked: overlay.owner.screen.menuSelect(row.index)
+                Keys.onReturnPressed: overlay.owner.screen.menuSelect(row.index)
+                Keys.onSpacePressed: overlay.owner.screen.menuSelect(row.index)
+                Rectangle {
+                    anchors.fill: parent
+                    visible: rowArea.activeFocus
+                    radius: height / 2
+                    color: "transparent"
+                    border.color: Theme.sand
+                    border.width: 2
+                }
             }
 
             // Each row grows from 95 %, rising from the button, after its own delay.

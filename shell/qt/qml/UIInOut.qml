@@ -152,6 +152,5 @@ FocusScope {
         listScreen: root.nationList
     }
 
-    Keys.onEscapePressed: header.back()
     Component.onCompleted: nationField.forceActiveFocus()
 }

@@ -404,6 +404,5 @@ FocusScope {
         return false
     }
 
-    Keys.onEscapePressed: header.back()
     Component.onCompleted: departure.forceActiveFocus()
 }
