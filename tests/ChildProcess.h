@@ -51,7 +51,7 @@ public:
     }
     /// In the parent: SIGKILL unless it ended, then wait().
     int kill() {
-        if (status_ < 0)
+        if (status_ < 0 && pid_ > 0)
             ::kill(pid_, SIGKILL);
         return wait();
     }

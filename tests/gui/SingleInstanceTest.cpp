@@ -86,8 +86,10 @@ protected:
     /// Runs a second launch to its end: its exit status, or -1.
     int second(const std::vector<std::string>& args, bool bus = true) {
         const pid_t pid = start(args, secondLog, bus);
+        if (pid <= 0)
+            return -1; // never kill(-1, ...): that signals every process we may signal
         int status = 0;
-        if (pid <= 0 || !waitFor([&] { return ::waitpid(pid, &status, WNOHANG) == pid; })) {
+        if (!waitFor([&] { return ::waitpid(pid, &status, WNOHANG) == pid; })) {
             ::kill(pid, SIGKILL);
             ::waitpid(pid, nullptr, 0);
             return -1;

@@ -47,7 +47,7 @@ public:
 
     /// Sends `signal` (if any) and returns the exit status, or -1 when killed by a signal.
     int finish(int signal = 0) {
-        if (signal)
+        if (signal && pid_ > 0)
             kill(pid_, signal);
         const int status = pclose(out_);
         out_ = nullptr;
