@@ -44,14 +44,6 @@ public:
         std::lock_guard lock(mutex_);
         return targets_;
     }
-    /// Names of the SOAP operations called, in order.
-    std::vector<std::string> soapCalls() const {
-        std::lock_guard lock(mutex_);
-        std::vector<std::string> out;
-        for (const auto& [operation, body] : soapRequests_)
-            out.push_back(operation);
-        return out;
-    }
     /// The bodies of the SOAP requests of one operation, in order.
     std::vector<std::string> requests(const std::string& operation) const {
         std::lock_guard lock(mutex_);

@@ -146,7 +146,7 @@ TEST_F(Refresh, AFlightOutsideKoreaIsAskedOfTheTimetableWithItsKey) {
                  "부산",     "후쿠오카", "PUS",      "FUK",      "12",   "4",
                  "I",        "정보없음", "",         "1"});
     launch();
-    EXPECT_EQ(server.soapCalls().back(), "City_View03");
+    EXPECT_FALSE(server.requests("City_View03").empty());
     EXPECT_EQ(server.targets().back(),
               std::string(FeedServer::kTimetable) +
                   "?api_key=01234567-89ab-cdef-0123-456789abcdef&iata_code=PUS&type=departure");
