@@ -30,13 +30,11 @@ TEST(CardText, StatusWordsTimesDatesAndEmptyValues) {
     EXPECT_EQ(app::cardStatus("diverted"), "회항");
     EXPECT_EQ(app::cardStatus("landed"), "착륙");
     EXPECT_EQ(app::cardStatus("scheduled"), "정보없음");
-    EXPECT_EQ(app::cardStatus("unknown"), "정보없음");
     EXPECT_EQ(app::cardStatus("지연"), "지연");
     EXPECT_EQ(app::cardTime("0935"), "09:35");
     EXPECT_EQ(app::cardTime("9"), "9:"); // short values never read past the end
     EXPECT_EQ(app::cardDate("20261207"), "2026/12/07");
     EXPECT_EQ(app::cardValue(""), "-");
-    EXPECT_EQ(app::cardValue("23"), "23");
 }
 
 TEST_F(MainScreen, CardShowsTheNextFlightWithStruckScheduleAndWhiteDateSuffix) {
@@ -73,34 +71,34 @@ TEST_F(MainScreen, CardShowsTheNextFlightWithStruckScheduleAndWhiteDateSuffix) {
     EXPECT_EQ(m.tracked.Io_List, std::vector<std::string>{"1"});
 }
 
-TEST_F(MainScreen, WithoutAnEstimateTheChangedTimeRepeatsTheSchedule) {
-    storeFlight(flight("OZ102", "20261207", "2215", "20261208", "지연"));
+TEST_F(MainScreen, WithoutAnEstimatedTimeTheChangedTimeRepeatsTheSchedule) {
+    auto f = flight("OZ102", "20261207", "2215", "20261208", "지연");
+    f[5] = "20261207"; // a feed stored its date with an empty estimate
+    storeFlight(f);
     launch();
     EXPECT_EQ(main().lbl_Change_DepartureTime.text(), "22:15");
     EXPECT_EQ(main().lbl_Status.text(), "지연");
 }
 
-TEST_F(MainScreen, AnEstimateDateWithoutATimeStillShowsTheSchedule) {
-    auto f = flight("OZ102", "20261207", "2215", "20261208");
-    f[5] = "20261207"; // a feed stored its date with an empty estimate
-    storeFlight(f);
-    launch();
-    EXPECT_EQ(main().lbl_Change_DepartureTime.text(), "22:15");
-}
-
-TEST_F(MainScreen, EarlierDepartureOfTheSameDateWinsAndFinishedFlightsAreSkipped) {
-    storeFlight(flight("KE001", "20261207", "0900", "20261207", "착륙"));
-    storeFlight(flight("OZ222", "20261207", "1800", "20261207"));
-    storeFlight(flight("KE111", "20261207", "1200", "20261207"));
-    storeFlight(flight("7C333", "20261206", "0700", "20261206", "도착"));
-    launch();
-    EXPECT_EQ(main().lbl_FlightId.text(), "KE111");
-}
-
-TEST_F(MainScreen, YesterdaysFlightArrivingTodayStaysOnTheCard) {
-    storeFlight(flight("KE081", "20261206", "2330", "20261207"));
-    launch();
-    EXPECT_EQ(main().lbl_FlightId.text(), "KE081");
+TEST_F(MainScreen, TheCardShowsTheEarliestUnfinishedFlightOfTodayOrOneArrivingToday) {
+    const struct {
+        std::vector<std::vector<std::string>> flights;
+        const char* shown;
+    } cases[] = {
+        {{flight("KE001", "20261207", "0900", "20261207", "착륙"),
+          flight("OZ222", "20261207", "1800", "20261207"),
+          flight("KE111", "20261207", "1200", "20261207"),
+          flight("7C333", "20261206", "0700", "20261206", "도착")},
+         "KE111"},
+        {{flight("KE081", "20261206", "2330", "20261207")}, "KE081"},
+    };
+    for (const auto& c : cases) {
+        execute("DELETE FROM aFlightInfo");
+        for (const auto& f : c.flights)
+            storeFlight(f);
+        launch();
+        EXPECT_EQ(main().lbl_FlightId.text(), c.shown);
+    }
 }
 
 TEST_F(MainScreen, PastFlightsLeaveTheCardAndTheListsKeepTheirLastValues) {
@@ -183,17 +181,12 @@ TEST_F(MainScreen, MenuButtonsOpenTheirScreensOrTheHotelSite) {
     EXPECT_EQ(log.lines().back(), "screen UICarrierList is not available in this build");
 }
 
-namespace {
-class Plain : public ui::Screen {
-public:
-    explicit Plain(std::string name) : ui::Screen(std::move(name)) {}
-};
-} // namespace
-
 TEST_F(MainScreen, EveryControlOpensItsScreenByName) {
     for (const char* name : {"UIAirportSchedule1", "UIRegistration_Help", "UICarrierList",
                              "VURavEravazo", "UIInOut", "UIExchange"})
-        extraScreens[name] = [name](app::AppContext&) { return std::make_shared<Plain>(name); };
+        extraScreens[name] = [name](app::AppContext&) {
+            return std::make_shared<ui::Screen>(name);
+        };
     storeFlight(flight("KE701", "20261207", "1030", "20261207"));
     launch();
     std::vector<std::string> guides;
@@ -230,19 +223,6 @@ TEST_F(MainScreen, EveryControlOpensItsScreenByName) {
     ASSERT_TRUE(main().v_Departure_Flight.tap());
     ASSERT_TRUE(main().v_Arrival_Flight.tap());
     EXPECT_EQ(guides, (std::vector<std::string>{"ICN", "NRT"}));
-}
-
-TEST_F(MainScreen, FloatingButtonSitsAboveTheBottomCentreWithItsFourEntries) {
-    launch();
-    const auto& b = *main().addButton;
-    EXPECT_EQ(b.frame(), (widgets::Rect{375 / 2.0 - 25, 667 - 44 - 80, 50, 50}));
-    EXPECT_EQ(b.normalImage(), "main_butten");
-    EXPECT_EQ(b.pressedImage(), "main_butten_x");
-    EXPECT_EQ(b.imageArray, (std::vector<std::string>{"popup1_camera", "popup1_immigration",
-                                                      "popup1__money", "popup1_help"}));
-    EXPECT_EQ(b.labelArray,
-              (std::vector<std::string>{"여권사진", "출입국신고서", "환율계산기", "도움말"}));
-    EXPECT_EQ(b.delegate.lock().get(), static_cast<widgets::floatMenuDelegate*>(&main()));
 }
 
 TEST_F(MainScreen, FloatingMenuHelpEntryShowsTheOverlayAndHidesTheButton) {
@@ -326,19 +306,6 @@ TEST_F(MainScreen, PassportPhotoIsSavedReplacingThePhotoInUse) {
     ASSERT_EQ(window().alerts().size(), 1u);
     EXPECT_EQ(window().alerts().front().title, "저장완료");
     EXPECT_EQ(window().alerts().front().message, "여권사진 저장이 완료되었습니다.");
-}
-
-TEST_F(MainScreen, CancellingThePickerChangesNothing) {
-    camera.present = true;
-    std::ofstream(data.file("IMG_Tamberlinove_Passport1.jpg")) << "old";
-    launch();
-    main().addButton->handleTap();
-    main().addButton->selectRow(0);
-    ASSERT_TRUE(window().front()->findOutlet("btn_Cancel")->tap());
-    window().releaseRetired();
-    EXPECT_EQ(window().stack().size(), 1u);
-    EXPECT_TRUE(window().alerts().empty());
-    EXPECT_EQ(readFile(data.file("IMG_Tamberlinove_Passport1.jpg")), "old");
 }
 
 TEST_F(MainScreen, FailedPhotoWriteKeepsThePhotoInUseAndSaysSo) {

@@ -9,18 +9,7 @@ class Notifications : public AppFixture {};
 TEST(DeviceToken, AngleBracketsAndSpacesAreRemoved) {
     EXPECT_EQ(app::AppDelegate::formatDeviceToken("<1a2b3c4d 5e6f7a8b 9c0d1e2f>"),
               "1a2b3c4d5e6f7a8b9c0d1e2f");
-    EXPECT_EQ(app::AppDelegate::formatDeviceToken("abcd"), "abcd");
     EXPECT_EQ(app::AppDelegate::formatDeviceToken("<>"), "");
-}
-
-TEST(LocalAlert, HasTheAppsOneShape) {
-    auto n = app::AppDelegate::localAlert("캐리어가 도착했습니다.");
-    EXPECT_EQ(n.body, "캐리어가 도착했습니다.");
-    EXPECT_EQ(n.action, "GOGO");
-    EXPECT_EQ(n.badge, 1);
-    EXPECT_DOUBLE_EQ(n.fireInSeconds, 1);
-    EXPECT_EQ(n.sound, "default");
-    EXPECT_EQ(n.userInfo, (std::map<std::string, std::string>{{"User Info", "My User Info"}}));
 }
 
 TEST_F(Notifications, PushRegistrationStoresTheTokenOrLogsTheFailure) {
@@ -45,12 +34,6 @@ TEST_F(Notifications, BackgroundWarnsOnlyWhileACarrierSearchRuns) {
     delegate->applicationDidEnterBackground();
     ASSERT_EQ(notifications.scheduled.size(), 1u);
     EXPECT_EQ(notifications.scheduled[0].body, "프로그램을 종료하시면 캐리어 검색이 안됩니다.");
-
-    // Coming back to the main screen drops the alert that has not fired yet.
-    main().present(std::make_shared<ui::Screen>("Cover"), false);
-    main().dismiss(false);
-    EXPECT_TRUE(notifications.scheduled.empty());
-    EXPECT_EQ(notifications.badge, 0);
 }
 
 TEST_F(Notifications, FiredNotificationIsKeptBackOnlyWhileTheFrontEndSaysInFront) {
