@@ -33,8 +33,6 @@ TEST_F(Alarm, WithoutCarriersTheSearchDoesNotStart) {
     ASSERT_TRUE(alert);
     EXPECT_EQ(alert->title, "확인");
     EXPECT_EQ(alert->message, "등록한 캐리어가 없습니다.");
-    EXPECT_EQ(alert->buttons.size(), 1u);
-    EXPECT_EQ(alert->buttons[0].title, "확인");
     EXPECT_FALSE(delegate->isState);
     EXPECT_EQ(main().btn_Alarm.image(), "off.png");
     EXPECT_FALSE(radio->scanning());
