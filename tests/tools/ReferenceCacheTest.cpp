@@ -1,5 +1,4 @@
 #include "tools/ReferenceCache.h"
-#include "ChildProcess.h"
 #include "FaultyVfs.h"
 #include "ToolsFixture.h"
 #include "tools/UIInOut.h"
@@ -132,7 +131,7 @@ TEST_F(ReferenceTables, RowTheTableRefusesIsLeftOutAndTheRestCommits) {
     EXPECT_EQ(cities(), (Strings{"MEL", "SYD"}));
 }
 
-// A full disk, a locked or unwritable file: tests/faults.
+// A full disk, a locked or unwritable file and a crash mid-write: tests/faults.
 TEST_F(ReferenceTables, IoErrorMidRefillKeepsThePreviousRowsAndTheNextCheckRefills) {
     launch();
     const Strings before = cities();
@@ -149,20 +148,6 @@ TEST_F(ReferenceTables, IoErrorMidRefillKeepsThePreviousRowsAndTheNextCheckRefil
     check();
     EXPECT_EQ(cities().size(), 300u);
     EXPECT_EQ(nations(), (Strings{"250:France:20261210"}));
-}
-
-TEST_F(ReferenceTables, CrashWhileWritingTheDatabaseFileLeavesTheOldRows) {
-    launch();
-    const Strings before = cities();
-    const std::string answer = services::dataSetDocument(manyCities("Y", 2000));
-    testing_support::ChildProcess child([&](auto&) {
-        // Dies at the first page written to the database file itself, after the journal.
-        FaultyVfs::arm(FaultyVfs::Target::Database, 0, FaultyVfs::Fault::Crash);
-        storage::DBClass db(databaseFile());
-        cache(db).refillCities(answer);
-    });
-    ASSERT_EQ(child.wait(), FaultyVfs::kCrashed) << "the refill ended without writing the file";
-    EXPECT_EQ(cities(), before);
 }
 
 TEST_F(ReferenceTables, AirportCodeFindsItsNationOrNothing) {
