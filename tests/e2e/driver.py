@@ -83,12 +83,8 @@ class Driver:
     def close(self):
         if self.proc.poll() is None:
             self.proc.kill()
-            self.proc.wait()
-        for stream in (self.proc.stdin, self.proc.stdout, self.proc.stderr):
-            try:
-                stream.close()
-            except OSError:
-                pass
+        with self.proc:  # closes the pipes and reaps the process
+            pass
         if self._tmp:
             self._tmp.cleanup()
 

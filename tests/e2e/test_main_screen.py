@@ -19,8 +19,6 @@ class MainScreen(DriverTest):
         self.assertEqual(o["lbl_Status"]["text"], "취소")
         self.assertEqual(o["lbl_Schedule_DepartureTime"]["attributes"],
                          [{"from": 0, "length": 5, "strike": True}])
-        self.assertEqual(o["lbl_Date"]["attributes"],
-                         [{"from": 7, "length": 3, "color": [1.0, 1.0, 1.0, 1.0]}])
 
     def test_the_flight_search_shortcut_at_launch_opens_the_search(self):
         d = self.start("--shortcut", "kr.vorneth.UIAirportSchedule")
