@@ -167,24 +167,22 @@ TEST_F(Found, VibratesElevenTimesOneSecondApart) {
     EXPECT_FALSE(find.isTimerStart);
 }
 
-TEST_F(Found, ClosedAfterThreeSecondsStopsAtThreePulsesAndLeavesATenthLater) {
+TEST_F(Found, ClosingOrLeavingTheScreenStopsTheVibration) {
     auto& find = show();
     advance(3);
     find.btn_Close1.tap();
     EXPECT_EQ(window().front()->name(), "UIFind");
-    advance(0.1);
+    advance(0.1); // it leaves a tenth of a second later
     EXPECT_EQ(window().front(), &main());
     advance(10);
     EXPECT_EQ(vibration.pulses, 3);
-}
 
-TEST_F(Found, DisappearingStopsTheVibration) {
-    auto& find = show();
+    auto& again = show();
     advance(2);
     main().dismiss(false);
     advance(10);
-    EXPECT_EQ(vibration.pulses, 2);
-    EXPECT_FALSE(find.timerRunning());
+    EXPECT_EQ(vibration.pulses, 3 + 2);
+    EXPECT_FALSE(again.timerRunning());
 }
 
 } // namespace

@@ -50,8 +50,6 @@ TEST_F(Registration, TagsNearbyAreListedOnceEachWithStoredNamesAndDisabledButton
     EXPECT_TRUE(table.cell(0).button("btn_Registration_Select").enabled());
     EXPECT_FALSE(table.cell(1).button("btn_Registration_Select").enabled());
     EXPECT_EQ(table.cell(1).button("btn_Registration_Select").image(), "list1_signup2.png");
-    EXPECT_EQ(table.cell(0).image("Reg_TopView").image(), "list1_container2_1.png");
-    EXPECT_EQ(table.cell(1).image("Reg_TopView").image(), "list1_container2_2.png");
     EXPECT_EQ(table.cell(0).label("lbl_Distance").text(), "약 1.0m");
 }
 
