@@ -168,12 +168,8 @@ protected:
     std::string state() {
         std::string out;
         if (c.kind == Kind::Refresh) {
-            storage::DBClass db(storage::DBClass::databasePath(data.str()));
-            db.ConnectDB();
-            const auto rows =
-                db.SelectExcuteQuery("SELECT gatenumber FROM aFlightInfo WHERE flightId = '" +
-                                     std::string(c.flightId) + "'");
-            db.DisConnectDB();
+            const auto rows = query("SELECT gatenumber FROM aFlightInfo WHERE flightId = '" +
+                                    std::string(c.flightId) + "'");
             out = (rows.empty() ? "none" : rows[0].at("0")) + "/" + main().lbl_GateNumber.text();
         } else if (c.kind == Kind::Search) {
             for (const auto& f : search().data)
