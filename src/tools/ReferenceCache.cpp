@@ -39,17 +39,20 @@ void ReferenceCache::isDBFileCheck(const std::string& serverDate) {
 }
 
 void ReferenceCache::GetCardData(const std::string& date) {
-    const auto answer = commands_().Nation_List02("");
-    if (!remote::isFailure(answer))
-        refillNations(*answer, date);
-    GetCityData();
+    const auto nations = commands_().Nation_List02("");
+    const auto cities = commands_().City_List02();
+    storeCardData(nations, cities, date);
 }
 
-bool ReferenceCache::GetCityData() {
-    const auto answer = commands_().City_List02();
-    if (remote::isFailure(answer))
-        return false;
-    return refillCities(*answer);
+void ReferenceCache::storeCardData(const std::optional<std::string>& nations,
+                                   const std::optional<std::string>& cities,
+                                   const std::string& date) {
+    // The nations carry the date that vouches for both tables, so they are written last: a
+    // stop between the two writes leaves the old date, and the next check refills both.
+    if (!remote::isFailure(cities))
+        refillCities(*cities);
+    if (!remote::isFailure(nations))
+        refillNations(*nations, date);
 }
 
 bool ReferenceCache::refillNations(const std::string& answer, const std::string& date) {

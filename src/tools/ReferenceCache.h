@@ -60,10 +60,11 @@ public:
     void copyDbFile();
     /// Compares `serverDate` with the date stored in aNation; refills when they differ.
     void isDBFileCheck(const std::string& serverDate);
-    /// Refills aNation for `date` (unless the nation answer fails), then always aCityInfo.
+    /// Asks for the nations, then the cities, and stores them (storeCardData).
     void GetCardData(const std::string& date);
-    /// Refills aCityInfo. False when the answer failed or the refill was rolled back.
-    bool GetCityData();
+    /// Refills aCityInfo, then aNation with `date`, each unless its answer failed.
+    void storeCardData(const std::optional<std::string>& nations,
+                       const std::optional<std::string>& cities, const std::string& date);
     /// Refills aNation with `date` from an answer of Nation_List02 in hand.
     bool refillNations(const std::string& answer, const std::string& date);
     /// Refills aCityInfo from an answer of City_List02 in hand.
