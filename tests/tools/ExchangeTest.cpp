@@ -140,14 +140,6 @@ TEST_F(Calculator, RefreshShowsRatesPreselectsWonAndDollarAndStoresTheList) {
     // The last row with a time stamp wins.
     EXPECT_EQ(calc.lbl_Exchange_Date.text(), "2026.12.07 09시 기준");
     EXPECT_EQ(storedUnits().size(), 9u);
-
-    // Typing converts on every keystroke, both ways.
-    calc.txt_Exchange_Cost_Buttom.type("10");
-    EXPECT_EQ(calc.txt_Exchange_Cost_Top.text(), "13,824");
-    calc.txt_Exchange_Cost_Top.type("13,824");
-    EXPECT_EQ(calc.txt_Exchange_Cost_Buttom.text(), "10");
-    calc.txt_Exchange_Cost_Top.type("");
-    EXPECT_EQ(calc.txt_Exchange_Cost_Buttom.text(), "0");
 }
 
 TEST_F(Calculator, AnswerWithoutWonDollarOrStampsLeavesThoseParts) {
