@@ -63,8 +63,13 @@ TEST_F(CarrierList, RemovalDeletesTheRowAndDeregistersOnlyWhenTheDeleteSucceeded
     storeCarrier(kUuidA, "1", "1", "Red");
     storeCarrier(kUuidB, "2", "2", "Blue");
     auto& list = open();
+    // The service knows both: a removal deregisters (flag "2") rather than registering again.
+    for (const char* uuid : {kUuidA, kUuidB})
+        (void)context->commands().Unit_Join01("", "", uuid, "1", "1", "1");
     list.carrierTableView.cell(0).button("btn_Delete").tap();
     EXPECT_EQ(alertsSeen(), (std::vector<std::string>{"확인: 삭제완료하였습니다."}));
+    ASSERT_EQ(unitJoins().size(), 1u);
+    EXPECT_EQ(unitJoins()[0].at("sUnitUUID"), kUuidB);
     EXPECT_EQ(list.carrierTableView.rowCount(), 1);
     EXPECT_EQ(list.carrierTableView.cell(0).label("lbl_Name").text(), "Blue");
     EXPECT_EQ(storedCarriers(), (std::vector<std::string>{std::string(kUuidB) + "/2/2/Blue"}));
