@@ -35,6 +35,8 @@ protected:
         context->referenceCheck = [this] { ++referenceChecks; };
         for (auto& [name, factory] : extraScreens)
             context->screens[name] = factory;
+        if (install)
+            install(*context);
         delegate = std::make_unique<app::AppDelegate>(*context);
         delegate->didFinishLaunching(shortcut);
         loop->runUntilIdle();
@@ -75,6 +77,8 @@ protected:
     std::unique_ptr<app::AppContext> context;
     std::unique_ptr<app::AppDelegate> delegate;
     std::map<std::string, app::ScreenFactory> extraScreens;
+    /// Installs a part's screens and hooks on each launch, over the stand-ins above.
+    std::function<void(app::AppContext&)> install;
     /// The config the app starts with.
     app::Config config;
     /// When set, the main screen's flight refresh runs; otherwise it is only counted.

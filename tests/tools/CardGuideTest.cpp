@@ -109,10 +109,11 @@ TEST_F(CardGuide, OpenedFromTheMenuShowsNoCardUntilANationIsPicked) {
 
 TEST_F(CardGuide, DepartureAndArrivalHalvesOpenTheirNationsCard) {
     launch();
-    exec("INSERT INTO aFlightInfo(airline, flightId, scheduleDate, scheduleDate_Departure, "
-         "scheduleTime_Departure, scheduleDate_Arrival, scheduleTime_Arrival, "
-         "airportcode_departure, airportcode_arrival, remark, io) VALUES('KE','KE701','20261207',"
-         "'20261207','1030','20261207','1300','ICN','NRT','','1')");
+    execute(
+        "INSERT INTO aFlightInfo(airline, flightId, scheduleDate, scheduleDate_Departure, "
+        "scheduleTime_Departure, scheduleDate_Arrival, scheduleTime_Arrival, "
+        "airportcode_departure, airportcode_arrival, remark, io) VALUES('KE','KE701','20261207',"
+        "'20261207','1030','20261207','1300','ICN','NRT','','1')");
     main().getAirportInfo();
 
     ASSERT_TRUE(main().v_Departure_Flight.tap());
@@ -128,7 +129,7 @@ TEST_F(CardGuide, DepartureAndArrivalHalvesOpenTheirNationsCard) {
     front<UIInOut>().btn_Back.tap();
 
     // An airport the tables do not know opens nothing.
-    exec("UPDATE aFlightInfo SET airportcode_arrival = 'XXX'");
+    execute("UPDATE aFlightInfo SET airportcode_arrival = 'XXX'");
     main().getAirportInfo();
     ASSERT_TRUE(main().v_Arrival_Flight.tap());
     EXPECT_EQ(window().front(), &main());

@@ -230,7 +230,7 @@ TEST_F(Calculator, SwapTradesCurrenciesAndAmountsAndConvertsFromTheTypedAmount) 
 TEST_F(Calculator, PickerListsTheNewestDateAndAPickClearsBothAmounts) {
     auto& calc = openCalculator();
     // An older day's rate is not offered.
-    exec("INSERT INTO aExchange VALUES('20261130','GBP','영국 파운드','1','1','1800','')");
+    execute("INSERT INTO aExchange VALUES('20261130','GBP','영국 파운드','1','1','1800','')");
     calc.txt_Exchange_Cost_Top.type("1000");
     ASSERT_FALSE(calc.txt_Exchange_Cost_Buttom.text().empty());
 

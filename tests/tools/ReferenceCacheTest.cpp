@@ -116,10 +116,10 @@ TEST_F(ReferenceTables, FailedAnswersKeepTheirTablesAndTheDateCheckRunsAgain) {
 TEST_F(ReferenceTables, RowTheTableRefusesIsLeftOutAndTheRestCommits) {
     launch();
     // Non-numeric codes do not fit the integer key; a trigger refuses one city both ways.
-    exec("CREATE TRIGGER no_bad_insert BEFORE INSERT ON aCityInfo WHEN NEW.cityCode = 'BAD' "
-         "BEGIN SELECT RAISE(ABORT, 'refused'); END");
-    exec("CREATE TRIGGER no_bad_update BEFORE UPDATE ON aCityInfo WHEN OLD.cityCode = 'BAD' OR "
-         "NEW.cityEng = 'Bad' BEGIN SELECT RAISE(ABORT, 'refused'); END");
+    execute("CREATE TRIGGER no_bad_insert BEFORE INSERT ON aCityInfo WHEN NEW.cityCode = 'BAD' "
+            "BEGIN SELECT RAISE(ABORT, 'refused'); END");
+    execute("CREATE TRIGGER no_bad_update BEFORE UPDATE ON aCityInfo WHEN OLD.cityCode = 'BAD' OR "
+            "NEW.cityEng = 'Bad' BEGIN SELECT RAISE(ABORT, 'refused'); END");
     server.rows("Nation_List02",
                 {nationRow("abc", "Nowhere", "없음"), nationRow("36", "Australia", "호주")});
     server.rows("City_List02",
@@ -152,8 +152,8 @@ TEST_F(ReferenceTables, IoErrorMidRefillKeepsThePreviousRowsAndTheNextCheckRefil
 
 TEST_F(ReferenceTables, AirportCodeFindsItsNationOrNothing) {
     launch();
-    exec("INSERT INTO aCityInfo(cityCode, cityEng, cityKor, cityFlag, NationCode) "
-         "VALUES('ZZZ','Nowhere','없는곳','I','999')");
+    execute("INSERT INTO aCityInfo(cityCode, cityEng, cityKor, cityFlag, NationCode) "
+            "VALUES('ZZZ','Nowhere','없는곳','I','999')");
     storage::DBClass db(databaseFile());
     auto c = cache(db);
     EXPECT_EQ(c.GetCityCodeToNationCode("NRT"), (Nation{"392", "Japan", "일본", "japan.jpg"}));
