@@ -1,9 +1,9 @@
 // The first screen's fonts, remembered between starts and made before the views need them.
 #include "FontWarmup.h"
+#include "QtTestApp.h"
 #include "TempDir.h"
 
 #include <QFile>
-#include <QGuiApplication>
 #include <QLoggingCategory>
 #include <QQmlComponent>
 #include <QQmlEngine>
@@ -17,14 +17,6 @@ namespace {
 using qtshell::FontUse;
 using qtshell::FontWarmup;
 
-QGuiApplication& guiApp() {
-    static int argc = 1;
-    static char name[] = "tamberlinove-tests";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication app(argc, argv);
-    return app;
-}
-
 /// Text items made from QML, laid out as the app's views are.
 class Scene {
 public:
@@ -37,7 +29,7 @@ public:
     QQuickItem* root() const { return root_.get(); }
 
 private:
-    QGuiApplication& app_ = guiApp(); // made before the engine
+    QGuiApplication& app_ = gui_testing::qtApp(); // made before the engine
     QQmlEngine engine_;
     std::unique_ptr<QQuickItem> root_;
 };
@@ -83,7 +75,7 @@ TEST(FontWarmup, RecordsEachFontOnceAndWhetherItDrawsKorean) {
 }
 
 TEST(FontWarmup, WarmedFontsAreTheOnesTextItemsUse) {
-    guiApp();
+    gui_testing::qtApp();
     // Sizes no other test uses, so that no engine for them exists yet.
     {
         FontMatches matches;

@@ -8,8 +8,6 @@
 #include "platform/QtNotifications.h"
 
 #include <QDBusConnection>
-#include <QDBusMessage>
-#include <QGuiApplication>
 #include <QObject>
 #include <QSignalSpy>
 #include <QTest>
@@ -19,19 +17,6 @@
 
 namespace gui_testing {
 namespace {
-
-/// Windows need a QGuiApplication; it is made before anything asks for the application.
-class GuiApp : public ::testing::Environment {
-public:
-    void SetUp() override {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "tamberlinove-tests";
-        static char* argv[] = {name, nullptr};
-        static QGuiApplication app(argc, argv);
-    }
-};
-[[maybe_unused]] const auto* const kGuiApp = ::testing::AddGlobalTestEnvironment(new GuiApp);
 
 /// A notification server as a desktop runs one: records what it is asked to show and tells
 /// of clicks and closes.
@@ -49,12 +34,6 @@ public slots:
         bodies.append(body);
         hints = h;
         return static_cast<uint>(bodies.size());
-    }
-    void CloseNotification(uint id) { emit NotificationClosed(id, 3); }
-    QStringList GetCapabilities() { return {QStringLiteral("actions"), QStringLiteral("body")}; }
-    QString GetServerInformation(QString& vendor, QString& version, QString& specVersion) {
-        vendor = version = specVersion = QStringLiteral("1.2");
-        return QStringLiteral("test");
     }
 
 signals:
@@ -85,7 +64,6 @@ protected:
                                                QStringLiteral("server"));
     }
 
-    /// Registers the server on its own connection; returns false when it could not.
     bool startServer() {
         return server.registerObject(QStringLiteral("/org/freedesktop/Notifications"), &fake,
                                      QDBusConnection::ExportAllSlots |
@@ -128,6 +106,7 @@ TEST(WindowInFront, OnlyAnActiveWindowInTheForegroundIsInFront) {
 }
 
 TEST(WindowInFront, RealWindowFeedsItAndLosingTheFocusIsNoBackground) {
+    qtApp();
     QWindow window, other;
     std::vector<bool> changes;
     qtshell::WindowLifecycle lifecycle(window,
@@ -145,13 +124,17 @@ TEST(WindowInFront, RealWindowFeedsItAndLosingTheFocusIsNoBackground) {
     EXPECT_EQ(changes, std::vector<bool>{true});
 }
 
-TEST_F(NotificationsTest, WithoutAServerTheWindowAsksForAttentionAndShowsABannerToTap) {
+TEST_F(NotificationsTest,
+       WithoutAServerTheWindowAsksForAttentionAndShowsABannerToTapOnceCancelledOnesNever) {
     qtshell::QtNotifications notifications;
     QSignalSpy banner(&notifications, &qtshell::QtNotifications::banner);
     QSignalSpy attention(&notifications, &qtshell::QtNotifications::attentionRequested);
     std::vector<std::string> opened;
     notifications.opened = [&](const platform::LocalNotification& n) { opened.push_back(n.body); };
-    notifications.schedule(alert("캐리어가 도착했습니다."));
+    notifications.schedule(alert("cancelled", 0.05)); // due first, but cancelled
+    notifications.cancelAll();
+    EXPECT_EQ(notifications.pending(), 0);
+    notifications.schedule(alert("캐리어가 도착했습니다.", 0.1));
     EXPECT_EQ(banner.count(), 0); // it fires later, never at once
     ASSERT_TRUE(QTest::qWaitFor([&] { return banner.count() == 1; }));
     EXPECT_EQ(banner[0][0].toString(), QStringLiteral("캐리어가 도착했습니다."));
@@ -193,19 +176,6 @@ TEST_F(NotificationsTest, DesktopShowsItAndAClickRaisesTheWindowUntilTheServerCl
     EXPECT_NE(window.visibility(), QWindow::Minimized);
 }
 
-TEST_F(NotificationsTest, CancelAllDropsWhatHasNotFiredYet) {
-    qtshell::QtNotifications notifications;
-    QSignalSpy banner(&notifications, &qtshell::QtNotifications::banner);
-    notifications.schedule(alert("first", 0.05));
-    notifications.schedule(alert("second", 0.05));
-    EXPECT_EQ(notifications.pending(), 2);
-    notifications.cancelAll();
-    EXPECT_EQ(notifications.pending(), 0);
-    notifications.schedule(alert("after", 0.1));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return banner.count() == 1; }));
-    EXPECT_EQ(banner[0][0].toString(), "after"); // the cancelled ones, due earlier, never came
-}
-
 TEST_F(NotificationsTest, BadgeReachesTheLauncherEntry) {
     LauncherListener launcher;
     ASSERT_TRUE(
@@ -229,6 +199,7 @@ TEST_F(NotificationsTest, BadgeReachesTheLauncherEntry) {
 }
 
 TEST(DesktopVibration, EveryPulseShakesTheWindowAndAMissingSoundIsLoggedOnceAtMost) {
+    qtApp();
     platform::CapturedLog log;
     platform::setLog(&log);
     qtshell::QtVibration vibration;

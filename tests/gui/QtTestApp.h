@@ -1,21 +1,21 @@
 #pragma once
-// The Qt application object the tests need for queued calls, timers and signals.
+// The Qt application object the tests need for windows, fonts, queued calls, timers and
+// signals: one for the whole program, drawing offscreen.
 
-#include <QCoreApplication>
 #include <QEvent>
 #include <QEventLoop>
+#include <QGuiApplication>
 #include <functional>
 
 namespace gui_testing {
 
-inline QCoreApplication& qtApp() {
-    // A test program with windows makes its QGuiApplication first; that one serves.
-    if (QCoreApplication* made = QCoreApplication::instance())
-        return *made;
+inline QGuiApplication& qtApp() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     static int argc = 1;
     static char name[] = "tamberlinove-tests";
     static char* argv[] = {name, nullptr};
-    static QCoreApplication app(argc, argv);
+    static QGuiApplication app(argc, argv);
     return app;
 }
 
