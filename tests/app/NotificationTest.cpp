@@ -25,15 +25,11 @@ TEST_F(Notifications, PushRegistrationStoresTheTokenOrLogsTheFailure) {
     EXPECT_NE(std::find(lines.begin(), lines.end(), "Error = " + push.error), lines.end());
 }
 
-TEST_F(Notifications, BackgroundWarnsOnlyWhileACarrierSearchRuns) {
+// The warning during a search: the carriers' lifecycle test.
+TEST_F(Notifications, BackgroundWithoutACarrierSearchWarnsOfNothing) {
     launch();
     delegate->applicationDidEnterBackground();
     EXPECT_TRUE(notifications.scheduled.empty());
-
-    delegate->isState = true;
-    delegate->applicationDidEnterBackground();
-    ASSERT_EQ(notifications.scheduled.size(), 1u);
-    EXPECT_EQ(notifications.scheduled[0].body, "프로그램을 종료하시면 캐리어 검색이 안됩니다.");
 }
 
 TEST_F(Notifications, FiredNotificationIsKeptBackOnlyWhileTheFrontEndSaysInFront) {

@@ -78,7 +78,6 @@ TEST_F(Registration, NameIsStoredWithoutSpacesAndTheServiceIsToldToRegister) {
     ASSERT_EQ(joins.size(), 1u);
     EXPECT_EQ(joins[0].at("sUnitUUID"), kUuidB);
     EXPECT_EQ(joins[0].at("sUnitMajor"), "300");
-    EXPECT_EQ(logCount("저장성공"), 1u);
     EXPECT_EQ(names(screen), (std::vector<std::string>{"MyBag"}));
     EXPECT_FALSE(screen.registrationTableView.cell(0).button("btn_Registration_Select").enabled());
 }

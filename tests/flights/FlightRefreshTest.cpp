@@ -7,6 +7,7 @@
 #include "flights/AirportInfo.h"
 #include "flights/FlightStatements.h"
 
+#include <algorithm>
 #include <array>
 
 using flights::AirportInfo;
@@ -72,12 +73,6 @@ protected:
     void classify(const std::string& flag) {
         server.answer("City_View03", "<NewDataSet><Table1><cityFlag>" + flag +
                                          "</cityFlag></Table1></NewDataSet>");
-    }
-    bool logged(const std::string& text) {
-        for (const auto& line : log.lines())
-            if (line.find(text) != std::string::npos)
-                return true;
-        return false;
     }
 
     FeedServer server;
@@ -215,7 +210,9 @@ TEST_F(Refresh, AnOversizedAnswerChangesNothingAndShowsNothing) {
     loop->advance(1s);
     EXPECT_TRUE(alerts().empty());
     EXPECT_EQ(stored("KE701").sGateNumber(), "23");
-    EXPECT_TRUE(logged("larger than 4096 bytes and was dropped"));
+    EXPECT_TRUE(std::ranges::any_of(log.lines(), [](const std::string& line) {
+        return line.find("larger than 4096 bytes and was dropped") != std::string::npos;
+    }));
 }
 
 TEST_F(Refresh, EveryDomesticRowOfTheTrackedFlightCountsUntilOneFinishesIt) {
