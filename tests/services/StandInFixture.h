@@ -25,12 +25,19 @@ namespace services_test {
 
 inline constexpr const char* kToday = "20261207"; // a Monday
 inline constexpr const char* kMorning = "2026-12-07T09:30:00+09:00";
+inline constexpr const char* kCarrierPath = "/sub_tamberlinove/tamberlinove02.asmx";
+inline constexpr const char* kAirportPath = "/sub_airport/airport02.asmx";
+inline constexpr const char* kDepartures =
+    "/openapi/service/StatusOfPassengerFlights/getPassengerDepartures";
+inline constexpr const char* kArrivals =
+    "/openapi/service/StatusOfPassengerFlights/getPassengerArrivals";
+inline constexpr const char* kDomestic = "/service/rest/FlightStatusList/getFlightStatusList";
+inline constexpr const char* kTimetable = "/api/v7/timetable";
 
 /// A clock that stands still until the test moves it; the stand-in reads it from its server
 /// threads.
 class TestClock {
 public:
-    explicit TestClock(std::string_view iso) { set(iso); }
     void set(std::string_view iso) {
         platform::TimePoint at;
         int offset = 0;
@@ -50,34 +57,17 @@ private:
     std::atomic<long long> ms_{0};
     std::atomic<int> offset_{0};
 };
-inline constexpr const char* kCarrierPath = "/sub_tamberlinove/tamberlinove02.asmx";
-inline constexpr const char* kAirportPath = "/sub_airport/airport02.asmx";
-inline constexpr const char* kDepartures =
-    "/openapi/service/StatusOfPassengerFlights/getPassengerDepartures";
-inline constexpr const char* kArrivals =
-    "/openapi/service/StatusOfPassengerFlights/getPassengerArrivals";
-inline constexpr const char* kDomestic = "/service/rest/FlightStatusList/getFlightStatusList";
-inline constexpr const char* kTimetable = "/api/v7/timetable";
 
-/// The text of column `key` of a parsed row (empty when absent).
 inline std::string col(const remote::DataRow& row, std::string_view key) {
     return std::string(row.value(key));
 }
 
-/// The texts of several columns of a row, to compare in one assertion.
-inline std::vector<std::string> cols(const remote::DataRow& row,
-                                     std::initializer_list<std::string_view> keys) {
-    std::vector<std::string> out;
-    for (auto key : keys)
-        out.push_back(col(row, key));
-    return out;
-}
-using Texts = std::vector<std::string>;
-
-/// The Table1 rows of a data-set answer, which must not be a failure.
-inline std::vector<remote::DataRow> rows(const std::optional<std::string>& answer) {
+/// The `table` rows of an answer (Table1 of a data set, item of a feed), which must not be a
+/// failure.
+inline std::vector<remote::DataRow> rows(const std::optional<std::string>& answer,
+                                         const char* table = "Table1") {
     EXPECT_FALSE(remote::isFailure(answer));
-    remote::XmlDataSetParser2 parser("Table1");
+    remote::XmlDataSetParser2 parser(table);
     parser.parse(answer.value_or(""));
     return parser.mXMLDataList();
 }
@@ -86,8 +76,6 @@ inline std::vector<remote::DataRow> rows(const std::optional<std::string>& answe
 inline std::string envelope(const std::string& operation,
                             const std::map<std::string, std::string>& parameters = {}) {
     std::string body = "<?xml version=\"1.0\" encoding=\"utf-8\"?><soap:Envelope "
-                       "xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
-                       "xmlns:xsd=\"http://www.w3.org/2001/XMLSchema\" "
                        "xmlns:soap=\"http://schemas.xmlsoap.org/soap/envelope/\"><soap:Body><" +
                        operation + " xmlns=\"http://tempuri.org/\">";
     for (const auto& [name, value] : parameters)
@@ -97,7 +85,10 @@ inline std::string envelope(const std::string& operation,
 
 class StandInTest : public ::testing::Test {
 protected:
-    void SetUp() override { start("demo"); }
+    void SetUp() override {
+        clock_.set(kMorning);
+        start("demo");
+    }
 
     /// (Re)starts the stand-in with `scenario` on the same data file and clock, moved by
     /// whole days to `today` if one is given.
@@ -119,11 +110,17 @@ protected:
 
     /// GETs `target` (path and query) from the stand-in.
     platform::HttpResponse get(const std::string& target) {
-        httplib::Client client(standIn_->baseUrl());
-        auto result = client.Get(target);
+        auto result = httplib::Client(standIn_->baseUrl()).Get(target);
         EXPECT_TRUE(result) << target;
         return result ? platform::HttpResponse{result->status, result->body}
                       : platform::HttpResponse{};
+    }
+    /// POSTs `body` to `path` of the stand-in as the app does.
+    platform::HttpResponse post(const std::string& path, const std::string& body) {
+        auto response = http_.post(standIn_->baseUrl() + path,
+                                   {{"Content-Type", "text/xml; charset=utf-8"}}, body);
+        EXPECT_TRUE(response.has_value());
+        return response.value_or(platform::HttpResponse{});
     }
 
     /// The feeds' targets with the query keys the app sends (the service key URL-encoded).
@@ -135,35 +132,18 @@ protected:
                "&to_time=" + to + "&airport=" + airport + "&flight_id=" + flight;
     }
     std::string domestic(const std::string& io, const std::string& line, const std::string& code,
-                         const std::string& from = "0000", const std::string& to = "2400",
-                         const std::string& page = "1", const std::string& rows = "99999") const {
+                         const std::string& from = "0000", const std::string& to = "2400") const {
         return std::string(kDomestic) + "?ServiceKey=" + key() + "&schStTime=" + from +
                "&schEdTime=" + to + "&schIOType=" + io + "&schLineType=" + line +
-               "&schAirCode=" + code + "&pageNo=" + page + "&numOfRows=" + rows;
+               "&schAirCode=" + code + "&pageNo=1&numOfRows=99999";
     }
     std::string timetable(const std::string& code, const std::string& type) const {
         return std::string(kTimetable) + "?api_key=" + config_["timetableKey"].get<std::string>() +
                "&iata_code=" + code + "&type=" + type;
     }
-    /// The item rows of an airport feed's answer, as the app reads them.
-    std::vector<remote::DataRow> items(const std::string& target) {
-        auto response = get(target);
-        EXPECT_EQ(response.status, 200) << target;
-        remote::XmlDataSetParser2 parser("item");
-        parser.parse(response.body);
-        return parser.mXMLDataList();
-    }
-
-    /// POSTs `body` to `path` of the stand-in as the app does.
-    platform::HttpResponse post(const std::string& path, const std::string& body) {
-        auto response = http_.post(standIn_->baseUrl() + path,
-                                   {{"Content-Type", "text/xml; charset=utf-8"}}, body);
-        EXPECT_TRUE(response.has_value());
-        return response.value_or(platform::HttpResponse{});
-    }
 
     testing_support::TempDir dir_;
-    TestClock clock_{kMorning};
+    TestClock clock_;
     nlohmann::json config_;
     platform::StdMainLoop loop_;
     platform::CurlHttp http_{loop_, platform::HttpOptions{}};
