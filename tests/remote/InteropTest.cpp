@@ -15,13 +15,9 @@
 
 #include <algorithm>
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
 #include <functional>
-#include <poll.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-extern char** environ;
 
 namespace remote {
 namespace {
@@ -30,41 +26,22 @@ using namespace std::chrono_literals;
 
 constexpr const char* kNamespace = "http://tempuri.org/";
 
-/// The services as a child process on a free port of 127.0.0.1, stopped with the object.
+/// The services as a child process on a free port of 127.0.0.1, stopped with the object: a
+/// shell prints its process id and becomes the services, which print their port once they
+/// listen (or end, their error going to our standard error).
 class SpyneServices {
 public:
-    SpyneServices() {
-        int fds[2];
-        if (::pipe(fds) != 0)
-            return;
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_adddup2(&actions, fds[1], STDOUT_FILENO);
-        posix_spawn_file_actions_addclose(&actions, fds[0]);
-        posix_spawn_file_actions_addclose(&actions, fds[1]);
-        char* argv[] = {const_cast<char*>(TAMBERLINOVE_SPYNE_PYTHON),
-                        const_cast<char*>(TAMBERLINOVE_SPYNE_SERVICES),
-                        const_cast<char*>(kNamespace), nullptr};
-        if (::posix_spawn(&pid_, argv[0], &actions, nullptr, argv, environ) != 0)
-            pid_ = -1;
-        posix_spawn_file_actions_destroy(&actions);
-        ::close(fds[1]);
-        // The port comes on one line once the server listens; the pipe ends early when the
-        // program fails (its error goes to our standard error).
-        std::string port;
-        char c = 0;
-        pollfd p{fds[0], POLLIN, 0};
-        while (pid_ > 0 && ::poll(&p, 1, 30'000) > 0 && ::read(fds[0], &c, 1) == 1 && c != '\n')
-            port += c;
-        ::close(fds[0]);
-        if (c == '\n')
-            base_ = "http://127.0.0.1:" + port;
+    SpyneServices() : out_(::popen(command().c_str(), "r")) {
+        char pid[32] = "", port[32] = "";
+        if (out_ && std::fgets(pid, sizeof pid, out_) && std::fgets(port, sizeof port, out_))
+            base_ = "http://127.0.0.1:" + std::to_string(std::atoi(port));
+        pid_ = std::atoi(pid);
     }
     ~SpyneServices() {
-        if (pid_ > 0) {
+        if (pid_ > 0)
             ::kill(pid_, SIGTERM);
-            ::waitpid(pid_, nullptr, 0);
-        }
+        if (out_)
+            ::pclose(out_);
     }
     SpyneServices(const SpyneServices&) = delete;
     SpyneServices& operator=(const SpyneServices&) = delete;
@@ -73,6 +50,12 @@ public:
     const std::string& base() const { return base_; }
 
 private:
+    static std::string command() {
+        return std::string("echo $$; exec " TAMBERLINOVE_SPYNE_PYTHON
+                           " " TAMBERLINOVE_SPYNE_SERVICES " ") +
+               kNamespace;
+    }
+    std::FILE* out_;
     pid_t pid_ = -1;
     std::string base_;
 };
@@ -80,27 +63,24 @@ private:
 /// The parser a caller reads an operation's answer with.
 enum class Reader { Text, Pairs, Pairs1, Rows };
 
-std::string pairsText(const std::vector<XMLData>& pairs) {
+/// The pairs a parser reads from `answer`, as "name=value" joined by blanks.
+template <class Parser> std::string pairsText(const std::string& answer) {
+    Parser parser;
+    parser.parse(answer);
     std::string out;
-    for (const auto& pair : pairs)
+    for (const auto& pair : parser.mXMLDataList())
         if (!pair.mKey.empty() && pair.mValue != "\n")
             out += (out.empty() ? "" : " ") + pair.mKey + "=" + pair.mValue;
     return out;
 }
 
-/// What the reader gets from the answer: "name=value" pairs joined by blanks, rows (without
-/// the preset columns) joined by " | ".
+/// What the reader gets from the answer: pairs, or rows (without the preset columns) joined
+/// by " | ".
 std::string read(Reader reader, const std::string& answer) {
-    if (reader == Reader::Pairs) {
-        XmlDataSetParser parser;
-        parser.parse(answer);
-        return pairsText(parser.mXMLDataList());
-    }
-    if (reader == Reader::Pairs1) {
-        XmlDataSetParser1 parser;
-        parser.parse(answer);
-        return pairsText(parser.mXMLDataList());
-    }
+    if (reader == Reader::Pairs)
+        return pairsText<XmlDataSetParser>(answer);
+    if (reader == Reader::Pairs1)
+        return pairsText<XmlDataSetParser1>(answer);
     if (reader == Reader::Text)
         return answer;
     XmlDataSetParser2 parser("Table1");
