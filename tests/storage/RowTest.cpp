@@ -65,8 +65,6 @@ TEST(Row, MalformedConstructionIsRejected) {
 
     const Row empty;
     EXPECT_TRUE(empty.empty());
-    EXPECT_EQ(empty.begin(), empty.end());
-    EXPECT_FALSE(empty.contains(""));
     EXPECT_THROW(empty.at("0"), std::out_of_range);
     EXPECT_EQ(empty, Map{});
     EXPECT_EQ(empty, Row(RowKeys::positions(0), {}));
@@ -85,6 +83,5 @@ TEST(Row, EqualityComparesContentWhateverTheKeyListOrOrder) {
     EXPECT_EQ(a, (Map{{"0", "x"}, {"1", "y"}}));
     EXPECT_EQ((Map{{"0", "x"}, {"1", "y"}}), a);
     EXPECT_NE(a, (Map{{"0", "x"}, {"2", "y"}}));
-    EXPECT_NE(a, (Map{{"0", "x"}}));
     EXPECT_NE(a, (Map{{"0", "x"}, {"1", "y"}, {"2", ""}}));
 }
