@@ -11,6 +11,7 @@
 #include <QImage>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
+#include <ranges>
 
 namespace {
 
@@ -19,17 +20,19 @@ using qtshell::QtBeaconRadio;
 using qtshell::QtOptions;
 using qtshell::takeQtOptions;
 
+/// A command line's words, apart by spaces.
+std::vector<std::string> words(std::string_view line) {
+    std::vector<std::string> out;
+    for (auto word : std::views::split(line, ' '))
+        out.emplace_back(word.begin(), word.end());
+    return out;
+}
+
 TEST(QtOptions, WindowOptionsAndStepsAreTakenAndTheRestLeftForQt) {
-    std::vector<std::string> args{"-platform",     "offscreen",
-                                  "--scale",       "1.5",
-                                  "--open-menu",   "--first-frame-exit",
-                                  "--tap",         "btn_Menu1",
-                                  "--tap",         "list/2/btn_Delete",
-                                  "--press",       "확인",
-                                  "--wait",        "1.5",
-                                  "--step",        R"({"cmd":"select","outlet":"t","row":1})",
-                                  "--radio",       "bluetooth",
-                                  "--screen-size", "320x568"};
+    std::vector<std::string> args = words(
+        R"(-platform offscreen --scale 1.5 --open-menu --first-frame-exit --tap btn_Menu1 )"
+        R"(--tap list/2/btn_Delete --press 확인 --step {"cmd":"select","outlet":"t","row":1} )"
+        R"(--wait 1.5 --radio bluetooth --screen-size 320x568)");
     QtOptions o;
     ASSERT_FALSE(takeQtOptions(args, o));
     EXPECT_EQ(args, (std::vector<std::string>{"-platform", "offscreen"}));
@@ -43,27 +46,17 @@ TEST(QtOptions, WindowOptionsAndStepsAreTakenAndTheRestLeftForQt) {
     EXPECT_EQ(
         nlohmann::json::parse(o.steps[1].command),
         nlohmann::json({{"cmd", "tap"}, {"table", "list"}, {"row", 2}, {"outlet", "btn_Delete"}}));
-    EXPECT_TRUE(o.steps[3].command.empty());
-    EXPECT_EQ(o.steps[3].waitMs, 1500);
+    EXPECT_TRUE(o.steps[4].command.empty());
+    EXPECT_EQ(o.steps[4].waitMs, 1500);
 
-    for (std::vector<std::string> bad : {std::vector<std::string>{"--scale"},
-                                         {"--scale", "big"},
-                                         {"--scale", "1.5x"},
-                                         {"--scale", "0.1"},
-                                         {"--scale", "100"},
-                                         {"--scale", "nan"},
-                                         {"--tap"},
-                                         {"--tap", "list/x/btn"},
-                                         {"--tap", "list/1"},
-                                         {"--wait", "soon"},
-                                         {"--wait", "-1"},
-                                         {"--step", "tap"},
-                                         {"--step", R"({"outlet":"x"})"},
-                                         {"--radio", "wifi"},
-                                         {"--screen-size", "320"},
-                                         {"--screen-size", "20x30"}}) {
+    // Missing or unusable values.
+    for (const char* bad :
+         {"--scale", "--scale big", "--scale 1.5x", "--scale 0.1", "--scale 100", "--scale nan",
+          "--tap", "--tap list/x/btn", "--tap list/1", "--wait soon", "--wait -1", "--step tap",
+          R"(--step {"outlet":"x"})", "--radio wifi", "--screen-size 320", "--screen-size 20x30"}) {
+        std::vector<std::string> args = words(bad);
         QtOptions rejected;
-        EXPECT_TRUE(takeQtOptions(bad, rejected)) << bad.front() << " " << bad.back();
+        EXPECT_TRUE(takeQtOptions(args, rejected)) << bad;
     }
 }
 

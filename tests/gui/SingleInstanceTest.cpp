@@ -1,21 +1,17 @@
 // One window per person: the real app, offscreen, launched a second time while it runs, on
 // the tests' private session bus and without one.
+#include "AppProcess.h"
 #include "SessionBus.h"
 #include "TempDir.h"
 
 #include <chrono>
 #include <csignal>
-#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
-#include <spawn.h>
 #include <sstream>
-#include <sys/wait.h>
 #include <thread>
-
-extern char** environ;
 
 namespace gui_testing {
 namespace {
@@ -41,38 +37,14 @@ bool waitFor(const std::function<bool()>& done, std::chrono::seconds limit = 40s
 
 class SecondLaunch : public ::testing::Test {
 protected:
-    /// Starts the app with `args` (its standard error to `log`), its default data folder
-    /// under the test's folder, on the private bus or on none.
+    /// Starts the app with its default data folder under the test's folder, on the private
+    /// bus or on none.
     pid_t start(const std::vector<std::string>& args, const std::string& log, bool bus) {
-        std::vector<std::string> env;
-        for (char** e = environ; *e; ++e) {
-            const std::string entry = *e, name = entry.substr(0, entry.find('='));
-            if (name != "DISPLAY" && name != "WAYLAND_DISPLAY" && name != "QT_QPA_PLATFORM" &&
-                name != "XDG_DATA_HOME" && name != "DBUS_SESSION_BUS_ADDRESS")
-                env.push_back(entry);
-        }
-        env.push_back("QT_QPA_PLATFORM=offscreen");
-        env.push_back("XDG_DATA_HOME=" + dir.file("share"));
-        env.push_back("DBUS_SESSION_BUS_ADDRESS=" +
-                      (bus ? SessionBus::address() : "unix:path=" + dir.file("no-bus")));
-        std::vector<std::string> argv{TAMBERLINOVE_APP};
-        argv.insert(argv.end(), args.begin(), args.end());
-        std::vector<char*> a, e;
-        for (auto& s : argv)
-            a.push_back(s.data());
-        a.push_back(nullptr);
-        for (auto& s : env)
-            e.push_back(s.data());
-        e.push_back(nullptr);
-        posix_spawn_file_actions_t files;
-        ::posix_spawn_file_actions_init(&files);
-        ::posix_spawn_file_actions_addopen(&files, STDERR_FILENO, log.c_str(),
-                                           O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        pid_t pid = -1;
-        if (::posix_spawn(&pid, a[0], &files, nullptr, a.data(), e.data()) != 0)
-            pid = -1;
-        ::posix_spawn_file_actions_destroy(&files);
-        return pid;
+        return startApp(args,
+                        {"XDG_DATA_HOME=" + dir.file("share"),
+                         "DBUS_SESSION_BUS_ADDRESS=" +
+                             (bus ? SessionBus::address() : "unix:path=" + dir.file("no-bus"))},
+                        log);
     }
 
     /// Starts the first window and waits until it holds its data folder.
