@@ -9,6 +9,7 @@
 #include <future>
 #include <gtest/gtest.h>
 #include <map>
+#include <ranges>
 
 namespace gui_testing {
 namespace {
@@ -67,34 +68,36 @@ TEST_F(ScreenshotTest, ScaleEnlargesThePhoneAndUnusableOptionsStopTheStart) {
     EXPECT_EQ(runApp({"--location", "maybe"}).status, 2);
 }
 
-/// A step of the driver protocol for --step.
-std::string step(const std::string& cmd, const std::string& outlet, const std::string& extra = {}) {
-    return "{\"cmd\":\"" + cmd + "\",\"outlet\":\"" + outlet + "\"" + extra + "}";
-}
-
-std::string key(const std::string& name) {
-    return R"({"cmd":"key","key":")" + name + R"("})";
+/// A command line's words, apart by spaces.
+std::vector<std::string> words(const std::string& line) {
+    std::vector<std::string> out;
+    for (auto word : std::views::split(line, ' '))
+        if (!word.empty())
+            out.emplace_back(word.begin(), word.end());
+    return out;
 }
 
 TEST_F(ScreenshotTest, EveryScreenAtBothSizesAndKeysThatCloseOrPress) {
     // Each row is one start of the app, taken to a screen by window options and steps. A row
-    // differs from the main screen, or, when it names another row, looks the same as it (keys
-    // do what the buttons would). Key rows run at the default size only.
+    // differs from another (the main screen unless it says), or looks the same as it (keys do
+    // what the buttons would). Key rows run at the default size only.
     using Look = std::function<bool(const QImage&)>;
+    enum Sizes { Both, Default, Small };
+    enum Compare { Unlike, Same };
     struct Row {
         const char* name;
-        std::vector<std::string> args;
-        const char* sameAs = nullptr;       ///< looks the same as that row (to a few pixels)
-        const char* unlike = "main";        ///< else differs from that row
-        std::vector<std::string> seed = {}; ///< rows stored beforehand
-        enum { Both, Default, Small } sizes = Both;
-        Look looks = nullptr; ///< what the screen's own view shows
+        std::string args; ///< window options and steps, apart by spaces
+        Sizes sizes = Both;
+        const char* other = "main"; ///< the row it differs from or looks the same as
+
+        Compare compare = Unlike;
+        Look looks = nullptr;                           ///< what the screen's own view shows
+        const std::vector<std::string>* seed = nullptr; ///< rows stored beforehand
     };
     // The tool screens' title band runs from navy to teal; the fallback view's is plain navy.
     const Look toolView = [](const QImage& s) {
         const QColor c = s.pixelColor(s.width() - 4, 20);
-        return std::abs(c.red() - 0x08) + std::abs(c.green() - 0x7E) + std::abs(c.blue() - 0x8B) <
-               40;
+        return std::abs(c.red() - 8) + std::abs(c.green() - 126) + std::abs(c.blue() - 139) < 40;
     };
     // The carrier screens' header bar is navy on the left edge.
     const Look carrierView = [](const QImage& s) {
@@ -106,111 +109,67 @@ TEST_F(ScreenshotTest, EveryScreenAtBothSizesAndKeysThatCloseOrPress) {
         const QColor c = s.pixelColor(s.width() / 2, 10);
         return c.green() > c.red() && c.lightness() < 120;
     };
-    const std::string close = "btn_Help_Close", search = "kr.vorneth.UIAirportSchedule";
-    const std::string menu = R"({"cmd":"menu","index":)";
-    const std::vector<std::string> toSearch{"--shortcut", search},
-        toReferral{"--tap", close, "--tap", "btn_Menu3"},
-        toDetail{"--shortcut", search, "--step", step("select", "airportTableView", ",\"row\":0")},
-        toPicker{"--shortcut", search, "--tap", "btn_Calendar"},
-        toAlert{"--tap", close, "--tap", "btn_Menu3", "--tap", "btn_Search"},
-        toMyFlights{"--tap", close, "--tap", "v_AirportView"},
-        toCardGuide{"--tap", close, "--tap", "addButton", "--step", menu + "1}"},
-        toCalculator{"--tap", close, "--tap", "addButton", "--step", menu + "2}"},
-        toCard{"--step", step("type", "txt_InOutImage_Nation", ",\"text\":\"japan\""), "--step",
-               step("select", "tableView", ",\"row\":0")},
-        toTags{"--tap", close, "--tap", "btn_Menu1", "--tap", "btn_Next", "--wait", "2"},
-        toFound{"--tap", close, "--tap", "btn_Alarm", "--press", "확인", "--wait", "10"};
-    const auto with = [](std::vector<std::string> a, std::vector<std::string> b) {
-        a.insert(a.end(), b.begin(), b.end());
-        return a;
+    const auto key = [](const char* name) {
+        return std::string(R"(--step {"cmd":"key","key":")") + name + R"("} )";
     };
+    const std::string
+        close = "--tap btn_Help_Close ",
+        menu = close + R"(--tap addButton --step {"cmd":"menu","index":)",
+        search = "--shortcut kr.vorneth.UIAirportSchedule ",
+        detail = search + R"(--step {"cmd":"select","outlet":"airportTableView","row":0} )",
+        picker = search + "--tap btn_Calendar ", referral = close + "--tap btn_Menu3 ",
+        alert = referral + "--tap btn_Search ", myFlights = close + "--tap v_AirportView",
+        card = menu + R"(1} --step {"cmd":"type","outlet":"txt_InOutImage_Nation","text":"japan"} )"
+                      R"(--step {"cmd":"select","outlet":"tableView","row":0} )",
+        tags = close + "--tap btn_Menu1 --tap btn_Next --wait 2 ",
+        found = close + "--tap btn_Alarm --press 확인 --wait 10 ";
     const std::vector<Row> rows{
-        {"main", {"--tap", close}, nullptr, nullptr},
-        {.name = "main with today's flight", .args = {"--tap", close}, .seed = kTodaysFlight},
-        {"help overlay", {}},
-        {.name = "help overlay, Escape",
-         .args = {"--step", key("Escape")},
-         .sameAs = "main",
-         .sizes = Row::Default},
-        {"floating menu", {"--tap", close, "--tap", "addButton"}},
-        {.name = "floating menu, Escape",
-         .args = {"--tap", close, "--tap", "addButton", "--step", key("Escape")},
-         .sameAs = "main",
-         .sizes = Row::Default},
-        {"my flights", toMyFlights},
-        {"flight search", toSearch},
-        {"flight detail", toDetail},
-        {.name = "flight detail, Escape",
-         .args = with(toDetail, {"--step", key("Escape")}),
-         .sameAs = "flight search",
-         .sizes = Row::Default},
-        {.name = "my flights, one saved from the detail",
-         .args = with(with(toDetail, {"--step", step("tap", "btn_Insert"), "--press", "OK"}),
-                      toMyFlights),
-         .unlike = "my flights",
-         .sizes = Row::Default},
-        {"date picker", toPicker},
+        {"main", close, Both, nullptr},
+        {"main with today's flight", close, Both, "main", Unlike, nullptr, &kTodaysFlight},
+        {"help overlay", ""},
+        {"help overlay, Escape", key("Escape"), Default, "main", Same},
+        {"floating menu", close + "--tap addButton"},
+        {"floating menu, Escape", close + "--tap addButton " + key("Escape"), Default, "main",
+         Same},
+        {"my flights", myFlights},
+        {"flight search", search},
+        {"flight detail", detail},
+        {"flight detail, Escape", detail + key("Escape"), Default, "flight search", Same},
+        {"my flights, one saved from the detail",
+         detail + R"(--step {"cmd":"tap","outlet":"btn_Insert"} --press OK )" + myFlights, Default,
+         "my flights"},
+        {"date picker", picker},
         // The search empties its list when the picker opens.
-        {.name = "date picker, its back control",
-         .args = with(toPicker, {"--tap", "btn_Back"}),
-         .unlike = "date picker",
-         .sizes = Row::Default},
-        {.name = "date picker, Escape",
-         .args = with(toPicker, {"--step", key("Escape")}),
-         .sameAs = "date picker, its back control",
-         .sizes = Row::Default},
-        {.name = "Tab past the back button to the calendar, Return",
-         .args =
-             with(toSearch, {"--step", key("Tab"), "--step", key("Tab"), "--step", key("Return")}),
-         .sameAs = "date picker",
-         .sizes = Row::Default},
-        {.name = "referral", .args = toReferral, .looks = toolView},
-        {.name = "referral's place suggestions",
-         .args = with(toReferral, {"--step", step("type", "txt_Departure", ",\"text\":\"icn\"")}),
-         .looks = toolView},
-        {"referral's alert", toAlert},
-        {.name = "referral's alert, Return",
-         .args = with(toAlert, {"--step", key("Return")}),
-         .sameAs = "referral",
-         .sizes = Row::Default},
-        {.name = "card guide", .args = toCardGuide, .looks = toolView},
-        {.name = "card guide, a country's card",
-         .args = with(toCardGuide, toCard),
-         .unlike = "card guide",
-         .sizes = Row::Default},
-        {.name = "card guide, the card zoomed out",
-         .args = with(with(toCardGuide, toCard),
-                      {"--step", R"({"cmd":"zoom","outlet":"imageZoom","scale":0.3})"}),
-         .unlike = "card guide, a country's card",
-         .sizes = Row::Default},
-        {.name = "calculator", .args = toCalculator, .looks = toolView},
-        {.name = "currency picker",
-         .args = with(toCalculator, {"--tap", "img_Exchange_Nation_Top"}),
-         .unlike = "calculator"},
-        {"camera", {"--tap", close, "--tap", "addButton", "--step", menu + "0}"}},
-        {.name = "registration guide",
-         .args = {"--tap", close, "--tap", "btn_Menu1"},
-         .looks = carrierView},
-        {.name = "tags near the phone", .args = toTags, .looks = carrierView},
-        {.name = "naming dialog",
-         .args = with(toTags, {"--tap", "registrationTableView/0/btn_Registration_Select"}),
-         .unlike = "tags near the phone"},
-        {.name = "carrier list",
-         .args = {"--tap", close, "--tap", "btn_Menu2", "--wait", "1.5"},
-         .seed = kCarriers,
-         .looks = carrierView},
-        {.name = "main with carriers",
-         .args = {"--tap", close},
-         .unlike = nullptr,
-         .seed = kCarriers,
-         .sizes = Row::Default},
-        {.name = "carrier found", .args = toFound, .seed = kCarriers, .looks = foundView},
+        {"date picker, its back control", picker + "--tap btn_Back", Default, "date picker"},
+        {"date picker, Escape", picker + key("Escape"), Default, "date picker, its back control",
+         Same},
+        {"Tab past the back button to the calendar, Return",
+         search + key("Tab") + key("Tab") + key("Return"), Default, "date picker", Same},
+        {"referral", referral, Both, "main", Unlike, toolView},
+        {"referral's place suggestions",
+         referral + R"(--step {"cmd":"type","outlet":"txt_Departure","text":"icn"})", Both, "main",
+         Unlike, toolView},
+        {"referral's alert", alert},
+        {"referral's alert, Return", alert + key("Return"), Default, "referral", Same},
+        {"card guide", menu + "1}", Both, "main", Unlike, toolView},
+        {"card guide, a country's card", card, Default, "card guide"},
+        {"card guide, the card zoomed out",
+         card + R"(--step {"cmd":"zoom","outlet":"imageZoom","scale":0.3})", Default,
+         "card guide, a country's card"},
+        {"calculator", menu + "2}", Both, "main", Unlike, toolView},
+        {"currency picker", menu + "2} --tap img_Exchange_Nation_Top", Both, "calculator"},
+        {"camera", menu + "0}"},
+        {"registration guide", close + "--tap btn_Menu1", Both, "main", Unlike, carrierView},
+        {"tags near the phone", tags, Both, "main", Unlike, carrierView},
+        {"naming dialog", tags + "--tap registrationTableView/0/btn_Registration_Select", Both,
+         "tags near the phone"},
+        {"carrier list", close + "--tap btn_Menu2 --wait 1.5", Both, "main", Unlike, carrierView,
+         &kCarriers},
+        {"main with carriers", close, Default, nullptr, Unlike, nullptr, &kCarriers},
+        {"carrier found", found, Both, "main", Unlike, foundView, &kCarriers},
         // The carrier search's title is drawn where it was before the search.
-        {.name = "carrier found, closed",
-         .args = with(toFound, {"--tap", "btn_Close"}),
-         .sameAs = "main with carriers",
-         .seed = kCarriers,
-         .sizes = Row::Default},
+        {"carrier found, closed", found + "--tap btn_Close", Default, "main with carriers", Same,
+         nullptr, &kCarriers},
     };
     // The starts mostly wait for their screens to settle, so four run at a time.
     struct Start {
@@ -222,21 +181,15 @@ TEST_F(ScreenshotTest, EveryScreenAtBothSizesAndKeysThatCloseOrPress) {
     std::vector<Start> starts;
     for (const QSize size : {QSize(375, 667), QSize(320, 568)})
         for (const Row& row : rows) {
-            if (row.sizes != Row::Both && (row.sizes == Row::Default) != (size.width() == 375))
+            if (row.sizes != Both && (row.sizes == Default) != (size.width() == 375))
                 continue;
             const std::string n = std::to_string(starts.size()), data = dir.file("data-" + n);
-            if (!row.seed.empty())
-                seed(data, row.seed);
-            std::vector<std::string> args{
-                "--data-dir",
-                data,
-                "--screenshot",
-                dir.file(n + ".png"),
-                "--virtual-time",
-                "2026-12-07T09:30:00+09:00",
-                "--screen-size",
-                std::to_string(size.width()) + "x" + std::to_string(size.height())};
-            args.insert(args.end(), row.args.begin(), row.args.end());
+            if (row.seed)
+                seed(data, *row.seed);
+            const auto args = words("--data-dir " + data + " --screenshot " + dir.file(n + ".png") +
+                                    " --virtual-time 2026-12-07T09:30:00+09:00 --screen-size " +
+                                    std::to_string(size.width()) + "x" +
+                                    std::to_string(size.height()) + " " + row.args);
             if (starts.size() >= 4)
                 starts[starts.size() - 4].run.wait();
             starts.push_back({&row, size, data, dir.file(n + ".png"),
@@ -252,10 +205,11 @@ TEST_F(ScreenshotTest, EveryScreenAtBothSizesAndKeysThatCloseOrPress) {
         ASSERT_EQ(shot.size(), start.size);
         EXPECT_GT(distinctColours(shot), 60);
         const int w = start.size.width();
-        if (start.row->sameAs) {
-            EXPECT_LT(differing(shot, shots.at({start.row->sameAs, w})), 0.001);
-        } else if (start.row->unlike) {
-            EXPECT_GT(differing(shot, shots.at({start.row->unlike, w})), 0.1);
+        if (!start.row->other) {
+        } else if (start.row->compare == Same) {
+            EXPECT_LT(differing(shot, shots.at({start.row->other, w})), 0.001); // a few pixels
+        } else {
+            EXPECT_GT(differing(shot, shots.at({start.row->other, w})), 0.1);
         }
         EXPECT_TRUE(!start.row->looks || start.row->looks(shot));
         shots[{start.row->name, w}] = shot;

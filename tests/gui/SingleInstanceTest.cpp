@@ -10,7 +10,6 @@
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
-#include <sstream>
 #include <thread>
 
 namespace gui_testing {
@@ -20,9 +19,7 @@ using namespace std::chrono_literals;
 
 std::string contents(const std::string& path) {
     std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 bool waitFor(const std::function<bool()>& done, std::chrono::seconds limit = 40s) {
@@ -47,12 +44,13 @@ protected:
                         log);
     }
 
-    /// Starts the first window and waits until it holds its data folder.
-    void startFirst(const std::vector<std::string>& args, const std::string& folder, bool bus) {
-        first = start(args, firstLog, bus);
+    /// Starts the first window and waits until it holds its default data folder.
+    void startFirst(bool bus) {
+        first = start({}, firstLog, bus);
         ASSERT_GT(first, 0);
-        ASSERT_TRUE(waitFor([&] { return !contents(folder + "/tamberlinove.lock").empty(); }))
-            << contents(firstLog);
+        ASSERT_TRUE(waitFor([&] {
+            return !contents(defaultFolder + "/tamberlinove.lock").empty();
+        })) << contents(firstLog);
     }
 
     /// Runs a second launch to its end: its exit status, or -1.
@@ -87,7 +85,7 @@ protected:
 };
 
 TEST_F(SecondLaunch, GoesToTheWindowOfTheDefaultFolder) {
-    startFirst({}, defaultFolder, true);
+    startFirst(true);
     const struct {
         std::vector<std::string> args;
         const char* front;
@@ -110,7 +108,7 @@ TEST_F(SecondLaunch, GoesToTheWindowOfTheDefaultFolder) {
 }
 
 TEST_F(SecondLaunch, WithoutABusIsRefusedByTheDataFolderLock) {
-    startFirst({}, defaultFolder, false);
+    startFirst(false);
     EXPECT_EQ(second({"--shortcut", "kr.vorneth.UIAirportSchedule"}, false), 1);
     EXPECT_TRUE(
         logged(secondLog, "tamberlinove is already running with the data folder " + defaultFolder))
