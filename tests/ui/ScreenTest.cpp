@@ -73,18 +73,7 @@ TEST(Window, PresentingCoversTheRootAndDismissingUncoversIt) {
     EXPECT_TRUE(root->isOnDisplay());
 }
 
-TEST(Window, AScreenAlreadyPresentingCannotPresentASecond) {
-    std::vector<std::string> j;
-    Window w;
-    auto root = std::make_shared<Probe>("Root", j);
-    w.setRoot(root);
-    root->present(std::make_shared<Probe>("First", j), false);
-    root->present(std::make_shared<Probe>("Second", j), false);
-    ASSERT_EQ(w.stack().size(), 2u);
-    EXPECT_EQ(w.front()->name(), "First");
-}
-
-TEST(Window, DismissOnThePresenterClosesEverythingAboveIt) {
+TEST(Window, OnePresentedAtATimeAndDismissOnThePresenterClosesEverythingAboveIt) {
     std::vector<std::string> j;
     Window w;
     Events events;
@@ -93,6 +82,7 @@ TEST(Window, DismissOnThePresenterClosesEverythingAboveIt) {
     w.setRoot(root);
     auto a = std::make_shared<Probe>("A", j);
     root->present(a, false);
+    root->present(std::make_shared<Probe>("Second", j), false); // already presenting: ignored
     a->present(std::make_shared<Probe>("B", j), false);
     ASSERT_EQ(w.stack().size(), 3u);
     root->dismiss(false);
@@ -160,11 +150,9 @@ TEST(Outlets, TextFieldAsksItsDelegateBeforeChanging) {
 
 TEST(Outlets, TableBuildsRowsFromItsDataSourceAndReportsEvents) {
     Table t;
-    std::vector<std::string> items{"KE001", "OZ102"};
-    t.numberOfRows = [&] { return static_cast<int>(items.size()); };
-    t.cellForRow = [&](int row, Cell& c) {
-        c.label("lbl_FlightId").setText(items[static_cast<std::size_t>(row)]);
-        c.button("btn_Add").onTap = [] {};
+    t.numberOfRows = [] { return 2; };
+    t.cellForRow = [](int row, Cell& c) {
+        c.label("lbl_FlightId").setText(row ? "OZ102" : "KE001");
     };
     std::vector<int> selected, shown;
     t.onSelect = [&](int r) { selected.push_back(r); };
@@ -176,9 +164,7 @@ TEST(Outlets, TableBuildsRowsFromItsDataSourceAndReportsEvents) {
     EXPECT_TRUE(t.willDisplay(0));
     EXPECT_EQ(selected, std::vector<int>{1});
     EXPECT_EQ(shown, std::vector<int>{0});
-    auto json = t.toJson();
-    EXPECT_EQ(json["rows"][1]["lbl_FlightId"]["text"], "OZ102");
-    EXPECT_EQ(json["rows"][0]["btn_Add"]["enabled"], true);
+    EXPECT_EQ(t.toJson()["rows"][1]["lbl_FlightId"]["text"], "OZ102");
 }
 
 TEST(Outlets, LabelJsonListsAttributedRunsInCharacters) {
@@ -233,6 +219,10 @@ TEST(Containment, AHiddenContainerHidesWhatItHoldsAtEveryDepth) {
     EXPECT_EQ(s.reach(s.inPanel), Screen::Reach::Touchable);
     // Help's close button sits in the hidden overlay.
     EXPECT_EQ(s.reach(s.helpClose), Screen::Reach::Hidden);
+    // A view cannot be made to hold itself.
+    s.contain(s.panel, {&s.panel});
+    EXPECT_EQ(s.panel.container(), nullptr);
+    EXPECT_EQ(s.reach(s.panel), Screen::Reach::Touchable);
 }
 
 TEST(Containment, AShownOverlayLeavesOnlyWhatItHoldsTouchable) {
@@ -252,13 +242,6 @@ TEST(Containment, AShownOverlayLeavesOnlyWhatItHoldsTouchable) {
     s.sheet.setHidden(true);
     s.help.setHidden(true);
     EXPECT_EQ(s.reach(s.menu), Screen::Reach::Touchable);
-}
-
-TEST(Containment, AViewCannotBeMadeToHoldItsOwnContainer) {
-    Layered s;
-    s.contain(s.panel, {&s.panel});
-    EXPECT_EQ(s.panel.container(), nullptr);
-    EXPECT_EQ(s.reach(s.panel), Screen::Reach::Touchable);
 }
 
 TEST(Containment, OutletsOfAHiddenChildScreenAreHidden) {
@@ -316,40 +299,28 @@ public:
 
 TEST(Escape, ClosesTheFrontMostThingAndEnterPressesTheAlertsDefault) {
     using R = AlertButton::Role;
+    enum Setup { Plain, NamedBack, Overlay, Child, NoBack };
     struct Case {
         const char* what;
-        std::function<void(Closable&, Closable& child)> setup;
+        Setup setup;
         std::vector<std::pair<const char*, R>> alert;
         const char* escape; ///< what Escape presses ("" nothing)
         const char* enter;  ///< what Enter presses ("" nothing)
     };
-    auto none = [](Closable&, Closable&) {};
     const Case cases[] = {
-        {"the screen's back button", none, {}, "btn_Exchange_Back", ""},
-        {"a named back control",
-         [](Closable& s, Closable&) { s.setBackControl(s.menu); },
-         {},
-         "btn_Menu",
-         ""},
-        {"a shown overlay's close button",
-         [](Closable& s, Closable&) { s.help.setHidden(false); },
-         {},
-         "btn_Help_Close",
-         ""},
-        {"a shown child first",
-         [](Closable&, Closable& c) { c.setHidden(false); },
-         {},
-         "child btn_Exchange_Back",
-         ""},
-        {"no back button", [](Closable& s, Closable&) { s.back.setHidden(true); }, {}, "", ""},
+        {"the screen's back button", Plain, {}, "btn_Exchange_Back", ""},
+        {"a named back control", NamedBack, {}, "btn_Menu", ""},
+        {"a shown overlay's close button", Overlay, {}, "btn_Help_Close", ""},
+        {"a shown child first", Child, {}, "child btn_Exchange_Back", ""},
+        {"no back button", NoBack, {}, "", ""},
         {"an alert: cancel; Enter: default",
-         none,
+         Plain,
          {{"확인", R::Default}, {"취소", R::Cancel}},
          "취소",
          "확인"},
-        {"an alert's only button", none, {{"OK", R::Destructive}}, "OK", "OK"},
+        {"an alert's only button", Plain, {{"OK", R::Destructive}}, "OK", "OK"},
         {"an alert without cancel stays, and the screen too",
-         none,
+         Plain,
          {{"삭제", R::Destructive}, {"보관", R::Destructive}},
          "",
          ""},
@@ -363,14 +334,17 @@ TEST(Escape, ClosesTheFrontMostThingAndEnterPressesTheAlertsDefault) {
             auto child = std::make_shared<Closable>();
             w.setRoot(root);
             root->addChild(child);
-            child->setHidden(true);
+            child->setHidden(c.setup != Child);
             for (auto* s : {root.get(), child.get()}) {
                 const std::string who = s == child.get() ? "child " : "";
                 for (auto& [name, o] : s->outlets())
                     if (auto* b = dynamic_cast<Button*>(o))
                         b->onTap = [&tapped, n = who + name] { tapped = n; };
             }
-            c.setup(*root, *child);
+            if (c.setup == NamedBack)
+                root->setBackControl(root->menu);
+            root->help.setHidden(c.setup != Overlay);
+            root->back.setHidden(c.setup == NoBack);
             Alert a{"알림", "", {}};
             for (auto [title, role] : c.alert)
                 a.buttons.push_back(
