@@ -13,6 +13,8 @@ const DataRow& XmlDataSetParser2::presetRow() {
 }
 
 void XmlDataSetParser2::parse(std::string_view bytes) {
+    // The character data is at most about as long as the document.
+    currentData_.reserve(currentData_.size() + bytes.size());
     readXml(bytes, *this);
 }
 
