@@ -4,6 +4,7 @@
 
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QLibrary>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTimer>
@@ -11,6 +12,8 @@
 
 #include <canberra.h>
 #include <memory>
+#include <optional>
+#include <type_traits>
 #include <utility>
 
 namespace qtshell {
@@ -78,10 +81,44 @@ void QtBrowser::openUrl(const std::string& url, std::function<void(bool)> done) 
     process->start(opener_, {QString::fromLatin1(address.toEncoded())});
 }
 
-QtVibration::~QtVibration() {
-    if (sound_)
-        ca_context_destroy(sound_);
-}
+/// libcanberra, loaded at the first pulse that sounds: the library and the sound libraries
+/// it needs (Vorbis, Ogg, TDB, ltdl) stay out of the start-up. The header gives only the
+/// functions' types and the property names.
+struct QtVibration::Sound {
+    decltype(&ca_context_create) create = nullptr;
+    decltype(&ca_context_change_props) changeProps = nullptr;
+    decltype(&ca_context_open) open = nullptr;
+    decltype(&ca_context_play) play = nullptr;
+    decltype(&ca_context_destroy) destroy = nullptr;
+    decltype(&ca_strerror) strerror = nullptr;
+    ca_context* context = nullptr;
+
+    ~Sound() {
+        if (context)
+            destroy(context);
+    }
+
+    /// Loads the library and resolves its functions; on failure, why.
+    std::optional<std::string> load() {
+        // The library stays loaded for the rest of the process.
+        QLibrary library(QStringLiteral("canberra"), 0);
+        const auto resolve = [&library](auto& function, const char* name) {
+            function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(
+                library.resolve(name));
+            return function != nullptr;
+        };
+        if (resolve(create, "ca_context_create") &&
+            resolve(changeProps, "ca_context_change_props") && resolve(open, "ca_context_open") &&
+            resolve(play, "ca_context_play") && resolve(destroy, "ca_context_destroy") &&
+            resolve(strerror, "ca_strerror"))
+            return std::nullopt;
+        return library.errorString().toStdString();
+    }
+};
+
+QtVibration::QtVibration(QObject* parent) : QObject(parent) {}
+
+QtVibration::~QtVibration() = default;
 
 void QtVibration::vibrate() {
     platform::logLine("vibrate");
@@ -107,23 +144,35 @@ void QtVibration::playSound() {
         platform::logLine("vibrate: no sound server, the pulses are silent");
         return;
     }
-    int error = CA_SUCCESS;
     if (!sound_) {
-        error = ca_context_create(&sound_);
+        auto sound = std::make_unique<Sound>();
+        if (const auto failure = sound->load()) {
+            silent_ = true;
+            platform::logLine("vibrate: no sound (" + *failure + ")");
+            return;
+        }
+        int error = sound->create(&sound->context);
         if (error == CA_SUCCESS)
-            error = ca_context_change_props(sound_, CA_PROP_APPLICATION_NAME, "토벨라문",
-                                            CA_PROP_APPLICATION_ID, "kr.vorneth.tamberlinove",
-                                            static_cast<const char*>(nullptr));
+            error = sound->changeProps(sound->context, CA_PROP_APPLICATION_NAME, "토벨라문",
+                                       CA_PROP_APPLICATION_ID, "kr.vorneth.tamberlinove",
+                                       static_cast<const char*>(nullptr));
         if (error == CA_SUCCESS)
-            error = ca_context_open(sound_);
+            error = sound->open(sound->context);
+        // Kept even when a step failed, so that a context made is destroyed with this object.
+        sound_ = std::move(sound);
+        if (error != CA_SUCCESS) {
+            silent_ = true;
+            platform::logLine(std::string("vibrate: no sound (") + sound_->strerror(error) + ")");
+            return;
+        }
     }
-    if (error == CA_SUCCESS)
-        error = ca_context_play(sound_, 0, CA_PROP_EVENT_ID, kSound, CA_PROP_EVENT_DESCRIPTION,
-                                "진동", static_cast<const char*>(nullptr));
+    const int error =
+        sound_->play(sound_->context, 0, CA_PROP_EVENT_ID, kSound, CA_PROP_EVENT_DESCRIPTION,
+                     "진동", static_cast<const char*>(nullptr));
     if (error == CA_SUCCESS)
         return;
     silent_ = true;
-    platform::logLine(std::string("vibrate: no sound (") + ca_strerror(error) + ")");
+    platform::logLine(std::string("vibrate: no sound (") + sound_->strerror(error) + ")");
 }
 
 } // namespace qtshell

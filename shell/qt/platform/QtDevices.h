@@ -6,7 +6,7 @@
 
 #include <QObject>
 
-struct ca_context;
+#include <memory>
 
 namespace qtshell {
 
@@ -37,8 +37,8 @@ private:
 };
 
 /// A desktop cannot vibrate: the window shakes and the desktop's sound theme plays a short
-/// sound (through libcanberra) instead. Without a sound server or device the pulses are
-/// silent, with one log line.
+/// sound (through libcanberra, loaded at the first pulse) instead. Without a sound server,
+/// the library or a device the pulses are silent, with one log line.
 class QtVibration final : public QObject, public platform::Vibration {
     Q_OBJECT
 
@@ -46,7 +46,7 @@ public:
     /// The sound theme's name of the pulse's sound.
     static constexpr const char* kSound = "bell";
 
-    explicit QtVibration(QObject* parent = nullptr) : QObject(parent) {}
+    explicit QtVibration(QObject* parent = nullptr);
     ~QtVibration() override;
     void vibrate() override;
 
@@ -58,7 +58,8 @@ private:
     static bool soundServerPresent();
     void playSound();
 
-    ca_context* sound_ = nullptr;
+    struct Sound;
+    std::unique_ptr<Sound> sound_;
     /// Sound failed once (no server, no device, no such sound): later pulses stay quiet.
     bool silent_ = false;
 };
