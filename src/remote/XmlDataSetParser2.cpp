@@ -20,7 +20,7 @@ void XmlDataSetParser2::parse(std::string_view bytes) {
 
 void XmlDataSetParser2::startElement(std::string_view name) {
     key_.assign(name);
-    found_.clear();
+    foundFrom_ = currentData_.size();
     if (name == mainString_) {
         // Rows of one answer share their columns: sizing a new row like the last one
         // fills it without growing.
@@ -37,15 +37,14 @@ void XmlDataSetParser2::endElement(std::string_view name) {
             rowOpen_ = false;
         }
     } else if (rowOpen_) {
-        row_.set(name, found_.text());
+        row_.set(name, foundString());
     }
     key_.clear();
-    found_.clear();
+    foundFrom_ = currentData_.size();
 }
 
 void XmlDataSetParser2::characters(std::string_view piece, bool) {
     currentData_.append(piece);
-    found_.add(piece);
 }
 
 } // namespace remote

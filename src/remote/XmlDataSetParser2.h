@@ -35,7 +35,9 @@ public:
     /// Name of the element last opened, or empty.
     [[nodiscard]] const std::string& mXMLKey() const { return key_; }
     /// The character data read since the previous element start or end.
-    [[nodiscard]] const std::string& foundString() const { return found_.text(); }
+    [[nodiscard]] std::string_view foundString() const {
+        return std::string_view(currentData_).substr(foundFrom_);
+    }
     /// The completed rows, in document order.
     [[nodiscard]] const std::vector<DataRow>& mXMLDataList() const { return list_; }
     /// The row element's name.
@@ -57,7 +59,8 @@ private:
     std::string mainString_;
     std::string currentData_;
     std::string key_;
-    FoundText found_;
+    // The element's text is the end of currentData_, from here: no second copy.
+    std::size_t foundFrom_ = 0;
     std::vector<DataRow> list_;
     DataRow row_;
     std::size_t lastRowSize_ = 0; // packed bytes of the last completed row
