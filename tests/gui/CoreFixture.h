@@ -7,9 +7,6 @@
 #include "app/AppDelegate.h"
 #include "bridge/ScreenItem.h"
 #include "bridge/WindowBridge.h"
-#include "platform/CurlHttp.h"
-#include "platform/Log.h"
-#include "platform/TaskQueue.h"
 
 #include <fstream>
 #include <gtest/gtest.h>

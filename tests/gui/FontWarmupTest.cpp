@@ -3,12 +3,11 @@
 #include "QtTestApp.h"
 #include "TempDir.h"
 
-#include <QFile>
 #include <QLoggingCategory>
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QQuickItem>
-#include <QTextStream>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -100,20 +99,13 @@ TEST(FontWarmup, ListRoundTripsAndDamagedFilesGiveWhatIsReadable) {
 
     EXPECT_TRUE(FontWarmup::load(QString::fromStdString(dir.file("absent"))).isEmpty());
 
-    QFile damaged(QString::fromStdString(dir.file("damaged")));
-    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
-    QTextStream out(&damaged);
-    out << "just text\n"
-        << "NanumGothic\tbig\t400\t0\t1\n"
-        << "NanumGothic\t-5\t400\t0\t0\n"
-        << "NanumGothic\t99999\t400\t0\t0\n"
-        << "\t12\t400\t0\t0\n"
-        << "NanumGothic\t15\t700\t0\t1\n";
+    std::ofstream damaged(dir.file("damaged"));
+    damaged << "just text\nNanumGothic\tbig\t400\t0\t1\nNanumGothic\t-5\t400\t0\t0\n"
+               "NanumGothic\t99999\t400\t0\t0\n\t12\t400\t0\t0\nNanumGothic\t15\t700\t0\t1\n";
     for (int i = 0; i < 200; ++i)
-        out << "NanumGothic\t" << 100 + i << "\t400\t0\t0\n";
-    out.flush();
+        damaged << "NanumGothic\t" << 100 + i << "\t400\t0\t0\n";
     damaged.close();
-    const QList<FontUse> read = FontWarmup::load(damaged.fileName());
+    const QList<FontUse> read = FontWarmup::load(QString::fromStdString(dir.file("damaged")));
     ASSERT_FALSE(read.isEmpty());
     EXPECT_EQ(read.first(), (FontUse{QStringLiteral("NanumGothic"), 15, 700, false, true}));
     EXPECT_LE(read.size(), 64) << "a long file must not make start-up make hundreds of fonts";

@@ -78,12 +78,10 @@ TEST(BackdropBlur, SoftensEdgesOnlyAndTakesTinyOrEmptyPictures) {
         for (int x = 20; x < 40; ++x)
             edge.setPixelColor(x, y, Qt::white);
     const QImage blurred = qtshell::Backdrop::blurred(edge, 3);
-    const int left = blurred.pixelColor(18, 5).red(), right = blurred.pixelColor(21, 5).red();
-    EXPECT_GT(left, 0);
-    EXPECT_LT(right, 255);
-    EXPECT_LT(left, right);
-    EXPECT_EQ(blurred.pixelColor(0, 5).red(), 0);
-    EXPECT_EQ(blurred.pixelColor(39, 5).red(), 255);
+    const auto red = [&](int x) { return blurred.pixelColor(x, 5).red(); };
+    EXPECT_EQ(red(0), 0);
+    EXPECT_TRUE(0 < red(18) && red(18) < red(21) && red(21) < 255) << red(18) << " " << red(21);
+    EXPECT_EQ(red(39), 255);
 
     EXPECT_EQ(qtshell::Backdrop::blurred(filled({1, 1}, Qt::red), 8).pixelColor(0, 0),
               QColor(Qt::red));
