@@ -6,6 +6,7 @@
 // animations that run while nothing changes.
 //
 //   TAMBERLINOVE_IDLE_SECONDS=N   the window (default 60)
+#include "OffscreenExec.h"
 #include "TempDir.h"
 #include "flights/FlightStatements.h"
 #include "storage/DBClass.h"
@@ -28,8 +29,6 @@
 #include <unistd.h>
 #include <vector>
 
-extern char** environ;
-
 namespace {
 
 bool failed = false;
@@ -44,31 +43,23 @@ int windowSeconds() {
 
 /// Starts a program offscreen with its standard error in `errFile`; 0 if it did not start.
 pid_t spawn(std::vector<std::string> args, const std::string& errFile) {
-    std::vector<std::string> env;
-    for (char** e = environ; *e; ++e)
-        if (std::string(*e).rfind("QT_QPA_PLATFORM=", 0) != 0)
-            env.emplace_back(*e);
-    env.emplace_back("QT_QPA_PLATFORM=offscreen");
-    std::vector<char*> a, e;
-    for (auto& s : args)
-        a.push_back(s.data());
-    a.push_back(nullptr);
-    for (auto& s : env)
-        e.push_back(s.data());
-    e.push_back(nullptr);
+    const bench::OffscreenExec exec(std::move(args));
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errFile.c_str(),
                                      O_WRONLY | O_CREAT | O_TRUNC, 0644);
     pid_t pid = 0;
-    const int spawned = ::posix_spawn(&pid, a[0], &actions, nullptr, a.data(), e.data());
+    const int spawned =
+        ::posix_spawn(&pid, exec.program(), &actions, nullptr, exec.argv(), exec.envp());
     posix_spawn_file_actions_destroy(&actions);
     return spawned == 0 ? pid : 0;
 }
 
 /// Ends a program and reaps it.
 void stop(pid_t pid) {
+    if (pid <= 0)
+        return; // kill(0) would signal this whole process group
     ::kill(pid, SIGTERM);
     for (int i = 0; i < 50; ++i) {
         if (::waitpid(pid, nullptr, WNOHANG) == pid)

@@ -6,6 +6,7 @@
 //   TAMBERLINOVE_STARTUP_RUNS=N        runs per figure (default 15; 1 for a smoke check)
 //   TAMBERLINOVE_STARTUP_COMPARE=PROG  also measures PROG (another build of the app, e.g.
 //                                      from before a change) in the same runs
+#include "OffscreenExec.h"
 #include "TempDir.h"
 
 #include <benchmark/benchmark.h>
@@ -23,8 +24,6 @@
 #include <unistd.h>
 #include <vector>
 
-extern char** environ;
-
 namespace {
 
 bool failed = false;
@@ -37,18 +36,7 @@ struct Run {
 };
 
 Run launch(std::vector<std::string> args, bool expectFrameLine = true) {
-    std::vector<std::string> env;
-    for (char** e = environ; *e; ++e)
-        if (std::string(*e).rfind("QT_QPA_PLATFORM=", 0) != 0)
-            env.emplace_back(*e);
-    env.emplace_back("QT_QPA_PLATFORM=offscreen");
-    std::vector<char*> a, e;
-    for (auto& s : args)
-        a.push_back(s.data());
-    a.push_back(nullptr);
-    for (auto& s : env)
-        e.push_back(s.data());
-    e.push_back(nullptr);
+    const bench::OffscreenExec exec(std::move(args));
 
     Run run;
     int out[2];
@@ -61,7 +49,8 @@ Run launch(std::vector<std::string> args, bool expectFrameLine = true) {
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
     const auto start = std::chrono::steady_clock::now();
     pid_t pid = 0;
-    const int spawned = ::posix_spawn(&pid, a[0], &actions, nullptr, a.data(), e.data());
+    const int spawned =
+        ::posix_spawn(&pid, exec.program(), &actions, nullptr, exec.argv(), exec.envp());
     posix_spawn_file_actions_destroy(&actions);
     ::close(out[1]);
     if (spawned != 0) {
