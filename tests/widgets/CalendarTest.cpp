@@ -98,11 +98,8 @@ TEST(CalendarDates, TodayIsTheUsersLocalDayEastAndWestOfGreenwich) {
 TEST(CalendarDates, CompactTextReadsOnlyRealDates) {
     EXPECT_EQ(d::formatCompact(day("20260305")), "20260305");
     EXPECT_EQ(d::formatDashed(day("20260305")), "2026-03-05");
-    EXPECT_FALSE(d::parseCompact("20260229"));
-    EXPECT_FALSE(d::parseCompact("20261301"));
-    EXPECT_FALSE(d::parseCompact("2026-3-5"));
-    EXPECT_FALSE(d::parseCompact("202603051"));
-    EXPECT_FALSE(d::parseCompact("2026030x"));
+    for (const char* bad : {"20260229", "20261301", "2026-3-5", "202603051", "2026030x"})
+        EXPECT_FALSE(d::parseCompact(bad)) << bad;
     EXPECT_TRUE(d::parseCompact("20240229"));
 }
 
@@ -166,12 +163,12 @@ struct Caller : AirportInfoDelegate {
 
 class Picker : public ::testing::Test {
 protected:
-    explicit Picker(const char* now = "2026-05-15T10:00:00+09:00") : clock(clockAt(now)) {
-        window.setRoot(std::make_shared<ui::Screen>("Root"));
-    }
-    std::shared_ptr<SingleSelectionController> open(std::optional<std::string> flag = {}) {
-        auto picker = flag ? std::make_shared<SingleSelectionController>(clock, 320, 568, *flag)
-                           : std::make_shared<SingleSelectionController>(clock, 320, 568);
+    Picker() { window.setRoot(std::make_shared<ui::Screen>("Root")); }
+    std::shared_ptr<SingleSelectionController> open(std::optional<std::string> flag = {},
+                                                    platform::Clock* at = nullptr) {
+        auto& c = at ? *at : clock;
+        auto picker = flag ? std::make_shared<SingleSelectionController>(c, 320, 568, *flag)
+                           : std::make_shared<SingleSelectionController>(c, 320, 568);
         picker->delegate = caller;
         window.root()->present(picker, false);
         return picker;
@@ -182,7 +179,7 @@ protected:
         return static_cast<const SingleSelectionCell&>(*c);
     }
 
-    platform::VirtualClock clock;
+    platform::VirtualClock clock = clockAt("2026-05-15T10:00:00+09:00");
     ui::Window window;
     std::shared_ptr<Caller> caller = std::make_shared<Caller>();
 };
@@ -216,7 +213,6 @@ TEST_F(Picker, ShowsTodayToTheEndOfTheSixthMonthWithTodaySelected) {
     EXPECT_EQ(may["header"]["centerX"], 5.5 * 42); // over Friday's column
     EXPECT_EQ(may["cells"][0]["text"], "");
     EXPECT_EQ(json["sections"][6]["header"]["text"], "11月");
-    EXPECT_EQ(json["layout"]["itemWidth"], 42);
 }
 
 TEST_F(Picker, PickingADayAnswersWithTheFlagIfAnyAndClosesAndABlankGivesNoDay) {
@@ -252,13 +248,9 @@ TEST_F(Picker, DaysOutsideTheRangeAreNotTakenAndBackClosesWithoutAnAnswer) {
     EXPECT_TRUE(caller->plain.empty());
 }
 
-class PickerWestOfGreenwich : public Picker {
-protected:
-    PickerWestOfGreenwich() : Picker("2026-05-31T21:00:00-05:00") {}
-};
-
-TEST_F(PickerWestOfGreenwich, StartsOnTheLocalDayAndMarksItAsToday) {
-    auto p = open();
+TEST_F(Picker, WestOfGreenwichStartsOnTheLocalDayAndMarksItAsToday) {
+    auto west = clockAt("2026-05-31T21:00:00-05:00");
+    auto p = open({}, &west);
     EXPECT_EQ(p->calendarView.firstDate, day("20260531"));
     EXPECT_EQ(cell(*p, "20260531").labelColor, calendar_colors::kToday);
 }
