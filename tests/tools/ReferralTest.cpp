@@ -27,27 +27,21 @@ std::string address(const ReferralInput& in) {
 
 } // namespace
 
-TEST(ReferralAddress, ChildrenCountAsFourAndInfantsAsZero) {
+TEST(ReferralAddress, ChildrenCountAsFourInfantsAsZeroAndTypedTextCannotReshapeIt) {
     const std::string start = std::string(kBase) + "/ICN/NRT/2017-05-01/?apiKey=abcd123456789012";
-    EXPECT_EQ(address(trip("2", "1", "2")), start + "&adultsv2=2&childrenv2=4%7C0%7C0");
-    EXPECT_EQ(address(trip("1", "0", "0")), start + "&adultsv2=1&childrenv2=-");
-    EXPECT_EQ(address(trip("1", "0", "2")), start + "&adultsv2=1&childrenv2=0%7C0");
-    EXPECT_EQ(address(trip("1", "0", "1")), start + "&adultsv2=1&childrenv2=0");
-    EXPECT_EQ(address(trip("1", "3", "0")), start + "&adultsv2=1&childrenv2=4%7C4%7C4");
-    EXPECT_EQ(address(trip("1", "2", "1")), start + "&adultsv2=1&childrenv2=4%7C4%7C0");
-    EXPECT_EQ(
-        address(trip("1", "0", "0", "2017-05-09")),
-        std::string(kBase) +
-            "/ICN/NRT/2017-05-01/2017-05-09/?apiKey=abcd123456789012&adultsv2=1&childrenv2=-");
-}
-
-TEST(ReferralAddress, TypedTextCannotReshapeTheAddress) {
+    // Adults, children and infants, then the children's parameter.
+    for (const std::string c :
+         {"212 4%7C0%7C0", "100 -", "102 0%7C0", "101 0", "130 4%7C4%7C4", "121 4%7C4%7C0"})
+        EXPECT_EQ(address(trip(c.substr(0, 1), c.substr(1, 1), c.substr(2, 1))),
+                  start + "&adultsv2=" + c.substr(0, 1) + "&childrenv2=" + c.substr(4));
+    EXPECT_EQ(address(trip("1", "0", "0", "2017-05-09")),
+              std::string(kBase) + "/ICN/NRT/2017-05-01/2017-05-09/?apiKey=abcd123456789012" +
+                  "&adultsv2=1&childrenv2=-");
     ReferralInput in = trip("1", "0", "0");
     in.departureCode = "A/?";
     in.arrivalCode = "#&=";
-    EXPECT_EQ(address(in), std::string(kBase) +
-                               "/A%2F%3F/%23%26%3D/2017-05-01/?apiKey=abcd123456789012&adultsv2=1&"
-                               "childrenv2=-");
+    EXPECT_EQ(address(in), std::string(kBase) + "/A%2F%3F/%23%26%3D/2017-05-01/?apiKey=" +
+                               "abcd123456789012&adultsv2=1&childrenv2=-");
 }
 
 TEST(ReferralChecks, FirstFailingRuleInOrder) {
@@ -63,16 +57,14 @@ TEST(ReferralChecks, FirstFailingRuleInOrder) {
 }
 
 TEST(ReferralCounts, PlusStopsAtEightMinusAtZeroAndOtherTextIsLeftAlone) {
-    EXPECT_EQ(countAfterPress("7", +1), "8");
-    EXPECT_EQ(countAfterPress("8", +1), std::nullopt);
-    EXPECT_EQ(countAfterPress("1", -1), "0");
-    EXPECT_EQ(countAfterPress("0", -1), std::nullopt);
-    EXPECT_EQ(countAfterPress("9", -1), std::nullopt);
-    EXPECT_EQ(countAfterPress("", +1), "1");
-    EXPECT_EQ(countAfterPress("3_", +1), "4");
-    EXPECT_EQ(countAfterPress("3 ", +1), std::nullopt);
-    EXPECT_EQ(countAfterPress("-1", +1), std::nullopt);
-    EXPECT_EQ(countAfterPress("99999999999999999999", -1), std::nullopt);
+    const std::tuple<const char*, int, std::optional<std::string>> cases[] = {
+        {"7", +1, "8"},           {"8", +1, std::nullopt},
+        {"1", -1, "0"},           {"0", -1, std::nullopt},
+        {"9", -1, std::nullopt},  {"", +1, "1"},
+        {"3_", +1, "4"},          {"3 ", +1, std::nullopt},
+        {"-1", +1, std::nullopt}, {"99999999999999999999", -1, std::nullopt}};
+    for (const auto& [text, step, after] : cases)
+        EXPECT_EQ(countAfterPress(text, step), after) << text << " " << step;
 }
 
 TEST(PlaceText, AirportCodesAndCardPictureNames) {
