@@ -8,7 +8,16 @@ using testing_support::AppFixture;
 
 namespace {
 
-class MainScreen : public AppFixture {};
+class MainScreen : public AppFixture {
+protected:
+    // The passport entry of the floating menu, then the picker's capture button.
+    bool capture() {
+        main().addButton->handleTap();
+        main().addButton->selectRow(0);
+        return window().front()->name() == "UIImagePickerController" &&
+               window().front()->findOutlet("btn_Capture")->tap();
+    }
+};
 
 class JustAfterMidnight : public AppFixture {
 protected:
@@ -20,17 +29,22 @@ std::string readFile(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
+// The labels' texts, each followed by "|".
+std::string texts(std::initializer_list<const ui::Label*> labels) {
+    std::string out;
+    for (const ui::Label* l : labels)
+        out += l->text() + "|";
+    return out;
+}
+
 } // namespace
 
 TEST(CardText, StatusWordsTimesDatesAndEmptyValues) {
-    EXPECT_EQ(app::cardStatus(""), "정보없음");
-    EXPECT_EQ(app::cardStatus("active"), "운항중");
-    EXPECT_EQ(app::cardStatus("출발"), "운항중");
-    EXPECT_EQ(app::cardStatus("cancelled"), "취소");
-    EXPECT_EQ(app::cardStatus("diverted"), "회항");
-    EXPECT_EQ(app::cardStatus("landed"), "착륙");
-    EXPECT_EQ(app::cardStatus("scheduled"), "정보없음");
-    EXPECT_EQ(app::cardStatus("지연"), "지연");
+    std::string statuses;
+    for (const char* word :
+         {"", "active", "출발", "cancelled", "diverted", "landed", "scheduled", "지연"})
+        statuses += app::cardStatus(word) + "|";
+    EXPECT_EQ(statuses, "정보없음|운항중|운항중|취소|회항|착륙|정보없음|지연|");
     EXPECT_EQ(app::cardTime("0935"), "09:35");
     EXPECT_EQ(app::cardTime("9"), "9:"); // short values never read past the end
     EXPECT_EQ(app::cardDate("20261207"), "2026/12/07");
@@ -50,24 +64,18 @@ TEST_F(MainScreen, CardShowsTheNextFlightWithStruckScheduleAndWhiteDateSuffix) {
     EXPECT_FALSE(m.v_BeAirSchedule.hidden());
     EXPECT_TRUE(m.v_NoAirSchedule.hidden());
     EXPECT_EQ(m.Img_BottomBackgroud.image(), "main2_background2.png");
-    EXPECT_EQ(m.lbl_FlightId.text(), "KE701");
-    EXPECT_EQ(m.lbl_Schedule_DepartureTime.text(), "10:30");
+    EXPECT_EQ(
+        texts({&m.lbl_FlightId, &m.lbl_Schedule_DepartureTime, &m.lbl_Change_DepartureTime,
+               &m.lbl_Schedule_ArrivalTime, &m.lbl_Change_ArrivalTime, &m.lbl_Status, &m.lbl_Date,
+               &m.lbl_Departure_Code, &m.lbl_Arrival_Name, &m.lbl_GateNumber, &m.lbl_Carousel}),
+        "KE701|10:30|11:05|13:00||취소|2026/12/07|ICN|나리타|-|12|");
     ASSERT_EQ(m.lbl_Schedule_DepartureTime.attributes().size(), 1u);
     EXPECT_TRUE(m.lbl_Schedule_DepartureTime.attributes()[0].strike);
     EXPECT_EQ(m.lbl_Schedule_DepartureTime.attributes()[0].length, 5);
-    EXPECT_EQ(m.lbl_Change_DepartureTime.text(), "11:05");
-    EXPECT_EQ(m.lbl_Schedule_ArrivalTime.text(), "13:00");
-    EXPECT_EQ(m.lbl_Change_ArrivalTime.text(), "");
-    EXPECT_EQ(m.lbl_Status.text(), "취소");
-    EXPECT_EQ(m.lbl_Date.text(), "2026/12/07");
     ASSERT_EQ(m.lbl_Date.attributes().size(), 1u);
     EXPECT_EQ(m.lbl_Date.attributes()[0].from, 7);
     EXPECT_EQ(m.lbl_Date.attributes()[0].length, 3);
     EXPECT_EQ(m.lbl_Date.attributes()[0].color, (ui::Color{1, 1, 1, 1}));
-    EXPECT_EQ(m.lbl_Departure_Code.text(), "ICN");
-    EXPECT_EQ(m.lbl_Arrival_Name.text(), "나리타");
-    EXPECT_EQ(m.lbl_GateNumber.text(), "-");
-    EXPECT_EQ(m.lbl_Carousel.text(), "12");
     EXPECT_EQ(m.tracked.Io_List, std::vector<std::string>{"1"});
 }
 
@@ -121,10 +129,7 @@ TEST_F(MainScreen, FlightThatLandedLeavesAnEmptyCardButTheTrackedValuesStay) {
     ASSERT_EQ(main().lbl_FlightId.text(), "KE701");
     ASSERT_EQ(main().lbl_Change_ArrivalTime.text(), "13:40");
 
-    storage::DBClass db(storage::DBClass::databasePath(data.str()));
-    db.ConnectDB();
-    ASSERT_EQ(db.InsertUpdateDeleteExcuteQuery("UPDATE aFlightInfo SET remark = '착륙'"), "0");
-    db.DisConnectDB();
+    execute("UPDATE aFlightInfo SET remark = '착륙'");
     EXPECT_FALSE(main().getAirportInfo());
 
     auto& m = main();
@@ -132,13 +137,11 @@ TEST_F(MainScreen, FlightThatLandedLeavesAnEmptyCardButTheTrackedValuesStay) {
         EXPECT_EQ(l->text(), "-");
         EXPECT_TRUE(l->attributes().empty()); // no strike or colour left from the flight
     }
-    for (ui::Label* l : {&m.lbl_Change_DepartureTime, &m.lbl_Change_ArrivalTime, &m.lbl_Carousel,
-                         &m.lbl_ExitNumber, &m.lbl_CheckInRange, &m.lbl_GateNumber})
-        EXPECT_EQ(l->text(), "-");
-    EXPECT_EQ(m.lbl_Status.text(), "정보없음");
-    for (ui::Label* l : {&m.lbl_Departure_Code, &m.lbl_Departure_Name, &m.lbl_Arrival_Code,
-                         &m.lbl_Arrival_Name, &m.lbl_FlightId})
-        EXPECT_EQ(l->text(), "");
+    EXPECT_EQ(texts({&m.lbl_Change_DepartureTime, &m.lbl_Change_ArrivalTime, &m.lbl_Carousel,
+                     &m.lbl_ExitNumber, &m.lbl_CheckInRange, &m.lbl_GateNumber, &m.lbl_Status,
+                     &m.lbl_Departure_Code, &m.lbl_Departure_Name, &m.lbl_Arrival_Code,
+                     &m.lbl_Arrival_Name, &m.lbl_FlightId}),
+              "-|-|-|-|-|-|정보없음||||||");
     EXPECT_FALSE(m.v_NoAirSchedule.hidden());
     EXPECT_TRUE(m.v_BeAirSchedule.hidden());
     EXPECT_EQ(m.Img_BottomBackgroud.image(), "main1_background2.jpg");
@@ -223,11 +226,8 @@ TEST_F(MainScreen, EveryControlOpensItsScreenByName) {
     ASSERT_TRUE(main().v_Departure_Flight.tap());
     ASSERT_TRUE(main().v_Arrival_Flight.tap());
     EXPECT_EQ(guides, (std::vector<std::string>{"ICN", "NRT"}));
-}
 
-TEST_F(MainScreen, FloatingMenuHelpEntryShowsTheOverlayAndHidesTheButton) {
-    launch();
-    main().btn_Help_Close.tap();
+    // The floating menu's help entry shows the overlay and hides the button.
     main().addButton->handleTap();
     ASSERT_TRUE(main().addButton->selectRow(3));
     EXPECT_FALSE(main().View_Help.hidden());
@@ -292,10 +292,7 @@ TEST_F(MainScreen, PassportPhotoIsSavedReplacingThePhotoInUse) {
     camera.picture = std::vector<unsigned char>{0xFF, 0xD8, 0xFF, 0xE0, 'j', 'p', 'g'};
     std::ofstream(data.file("IMG_Tamberlinove_Passport1.jpg")) << "old";
     launch();
-    main().addButton->handleTap();
-    main().addButton->selectRow(0);
-    ASSERT_EQ(window().front()->name(), "UIImagePickerController");
-    ASSERT_TRUE(window().front()->findOutlet("btn_Capture")->tap());
+    ASSERT_TRUE(capture());
     window().releaseRetired();
     EXPECT_EQ(window().stack().size(), 1u);
     EXPECT_EQ(readFile(data.file("IMG_Tamberlinove_Passport.jpg")), "\xFF\xD8\xFF\xE0jpg");
@@ -316,9 +313,7 @@ TEST_F(MainScreen, FailedPhotoWriteKeepsThePhotoInUseAndSaysSo) {
     std::ofstream(data.file("IMG_Tamberlinove_Passport.jpg/blocker")) << "x";
     launch();
     const auto before = data.names();
-    main().addButton->handleTap();
-    main().addButton->selectRow(0);
-    window().front()->findOutlet("btn_Capture")->tap();
+    ASSERT_TRUE(capture());
     EXPECT_EQ(readFile(data.file("IMG_Tamberlinove_Passport1.jpg")), "old");
     ASSERT_EQ(window().alerts().size(), 1u);
     EXPECT_EQ(window().alerts().front().title, "저장실패");
