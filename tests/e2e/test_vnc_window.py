@@ -70,15 +70,13 @@ def vnc_capture(port):
         version = recv_exact(s, 12)
         assert version.startswith(b"RFB "), version
         s.sendall(b"RFB 003.008\n")
-        count = recv_exact(s, 1)[0]
-        types = recv_exact(s, count)
+        types = recv_exact(s, recv_exact(s, 1)[0])
         assert 1 in types, f"the server wants authentication: {list(types)}"
         s.sendall(b"\x01")
         assert struct.unpack(">I", recv_exact(s, 4))[0] == 0, "security handshake failed"
         s.sendall(b"\x01")  # share the desktop
-        width, height = struct.unpack(">HH", recv_exact(s, 4))
-        recv_exact(s, 16)
-        recv_exact(s, struct.unpack(">I", recv_exact(s, 4))[0])
+        width, height, name_length = struct.unpack(">HH16xI", recv_exact(s, 24))
+        recv_exact(s, name_length)
         # 32 bits a pixel, little-endian, red in bits 16-23, green 8-15, blue 0-7; raw only.
         s.sendall(struct.pack(">B3xBBBBHHHBBB3x", 0, 32, 24, 0, 1, 255, 255, 255, 16, 8, 0))
         s.sendall(struct.pack(">BxHi", 2, 1, 0))
@@ -94,30 +92,23 @@ def vnc_capture(port):
                     assert encoding == 0, f"unexpected encoding {encoding}"
                     pixels = recv_exact(s, w * h * 4)
                     for row in range(h):
-                        for col in range(w):
-                            b, g, r, _ = pixels[(row * w + col) * 4:(row * w + col) * 4 + 4]
-                            frame[y + row][x + col] = (r, g, b)
+                        line = pixels[row * w * 4:(row + 1) * w * 4]
+                        frame[y + row][x:x + w] = [(line[i + 2], line[i + 1], line[i])
+                                                   for i in range(0, w * 4, 4)]
                     covered += w * h
             elif kind == 1:
                 _, _, n = struct.unpack(">BHH", recv_exact(s, 5))
                 recv_exact(s, n * 6)
-            elif kind == 2:
-                pass
             elif kind == 3:
-                recv_exact(s, 3)
-                recv_exact(s, struct.unpack(">I", recv_exact(s, 4))[0])
-            else:
+                recv_exact(s, struct.unpack(">3xI", recv_exact(s, 7))[0])
+            elif kind != 2:  # 2 is the bell
                 raise AssertionError(f"unexpected server message {kind}")
         return width, height, frame
 
 
 def mean_difference(a, b):
-    total = count = 0
-    for row_a, row_b in zip(a, b):
-        for pa, pb in zip(row_a, row_b):
-            total += sum(abs(x - y) for x, y in zip(pa, pb))
-            count += 3
-    return total / count
+    diffs = [abs(x - y) for ra, rb in zip(a, b) for pa, pb in zip(ra, rb) for x, y in zip(pa, pb)]
+    return sum(diffs) / len(diffs)
 
 
 class VncWindowTest(unittest.TestCase):
