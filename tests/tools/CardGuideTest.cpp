@@ -65,10 +65,10 @@ TEST_F(CardGuide, PlaceListSearchesInAnyCaseAndKeepsItsRowsOnEmptyText) {
         list->searchAutocompleteEntriesWithSubstring(typed);
         EXPECT_EQ(rows(list->tableView), Strings{"인천 (ICN)"}) << typed;
     }
-    list->searchAutocompleteEntriesWithSubstring("인");
-    EXPECT_EQ(rows(list->tableView), (Strings{"인천 (ICN)", "인천2 (ICH)"}));
-    list->searchAutocompleteEntriesWithSubstring("");
-    EXPECT_EQ(rows(list->tableView), (Strings{"인천 (ICN)", "인천2 (ICH)"}));
+    for (const char* typed : {"인", ""}) {
+        list->searchAutocompleteEntriesWithSubstring(typed);
+        EXPECT_EQ(rows(list->tableView), (Strings{"인천 (ICN)", "인천2 (ICH)"})) << typed;
+    }
     list->searchAutocompleteEntriesWithSubstring("zzz");
     EXPECT_TRUE(rows(list->tableView).empty());
 }
@@ -94,7 +94,6 @@ TEST_F(CardGuide, OpenedFromTheMenuShowsNoCardUntilANationIsPicked) {
     EXPECT_TRUE(list->tableView.hidden());
     ASSERT_NE(guide.imageZoom(), nullptr);
     EXPECT_EQ(guide.imageZoom()->image(), "japan.jpg");
-    EXPECT_EQ(guide.imageZoom()->zoomScale(), 1.0);
 
     // Another nation replaces the card; a nation without a picture leaves the area empty.
     guide.imageZoom()->setZoomScale(0.5);
@@ -173,18 +172,12 @@ TEST_F(CardGuide, PassportPhotoIsTakenOverAndANewOneReplacesIt) {
     auto& again = open<UIInOut>("UIInOut");
     EXPECT_FALSE(std::filesystem::exists(doc("IMG_Tamberlinove_Passport.jpg")));
     EXPECT_EQ(again.imageZoom_Passport()->pictureSize(), (widgets::PixelSize{300, 400}));
-}
 
-TEST_F(CardGuide, PhotoThatCannotBeWrittenKeepsThePhotoInUse) {
-    launch();
-    writeFile(doc("IMG_Tamberlinove_Passport1.jpg"), jpegOfSize(640, 480));
-    auto& guide = open<UIInOut>("UIInOut");
-    // A directory where the new photo should go makes the write fail.
-    std::filesystem::create_directory(doc("IMG_Tamberlinove_Passport.jpg"));
-    std::filesystem::create_directory(doc("IMG_Tamberlinove_Passport.jpg") + "/x");
-    guide.imagePickerDidFinish(jpegOfSize(300, 400));
+    // A directory where the new photo should go makes the write fail: the photo in use stays.
+    std::filesystem::create_directories(doc("IMG_Tamberlinove_Passport.jpg") + "/x");
+    again.imagePickerDidFinish(jpegOfSize(640, 480));
     ASSERT_EQ(window().alerts().size(), 1u);
     EXPECT_EQ(window().alerts().front().title, "저장실패");
     EXPECT_TRUE(std::filesystem::exists(doc("IMG_Tamberlinove_Passport1.jpg")));
-    EXPECT_EQ(guide.imageZoom_Passport()->pictureSize(), (widgets::PixelSize{640, 480}));
+    EXPECT_EQ(again.imageZoom_Passport()->pictureSize(), (widgets::PixelSize{300, 400}));
 }
