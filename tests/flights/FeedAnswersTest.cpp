@@ -341,14 +341,12 @@ flights::TimetableOutcome timetable(const std::string& json, const char* more = 
 } // namespace
 
 TEST(TimetableAnswer, TimesAreDigitsOfTheValueSplitIntoDateAndTime) {
-    auto dt = flights::timetableDateAndTime("2026-12-07T10:30:45.123+09:00");
-    EXPECT_EQ(dt.date, "20261207");
-    EXPECT_EQ(dt.time, "1030");
-    dt = flights::timetableDateAndTime("2026-12-07 09:05");
-    EXPECT_EQ(dt.time, "0905");
-    dt = flights::timetableDateAndTime("2026-12");
-    EXPECT_EQ(dt.date, "202612");
-    EXPECT_EQ(dt.time, "");
+    std::string split;
+    for (const char* value : {"2026-12-07T10:30:45.123+09:00", "2026-12-07 09:05", "2026-12"}) {
+        const auto dt = flights::timetableDateAndTime(value);
+        split += dt.date + " " + dt.time + "|";
+    }
+    EXPECT_EQ(split, "20261207 1030|20261207 0905|202612 |");
 }
 
 TEST(TimetableAnswer, TheMatchingEntryIsAnnouncedAndWrittenWhole) {
@@ -388,7 +386,6 @@ TEST(TimetableAnswer, AnEmptyStatusIsStoredAndAMissingOneKeepsTheRemark) {
     EXPECT_TRUE(empty.statusUnknown);
     ASSERT_TRUE(empty.update);
     EXPECT_EQ(empty.update->fields.remark, "");
-    // An entry without a status keeps the stored remark.
     const auto none = timetable(R"({"response":[)" + ttEntry("KE781", "PUS", "FUK") + "]}");
     ASSERT_TRUE(none.update);
     EXPECT_EQ(none.update->fields.remark, "운항중");
@@ -440,8 +437,7 @@ TEST(FlightText, SlicesCountCharactersAndStopAtTheEnd) {
 
 TEST(FlightText, Utf8ValidityRejectsCutOverlongSurrogateAndTooLargeSequences) {
     EXPECT_TRUE(flights::isValidUtf8("정보변경 abc"));
-    EXPECT_FALSE(flights::isValidUtf8("\xEC\xA0"));         // cut short
-    EXPECT_FALSE(flights::isValidUtf8("\xC0\xAF"));         // overlong
-    EXPECT_FALSE(flights::isValidUtf8("\xED\xA0\x80"));     // surrogate
-    EXPECT_FALSE(flights::isValidUtf8("\xF4\x90\x80\x80")); // past U+10FFFF
+    // Cut short, overlong, a surrogate, past U+10FFFF.
+    for (const char* bad : {"\xEC\xA0", "\xC0\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80"})
+        EXPECT_FALSE(flights::isValidUtf8(bad)) << bad;
 }
