@@ -101,9 +101,11 @@ protected:
     }
     std::size_t storedFlights() { return query("SELECT flightId FROM aFlightInfo").size(); }
     void breakFlightTable() { execute("DROP TABLE aFlightInfo"); }
-    const ui::Alert& alert() {
+    // The front alert as "title: message".
+    std::string alert() {
         EXPECT_FALSE(window().alerts().empty());
-        return window().alerts().front();
+        const auto& a = window().alerts().front();
+        return a.title + ": " + a.message;
     }
     UIAirportDetailViewController& detailOf(UIAirportSchedule& s) {
         EXPECT_EQ(s.children().size(), 1u);
@@ -232,8 +234,7 @@ TEST_F(FlightScreens, SavingAFoundFlightStoresLogsAndClosesTheSearch) {
     EXPECT_EQ(s.children().size(), 1u);
 
     d.btn_Insert.tap();
-    EXPECT_EQ(alert().title, "성공");
-    EXPECT_EQ(alert().message, "저장이 완료되었습니다.");
+    EXPECT_EQ(alert(), "성공: 저장이 완료되었습니다.");
     EXPECT_EQ(storedFlights(), 1u);
     const auto logs = service.requests("Log_FilghtInput01");
     ASSERT_EQ(logs.size(), 1u);
@@ -255,8 +256,7 @@ TEST_F(FlightScreens, AFlightStoredEarlierIsNotWrittenAgainAndClosingTheDetailKe
     wait();
     s.airportTableView.select(0);
     detailOf(s).btn_Insert.tap();
-    EXPECT_EQ(alert().title, "오류");
-    EXPECT_EQ(alert().message, "이미 데이터가 존재합니다.");
+    EXPECT_EQ(alert(), "오류: 이미 데이터가 존재합니다.");
     EXPECT_EQ(storedFlights(), 1u);
     EXPECT_TRUE(service.requests("Log_FilghtInput01").empty()); // no carrier, no log
 
@@ -276,8 +276,7 @@ TEST_F(FlightScreens, AFailedSaveSaysSoKeepsTheViewAndStillLogs) {
     s.airportTableView.select(0);
     breakFlightTable();
     detailOf(s).btn_Insert.tap();
-    EXPECT_EQ(alert().title, "오류");
-    EXPECT_EQ(alert().message, "등록 실패하였습니다. 다시시도해 주세요.");
+    EXPECT_EQ(alert(), "오류: 등록 실패하였습니다. 다시시도해 주세요.");
     window().pressAlertButton("OK");
     EXPECT_EQ(s.children().size(), 1u);
     EXPECT_EQ(window().front(), &s);
@@ -298,15 +297,13 @@ TEST_F(FlightScreens, ATrackedFlightInTheDetailViewIsOfferedForRemoval) {
     EXPECT_EQ(d.btn_Insert.image(), "m3_pop_save1_off.jpg");
 
     d.btn_Insert.tap();
-    EXPECT_EQ(alert().title, "등록취소");
-    EXPECT_EQ(alert().message, "등록을 취소하시겠습니까?");
+    EXPECT_EQ(alert(), "등록취소: 등록을 취소하시겠습니까?");
     window().pressAlertButton("취소");
     EXPECT_EQ(storedFlights(), 1u);
 
     d.btn_Insert.tap();
     window().pressAlertButton("확인");
-    EXPECT_EQ(alert().title, "성공");
-    EXPECT_EQ(alert().message, "등록취소가 완료되었습니다.");
+    EXPECT_EQ(alert(), "성공: 등록취소가 완료되었습니다.");
     EXPECT_EQ(storedFlights(), 0u);
     const auto logs = service.requests("Log_FilghtInput01");
     ASSERT_EQ(logs.size(), 1u);
@@ -340,14 +337,14 @@ TEST_F(FlightScreens, RemovingAFlightAsksThenLogsAndReloads) {
 
     m.myScheduleTableView.select(0);
     loop->runUntilIdle();
-    EXPECT_EQ(alert().title, "등록취소");
+    EXPECT_EQ(alert(), "등록취소: 등록을 취소하시겠습니까?");
     window().pressAlertButton("취소");
     EXPECT_EQ(storedFlights(), 2u);
 
     m.myScheduleTableView.select(0);
     loop->runUntilIdle();
     window().pressAlertButton("확인");
-    EXPECT_EQ(alert().message, "등록취소가 완료되었습니다.");
+    EXPECT_EQ(alert(), "성공: 등록취소가 완료되었습니다.");
     const auto logs = service.requests("Log_FilghtInput01");
     ASSERT_EQ(logs.size(), 1u);
     EXPECT_EQ(AirportService::param(logs[0], "flag"), "1");
@@ -367,8 +364,7 @@ TEST_F(FlightScreens, AFailedRemovalKeepsTheRow) {
     m.myScheduleTableView.select(0);
     loop->runUntilIdle();
     window().pressAlertButton("확인");
-    EXPECT_EQ(alert().title, "실패");
-    EXPECT_EQ(alert().message, "실패하였습니다. 다시시도해 주십시오.");
+    EXPECT_EQ(alert(), "실패: 실패하였습니다. 다시시도해 주십시오.");
     window().pressAlertButton("OK");
     wait();
     EXPECT_EQ(m.myScheduleTableView.rowCount(), 1);
