@@ -36,7 +36,6 @@ struct Events : WindowObserver {
         seen.push_back("present " + s.name() + (animated ? " animated" : ""));
     }
     void dismissed(Screen& s, bool) override { seen.push_back("dismiss " + s.name()); }
-    void alertShown(const Alert& a) override { seen.push_back("alert " + a.title); }
     void outletChanged(Screen& s, const std::string& o) override {
         seen.push_back("changed " + s.name() + "." + o);
     }
@@ -73,23 +72,32 @@ TEST(Window, PresentingCoversTheRootAndDismissingUncoversIt) {
     EXPECT_TRUE(root->isOnDisplay());
 }
 
-TEST(Window, OnePresentedAtATimeAndDismissOnThePresenterClosesEverythingAboveIt) {
+TEST(Window, OnePresentedAtATimeChildrenShareTheParentsAppearanceAndEventsReachObservers) {
     std::vector<std::string> j;
     Window w;
     Events events;
     w.addObserver(&events);
     auto root = std::make_shared<Probe>("Root", j);
     w.setRoot(root);
+    auto child = std::make_shared<Probe>("Child", j);
+    j.clear();
+    root->addChild(child);
+    EXPECT_EQ(j, (std::vector<std::string>{"Child.load", "Child.willAppear", "Child.didAppear"}));
+    EXPECT_TRUE(child->isOnDisplay());
+
     auto a = std::make_shared<Probe>("A", j);
     root->present(a, false);
+    EXPECT_FALSE(child->isOnDisplay());
     root->present(std::make_shared<Probe>("Second", j), false); // already presenting: ignored
     a->present(std::make_shared<Probe>("B", j), false);
     ASSERT_EQ(w.stack().size(), 3u);
+    child->close.setTitle("닫기");
     root->dismiss(false);
     EXPECT_EQ(w.stack().size(), 1u);
-    EXPECT_TRUE(root->isOnDisplay());
+    EXPECT_TRUE(child->isOnDisplay());
     EXPECT_EQ(events.seen,
-              (std::vector<std::string>{"present A", "present B", "dismiss B", "dismiss A"}));
+              (std::vector<std::string>{"present A", "present B", "changed Child.btn_Close",
+                                        "dismiss B", "dismiss A"}));
     root->dismiss(false); // the root never leaves
     EXPECT_EQ(w.stack().size(), 1u);
 }
@@ -106,25 +114,6 @@ TEST(Window, AlertsQueueAndNoneIsDropped) {
     EXPECT_TRUE(w.pressAlertButton("확인"));
     EXPECT_EQ(pressed, 1);
     EXPECT_FALSE(w.pressAlertButton("확인"));
-}
-
-TEST(Screen, ChildrenShareTheParentsAppearanceAndOutletChangesReachObservers) {
-    std::vector<std::string> j;
-    Window w;
-    Events events;
-    w.addObserver(&events);
-    auto root = std::make_shared<Probe>("Root", j);
-    w.setRoot(root);
-    auto child = std::make_shared<Probe>("Child", j);
-    j.clear();
-    root->addChild(child);
-    EXPECT_EQ(j, (std::vector<std::string>{"Child.load", "Child.willAppear", "Child.didAppear"}));
-    EXPECT_TRUE(child->isOnDisplay());
-    root->present(std::make_shared<Probe>("Modal", j), false);
-    EXPECT_FALSE(child->isOnDisplay());
-    events.seen.clear();
-    child->close.setTitle("닫기");
-    EXPECT_EQ(events.seen, std::vector<std::string>{"changed Child.btn_Close"});
 }
 
 TEST(Outlets, TextFieldAsksItsDelegateBeforeChanging) {
