@@ -70,13 +70,12 @@ TEST(IBeaconFrames, RealAdvertisementGivesUuidBigEndianNumbersAndSignedPower) {
 TEST(IBeaconFrames, MalformedOrForeignDataIsNoFrame) {
     auto ad = advertisement(1, 2, -59);
     const auto data = std::vector<std::uint8_t>(ad.begin() + 7, ad.end());
-    EXPECT_FALSE(platform::parseIBeaconData(0x0059, data)); // another company
-    auto wrongType = data;
-    wrongType[0] = 0x03;
-    EXPECT_FALSE(platform::parseIBeaconData(0x004C, wrongType));
-    auto wrongLength = data;
-    wrongLength[1] = 0x14;
-    EXPECT_FALSE(platform::parseIBeaconData(0x004C, wrongLength));
+    EXPECT_FALSE(platform::parseIBeaconData(0x0059, data));                    // another company
+    for (const auto& [at, value] : {std::pair{0, 0x03}, std::pair{1, 0x14}}) { // type, length
+        auto wrong = data;
+        wrong[at] = value;
+        EXPECT_FALSE(platform::parseIBeaconData(0x004C, wrong)) << at;
+    }
     EXPECT_FALSE(platform::parseIBeaconData(
         0x004C, std::span(data).first(data.size() - 1))); // power missing
     EXPECT_FALSE(platform::parseIBeaconData(0x004C, {}));
@@ -91,13 +90,6 @@ TEST(IBeaconFrames, MalformedOrForeignDataIsNoFrame) {
     longer.insert(longer.end(), ad.begin() + 4, ad.end());
     longer.push_back(0x00);
     EXPECT_TRUE(platform::parseIBeaconAdvertisement(longer));
-}
-
-TEST(Distance, LogDistanceFromMeasuredPowerWithUnknownValues) {
-    EXPECT_DOUBLE_EQ(platform::BeaconRanging::distanceEstimate(-59, -59), 1.0);
-    EXPECT_NEAR(platform::BeaconRanging::distanceEstimate(-79, -59), 10.0, 1e-9);
-    EXPECT_EQ(platform::BeaconRanging::distanceEstimate(0, -59), -1);
-    EXPECT_EQ(platform::BeaconRanging::distanceEstimate(-60, 0), -1);
 }
 
 /// Records everything a manager reports.

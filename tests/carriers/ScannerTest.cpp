@@ -25,25 +25,15 @@ TEST(ScannerRules, OnlyAnAdapterThatIsOnOffOrUnknownIsToldToTheScreen) {
 }
 
 TEST(ScannerRules, MajorAndMinorTextKeepsTheLowSixteenBitsOfItsNumber) {
-    using carriers::lowSixteenBits;
-    EXPECT_EQ(lowSixteenBits("70000"), 4464);
-    EXPECT_EQ(lowSixteenBits("-1"), 65535);
-    EXPECT_EQ(lowSixteenBits(" 12abc"), 12);
-    EXPECT_EQ(lowSixteenBits("abc"), 0);
-    EXPECT_EQ(lowSixteenBits("99999999999999999999"), 0xFFFF); // held at the 32-bit limit
+    // The last is held at the 32-bit limit.
+    const std::pair<const char*, int> cases[] = {{"70000", 4464},
+                                                 {"-1", 65535},
+                                                 {" 12abc", 12},
+                                                 {"abc", 0},
+                                                 {"99999999999999999999", 0xFFFF}};
+    for (const auto& [text, number] : cases)
+        EXPECT_EQ(carriers::lowSixteenBits(text), number) << text;
     EXPECT_EQ(carriers::regionIdentifier(3), "kr.co.vorneth_3");
-}
-
-TEST(ScannerRules, RangedBeaconTexts) {
-    platform::RangedBeacon b{*platform::parseBeaconUuid("d5fc0c59-e3af-4493-b85a-4cea5a1edb9b"), 70,
-                             65535, -1, -71};
-    auto record = carriers::rangedRecord(b);
-    EXPECT_EQ(record->sRegistration_UUID, kUuidA);
-    EXPECT_EQ(record->sRegistration_Select_Minor, "65535");
-    EXPECT_EQ(record->sRegistration_Accuracy, "-1.000000");
-    EXPECT_EQ(record->sRegistration_Rssi, "-71");
-    b.accuracy = 1.25;
-    EXPECT_EQ(carriers::rangedRecord(b)->sRegistration_Accuracy, "1.250000");
 }
 
 /// A screen's part in a scan: what it is told.
@@ -104,14 +94,16 @@ TEST_F(Scanner, DiscoveryScanRangesEveryTagOfTheServicesUuids) {
     EXPECT_FALSE(scanner->ar_beaconRegion[0].major);
 
     tag(kUuidA, 1, 1, -59);
-    tag(kUuidA, 2, 2, -70, 0); // a tag that does not say its power: distance unknown
+    tag(kUuidA, 2, 65535, -70, 0); // a tag that does not say its power: distance unknown
     tag(kUuidB, 3, 3, -65);
     advance(1);
     ASSERT_EQ(listener->beacons.size(), 3u); // every tag, each with an empty name
     for (const auto& b : listener->beacons)
         EXPECT_EQ(b->sRegistration_Name, "");
     const auto* unknown = listener->beacons[1].get();
+    EXPECT_EQ(unknown->sRegistration_UUID, kUuidA);
     EXPECT_EQ(unknown->sRegistration_Select_Major, "2");
+    EXPECT_EQ(unknown->sRegistration_Select_Minor, "65535");
     EXPECT_EQ(unknown->sRegistration_Accuracy, "-1.000000");
     EXPECT_EQ(unknown->sRegistration_Rssi, "-70");
     EXPECT_EQ(listener->beacons[0]->sRegistration_Accuracy, "1.000000");
