@@ -1,5 +1,3 @@
-// The help flag in Environment.plist, on real files in a temp dir.
-
 #include "app/Environment.h"
 #include "TempDir.h"
 #include "platform/Log.h"

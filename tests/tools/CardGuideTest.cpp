@@ -34,10 +34,7 @@ std::vector<std::string> rows(const ui::Table& table) {
     return texts;
 }
 
-class CardGuide : public tools_test::ToolsFixture {
-protected:
-    std::string doc(const char* name) const { return data.file(name); }
-};
+using CardGuide = tools_test::ToolsFixture;
 
 using Strings = std::vector<std::string>;
 
@@ -137,16 +134,15 @@ TEST_F(CardGuide, DepartureAndArrivalHalvesOpenTheirNationsCard) {
 TEST_F(CardGuide, PassportPhotoIsTakenOverAndANewOneReplacesIt) {
     launch();
     // A photo from the main screen's menu waits to be taken over.
-    writeFile(doc("IMG_Tamberlinove_Passport.jpg"), jpegOfSize(640, 480));
+    writeFile(data.file("IMG_Tamberlinove_Passport.jpg"), jpegOfSize(640, 480));
     auto& guide = open<UIInOut>("UIInOut");
-    EXPECT_FALSE(std::filesystem::exists(doc("IMG_Tamberlinove_Passport.jpg")));
-    ASSERT_TRUE(std::filesystem::exists(doc("IMG_Tamberlinove_Passport1.jpg")));
+    EXPECT_FALSE(std::filesystem::exists(data.file("IMG_Tamberlinove_Passport.jpg")));
+    ASSERT_TRUE(std::filesystem::exists(data.file("IMG_Tamberlinove_Passport1.jpg")));
     ASSERT_NE(guide.imageZoom_Passport(), nullptr);
-    EXPECT_EQ(guide.imageZoom_Passport()->image(), doc("IMG_Tamberlinove_Passport1.jpg"));
+    EXPECT_EQ(guide.imageZoom_Passport()->image(), data.file("IMG_Tamberlinove_Passport1.jpg"));
     EXPECT_EQ(guide.imageZoom_Passport()->pictureSize(), (widgets::PixelSize{640, 480}));
     EXPECT_DOUBLE_EQ(guide.imageZoom_Passport()->zoomScale(), 0.1);
 
-    // No camera: the alert, no picker.
     guide.btn_Passport.tap();
     ASSERT_EQ(window().alerts().size(), 1u);
     EXPECT_EQ(window().alerts().front().title, "Camera error");
@@ -162,22 +158,22 @@ TEST_F(CardGuide, PassportPhotoIsTakenOverAndANewOneReplacesIt) {
     loop->runUntilIdle();
     context->window.releaseRetired();
     EXPECT_EQ(window().front(), &guide);
-    EXPECT_TRUE(std::filesystem::exists(doc("IMG_Tamberlinove_Passport.jpg")));
-    EXPECT_FALSE(std::filesystem::exists(doc("IMG_Tamberlinove_Passport1.jpg")));
+    EXPECT_TRUE(std::filesystem::exists(data.file("IMG_Tamberlinove_Passport.jpg")));
+    EXPECT_FALSE(std::filesystem::exists(data.file("IMG_Tamberlinove_Passport1.jpg")));
     EXPECT_EQ(guide.imageZoom_Passport()->pictureSize(), (widgets::PixelSize{300, 400}));
-    EXPECT_EQ(guide.Img_Passport1(), doc("IMG_Tamberlinove_Passport.jpg"));
+    EXPECT_EQ(guide.Img_Passport1(), data.file("IMG_Tamberlinove_Passport.jpg"));
 
     // Reopened: the new photo is the one in use.
     guide.btn_Back.tap();
     auto& again = open<UIInOut>("UIInOut");
-    EXPECT_FALSE(std::filesystem::exists(doc("IMG_Tamberlinove_Passport.jpg")));
+    EXPECT_FALSE(std::filesystem::exists(data.file("IMG_Tamberlinove_Passport.jpg")));
     EXPECT_EQ(again.imageZoom_Passport()->pictureSize(), (widgets::PixelSize{300, 400}));
 
     // A directory where the new photo should go makes the write fail: the photo in use stays.
-    std::filesystem::create_directories(doc("IMG_Tamberlinove_Passport.jpg") + "/x");
+    std::filesystem::create_directories(data.file("IMG_Tamberlinove_Passport.jpg") + "/x");
     again.imagePickerDidFinish(jpegOfSize(640, 480));
     ASSERT_EQ(window().alerts().size(), 1u);
     EXPECT_EQ(window().alerts().front().title, "저장실패");
-    EXPECT_TRUE(std::filesystem::exists(doc("IMG_Tamberlinove_Passport1.jpg")));
+    EXPECT_TRUE(std::filesystem::exists(data.file("IMG_Tamberlinove_Passport1.jpg")));
     EXPECT_EQ(again.imageZoom_Passport()->pictureSize(), (widgets::PixelSize{300, 400}));
 }
