@@ -12,13 +12,7 @@ constexpr const char* kBase = "http://partner.test/apiservices/referral/v1.0/KR/
 
 ReferralInput trip(std::string adults, std::string children, std::string infants,
                    std::string returnDate = "") {
-    return {"ICN",
-            "NRT",
-            "2017-05-01",
-            std::move(returnDate),
-            std::move(adults),
-            std::move(children),
-            std::move(infants)};
+    return {"ICN", "NRT", "2017-05-01", returnDate, adults, children, infants};
 }
 
 std::string address(const ReferralInput& in) {

@@ -32,9 +32,7 @@ private:
 
 struct Events : WindowObserver {
     std::vector<std::string> seen;
-    void presented(Screen& s, bool animated) override {
-        seen.push_back("present " + s.name() + (animated ? " animated" : ""));
-    }
+    void presented(Screen& s, bool) override { seen.push_back("present " + s.name()); }
     void dismissed(Screen& s, bool) override { seen.push_back("dismiss " + s.name()); }
     void outletChanged(Screen& s, const std::string& o) override {
         seen.push_back("changed " + s.name() + "." + o);
@@ -159,8 +157,9 @@ TEST(Outlets, LabelJsonListsAttributedRunsInCharacters) {
 
 namespace {
 
-/// A screen with a panel holding a button, a button of its own, and two overlays: a help
-/// sheet holding its close button, and a second sheet in front of it.
+/// A screen with a panel holding a button, buttons of its own (a back button and one that is
+/// not one: "btn_Close1"), and two overlays: a help sheet holding its close button, and a
+/// second sheet in front of it.
 class Layered : public Screen {
 public:
     Layered() : Screen("Layered") {
@@ -171,6 +170,8 @@ public:
         addOutlet("btn_Help_Close", helpClose);
         addOutlet("View_Sheet", sheet);
         addOutlet("btn_Sheet", sheetButton);
+        addOutlet("btn_Exchange_Back", back);
+        addOutlet("btn_Close1", close1);
         contain(panel, {&inPanel});
         contain(help, {&helpClose});
         contain(sheet, {&sheetButton});
@@ -180,8 +181,9 @@ public:
         sheet.setHidden(true);
     }
     using Screen::contain;
+    using Screen::setBackControl;
     View panel, help, sheet;
-    Button inPanel, menu, helpClose, sheetButton;
+    Button inPanel, menu, helpClose, sheetButton, back, close1;
 };
 
 } // namespace
@@ -237,21 +239,6 @@ TEST(Containment, HiddenChildScreensHideTheirOutletsAndACoveringChildCoversWhatL
     EXPECT_EQ(parent->reach(parent->menu), Screen::Reach::Touchable);
 }
 
-namespace {
-
-/// Layered with a back button and a button that is not one ("btn_Close1").
-class Closable : public Layered {
-public:
-    Closable() {
-        addOutlet("btn_Exchange_Back", back);
-        addOutlet("btn_Close1", close1);
-    }
-    using Screen::setBackControl;
-    Button back, close1;
-};
-
-} // namespace
-
 TEST(Escape, ClosesTheFrontMostThingAndEnterPressesTheAlertsDefault) {
     using R = AlertButton::Role;
     enum Setup { Plain, NamedBack, Overlay, Child, NoBack };
@@ -285,8 +272,8 @@ TEST(Escape, ClosesTheFrontMostThingAndEnterPressesTheAlertsDefault) {
             SCOPED_TRACE(std::string(c.what) + (enter ? ", Enter" : ", Escape"));
             std::string tapped;
             Window w;
-            auto root = std::make_shared<Closable>();
-            auto child = std::make_shared<Closable>();
+            auto root = std::make_shared<Layered>();
+            auto child = std::make_shared<Layered>();
             w.setRoot(root);
             root->addChild(child);
             child->setHidden(c.setup != Child);
