@@ -105,11 +105,7 @@ TEST_F(CardGuide, OpenedFromTheMenuShowsNoCardUntilANationIsPicked) {
 
 TEST_F(CardGuide, DepartureAndArrivalHalvesOpenTheirNationsCard) {
     launch();
-    execute(
-        "INSERT INTO aFlightInfo(airline, flightId, scheduleDate, scheduleDate_Departure, "
-        "scheduleTime_Departure, scheduleDate_Arrival, scheduleTime_Arrival, "
-        "airportcode_departure, airportcode_arrival, remark, io) VALUES('KE','KE701','20261207',"
-        "'20261207','1030','20261207','1300','ICN','NRT','','1')");
+    storeFlight(flight("KE701", "20261207", "1030", "20261207"));
     main().getAirportInfo();
 
     ASSERT_TRUE(main().v_Departure_Flight.tap());

@@ -255,17 +255,10 @@ TEST(Escape, ClosesTheFrontMostThingAndEnterPressesTheAlertsDefault) {
         {"a shown overlay's close button", Overlay, {}, "btn_Help_Close", ""},
         {"a shown child first", Child, {}, "child btn_Exchange_Back", ""},
         {"no back button", NoBack, {}, "", ""},
-        {"an alert: cancel; Enter: default",
-         Plain,
-         {{"확인", R::Default}, {"취소", R::Cancel}},
-         "취소",
-         "확인"},
+        {"alert", Plain, {{"확인", R::Default}, {"취소", R::Cancel}}, "취소", "확인"},
         {"an alert's only button", Plain, {{"OK", R::Destructive}}, "OK", "OK"},
-        {"an alert without cancel stays, and the screen too",
-         Plain,
-         {{"삭제", R::Destructive}, {"보관", R::Destructive}},
-         "",
-         ""},
+        // An alert without a cancel button stays, and so does the screen.
+        {"no cancel", Plain, {{"삭제", R::Destructive}, {"보관", R::Destructive}}, "", ""},
     };
     for (const auto& c : cases) {
         for (const bool enter : {false, true}) {
