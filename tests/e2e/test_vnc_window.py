@@ -132,13 +132,10 @@ class VncWindowTest(unittest.TestCase):
                                    self.config], env=env, stdout=subprocess.DEVNULL,
                                   stderr=subprocess.PIPE, text=True)
         try:
-            port = None
-            for line in served.stderr:
-                found = re.search(r"on VNC at [^:\s]+:(\d+)", line)
-                if found:
-                    port = int(found.group(1))
-                    break
-            self.assertIsNotNone(port, "serve-vnc printed no address")
+            found = next(filter(None, (re.search(r"on VNC at [^:\s]+:(\d+)", line)
+                                       for line in served.stderr)), None)
+            self.assertIsNotNone(found, "serve-vnc printed no address")
+            port = int(found.group(1))
             deadline, difference = time.time() + 30, None
             while time.time() < deadline:
                 w, h, frame = vnc_capture(port)

@@ -26,9 +26,8 @@ void writeFile(const std::string& path, const std::vector<unsigned char>& bytes)
               static_cast<std::streamsize>(bytes.size()));
 }
 
-std::vector<std::string> rows(const ui::Table& table) {
+std::vector<std::string> rows(ui::Table& t) {
     std::vector<std::string> texts;
-    auto& t = const_cast<ui::Table&>(table);
     for (int row = 0; row < t.rowCount(); ++row)
         texts.push_back(t.cell(row).label("textLabel").text());
     return texts;
