@@ -195,26 +195,6 @@ TEST_F(Refresh, AnAnswerForAFlightNoLongerTrackedIsDropped) {
     EXPECT_EQ(stored("KE703").sGateNumber(), "23");
 }
 
-TEST_F(Refresh, AnOversizedAnswerChangesNothingAndShowsNothing) {
-    http = std::make_unique<platform::CurlHttp>(*loop, platform::HttpOptions{2000ms, 5000ms, 4096});
-    departures();
-    storeFlight(incheonNarita());
-    launch();
-
-    std::string big =
-        replaced(fixture("international_departures.xml"), "<gatenumber>23<", "<gatenumber>25<");
-    big.insert(big.find("</response>"), "<pad>" + std::string(4096, 'x') + "</pad>");
-    server.answer(FeedServer::kInternationalDepartures, big);
-    log.clear();
-    tick();
-    loop->advance(1s);
-    EXPECT_TRUE(alerts().empty());
-    EXPECT_EQ(stored("KE701").sGateNumber(), "23");
-    EXPECT_TRUE(std::ranges::any_of(log.lines(), [](const std::string& line) {
-        return line.find("larger than 4096 bytes and was dropped") != std::string::npos;
-    }));
-}
-
 TEST_F(Refresh, EveryDomesticRowOfTheTrackedFlightCountsUntilOneFinishesIt) {
     classify("1");
     server.answer(FeedServer::kDomestic, domesticAnswer({}));
