@@ -9,6 +9,7 @@ pkg_check_modules(CURL REQUIRED IMPORTED_TARGET libcurl)
 pkg_check_modules(PLIST REQUIRED IMPORTED_TARGET libplist-2.0)
 pkg_check_modules(HTTPLIB REQUIRED IMPORTED_TARGET cpp-httplib)
 pkg_check_modules(ICU REQUIRED IMPORTED_TARGET icu-uc icu-i18n)
+pkg_check_modules(LIBICAL REQUIRED IMPORTED_TARGET libical)
 find_package(nlohmann_json 3 REQUIRED)
 
 if(TAMBERLINOVE_TESTS)
