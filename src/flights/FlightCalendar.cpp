@@ -91,6 +91,7 @@ icaltimetype at(icaltimetype day, std::string_view time, icaltimezone* zone) {
     day.is_date = 0;
     day.hour = number(time.substr(0, 2));
     day.minute = number(time.substr(2, 2));
+    day.second = 0;
     icaltime_set_timezone(&day, zone);
     return day;
 }
