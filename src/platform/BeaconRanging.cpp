@@ -1,10 +1,11 @@
 #include "platform/BeaconRanging.h"
 
+#include "platform/Lifetime.h"
+
 #include <algorithm>
 #include <cmath>
 #include <deque>
 #include <map>
-#include <optional>
 
 namespace platform {
 namespace {
@@ -43,7 +44,8 @@ template <typename List> auto findRegion(List& list, const std::string& identifi
 } // namespace
 
 struct BeaconRanging::Core : std::enable_shared_from_this<Core> {
-    Core(BeaconRanging& o, MainLoop& l, BluetoothAdapter& a) : owner(o), loop(l), adapter(a) {}
+    Core(BeaconRanging& o, MainLoop& l, BluetoothAdapter& a)
+        : owner(o), loop(l), adapter(a), lifetime(l, *this) {}
 
     BeaconRanging& owner;
     MainLoop& loop;
@@ -52,8 +54,9 @@ struct BeaconRanging::Core : std::enable_shared_from_this<Core> {
     std::uint64_t nextOrder = 0;
     std::map<TagKey, Tag> tags;
     std::vector<std::weak_ptr<Manager>> managers;
-    std::optional<TimerId> timer;
+    Timer timer; ///< the one-second tick, while listening
     bool listening = false;
+    Lifetime lifetime;
 
     std::vector<std::shared_ptr<Manager>> liveManagers();
     bool inside(const BeaconRegion& region) const;
@@ -65,8 +68,8 @@ struct BeaconRanging::Core : std::enable_shared_from_this<Core> {
 class BeaconRanging::Manager final : public BeaconManager,
                                      public std::enable_shared_from_this<Manager> {
 public:
-    Manager(std::weak_ptr<Core> core, std::weak_ptr<BeaconManagerDelegate> delegate)
-        : core_(std::move(core)), delegate_(std::move(delegate)) {}
+    Manager(std::weak_ptr<Core> core, MainLoop& loop, std::weak_ptr<BeaconManagerDelegate> delegate)
+        : core_(std::move(core)), delegate_(std::move(delegate)), lifetime_(loop, *this) {}
     ~Manager() override {
         monitored_.clear();
         ranged_.clear();
@@ -112,19 +115,15 @@ public:
             core->update();
     }
     void requestState(const BeaconRegion& region) override {
-        auto core = core_.lock();
-        if (!core)
+        if (core_.expired())
             return;
-        std::weak_ptr<Core> weakCore = core;
-        std::weak_ptr<Manager> self = weak_from_this();
-        core->loop.post([weakCore, self, region] {
-            auto c = weakCore.lock();
-            auto m = self.lock();
-            if (!c || !m || !m->monitors(region))
+        lifetime_.post([this, region] {
+            auto core = core_.lock();
+            if (!core || !monitors(region))
                 return;
-            c->owner.collect();
-            const auto state = c->inside(region) ? RegionState::Inside : RegionState::Outside;
-            if (auto d = m->delegate_.lock())
+            core->owner.collect();
+            const auto state = core->inside(region) ? RegionState::Inside : RegionState::Outside;
+            if (auto d = delegate_.lock())
                 d->didDetermineState(state, region);
         });
     }
@@ -191,6 +190,7 @@ private:
     bool updating_ = false;
     double accuracy_ = 0;
     int authorizationRequests_ = 0;
+    Lifetime lifetime_;
 };
 
 // ---- Core ------------------------------------------------------------------------
@@ -252,15 +252,9 @@ void BeaconRanging::Core::update() {
         return;
     listening = now;
     if (listening) {
-        std::weak_ptr<Core> self = weak_from_this();
-        timer = loop.startRepeating(seconds(1), [self] {
-            if (auto core = self.lock())
-                core->tick();
-        });
+        timer = lifetime.every(seconds(1), [this] { tick(); });
     } else {
-        if (timer)
-            loop.cancel(*timer);
-        timer.reset();
+        timer.cancel();
         tags.clear();
     }
     owner.scanningChanged(listening);
@@ -290,7 +284,7 @@ void BeaconRanging::Core::tick() {
 // ---- BeaconRanging ------------------------------------------------------------------
 
 BeaconRanging::BeaconRanging(MainLoop& loop, BluetoothAdapter& adapter)
-    : core_(std::make_shared<Core>(*this, loop, adapter)) {}
+    : loop_(loop), core_(std::make_shared<Core>(*this, loop, adapter)) {}
 
 BeaconRanging::~BeaconRanging() {
     shutdown();
@@ -299,14 +293,13 @@ BeaconRanging::~BeaconRanging() {
 void BeaconRanging::shutdown() {
     if (!core_)
         return;
-    if (core_->timer)
-        core_->loop.cancel(*core_->timer);
+    core_->timer.cancel();
     core_.reset();
 }
 
 std::shared_ptr<BeaconManager>
 BeaconRanging::makeManager(std::weak_ptr<BeaconManagerDelegate> delegate) {
-    auto manager = std::make_shared<Manager>(core_, std::move(delegate));
+    auto manager = std::make_shared<Manager>(core_, loop_, std::move(delegate));
     if (core_)
         core_->managers.push_back(manager);
     return manager;

@@ -67,6 +67,7 @@ protected:
 private:
     struct Core;
     class Manager;
+    MainLoop& loop_;
     std::shared_ptr<Core> core_;
 };
 

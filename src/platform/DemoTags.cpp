@@ -27,15 +27,12 @@ DemoTags::DemoTags(MainLoop& loop, SimulatedBeaconRadio& radio,
         radio_.setTag(tags_.back());
     }
     searching_.assign(tags_.size(), false);
-    arrivals_.assign(tags_.size(), std::nullopt);
+    arrivals_.resize(tags_.size());
     radio_.onRegionsChanged = [this] { regionsChanged(); };
 }
 
 DemoTags::~DemoTags() {
     radio_.onRegionsChanged = nullptr;
-    for (auto& id : arrivals_)
-        if (id)
-            loop_.cancel(*id);
 }
 
 bool DemoTags::searched(const SimulatedTag& tag) const {
@@ -51,10 +48,7 @@ void DemoTags::regionsChanged() {
         if (now == searching_[i])
             continue;
         searching_[i] = now;
-        if (arrivals_[i]) {
-            loop_.cancel(*arrivals_[i]);
-            arrivals_[i].reset();
-        }
+        arrivals_[i].cancel();
         if (!now) {
             // The search is over: the tag is with the traveller again.
             radio_.setTag(tags_[i]);
@@ -64,10 +58,8 @@ void DemoTags::regionsChanged() {
         radio_.takeAway(tags_[i].uuid, tags_[i].major, tags_[i].minor);
         SimulatedTag onBelt = tags_[i];
         onBelt.rssi = -75;
-        arrivals_[i] = loop_.postDelayed(seconds(kArrivalSeconds[i]), [this, i, onBelt] {
-            arrivals_[i].reset();
-            radio_.setTag(onBelt);
-        });
+        arrivals_[i] = Timer::after(loop_, seconds(kArrivalSeconds[i]),
+                                    [this, onBelt] { radio_.setTag(onBelt); });
     }
 }
 

@@ -4,8 +4,8 @@
 // search for them starts.
 
 #include "platform/SimulatedRadio.h"
+#include "platform/Timer.h"
 
-#include <optional>
 #include <vector>
 
 namespace platform {
@@ -33,7 +33,7 @@ private:
     SimulatedBeaconRadio& radio_;
     std::vector<SimulatedTag> tags_;
     std::vector<bool> searching_;
-    std::vector<std::optional<TimerId>> arrivals_;
+    std::vector<Timer> arrivals_; ///< per tag, the way to the belt
 };
 
 } // namespace platform

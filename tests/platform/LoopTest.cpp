@@ -1,6 +1,7 @@
 #include "LoopbackServer.h"
 #include "platform/Clock.h"
 #include "platform/CurlHttp.h"
+#include "platform/Lifetime.h"
 #include "platform/Log.h"
 #include "platform/TaskQueue.h"
 
@@ -49,6 +50,80 @@ TEST(VirtualLoop, RepeatingTimerFiresEveryIntervalUntilItCancelsItself) {
     ASSERT_EQ(fired.size(), 3u);
     EXPECT_EQ(fired[0], at("2026-12-07T00:01:00Z"));
     EXPECT_EQ(fired[2], at("2026-12-07T00:03:00Z"));
+}
+
+TEST(Timer, CancelsWhenDestroyedOrGivenAnotherTimerAndAOneShotStopsRunningAsItFires) {
+    VirtualClock clock(at("2026-12-07T00:00:00Z"), 0);
+    VirtualMainLoop loop(clock);
+    std::vector<std::string> fired;
+    auto note = [&](const char* what) { return [&fired, what] { fired.push_back(what); }; };
+    Timer once = Timer::after(loop, 1s, note("once"));
+    Timer moved;
+    {
+        Timer dropped = Timer::every(loop, 1s, note("dropped"));
+        Timer source = Timer::every(loop, 1s, note("moved"));
+        moved = std::move(source);
+    }
+    Timer reassigned = Timer::every(loop, 1s, note("replaced"));
+    reassigned = Timer::after(loop, 2s, note("replacement"));
+    loop.advance(1s);
+    EXPECT_EQ(fired, (std::vector<std::string>{"once", "moved"}));
+    EXPECT_FALSE(once.running());
+    EXPECT_TRUE(reassigned.running());
+    loop.advance(1s);
+    std::sort(fired.begin(), fired.end());
+    EXPECT_EQ(fired, (std::vector<std::string>{"moved", "moved", "once", "replacement"}));
+    EXPECT_FALSE(reassigned.running());
+}
+
+namespace {
+struct Owner : std::enable_shared_from_this<Owner> {
+    explicit Owner(MainLoop& loop) : lifetime(loop, *this) {}
+    ~Owner() {
+        if (onDestroy)
+            onDestroy();
+    }
+    std::function<void()> onDestroy;
+    Lifetime lifetime;
+};
+} // namespace
+
+TEST(Lifetime, WorkRunsOnlyWhileItsOwnerLivesAndHoldsTheOwnerForTheCall) {
+    VirtualClock clock(at("2026-12-07T00:00:00Z"), 0);
+    VirtualMainLoop loop(clock);
+    int runs = 0;
+    const auto count = [&runs] { ++runs; };
+    std::vector<std::function<void()>> handed;
+    Timer outlivesItsOwner;
+    {
+        auto owner = std::make_shared<Owner>(loop);
+        owner->lifetime.post(count);
+        owner->lifetime.post(1s, count);
+        outlivesItsOwner = owner->lifetime.every(1s, count);
+        handed.push_back(owner->lifetime.guard(count));
+        owner->onDestroy = owner->lifetime.guard(count); // called during destruction
+        Lifetime plain(loop);
+        plain.post(count);
+        handed.push_back(plain.guard(count));
+    }
+    for (auto& f : handed)
+        f();
+    loop.advance(2s);
+    EXPECT_EQ(runs, 0);
+
+    Owner neverShared(loop);
+    neverShared.lifetime.guard([&](int n) { runs += n; })(1);
+    EXPECT_EQ(runs, 1);
+    auto owner = std::make_shared<Owner>(loop);
+    std::weak_ptr<Owner> weak = owner;
+    bool heldDuringCall = false;
+    owner->lifetime.post([&] {
+        owner.reset();
+        heldDuringCall = !weak.expired();
+    });
+    loop.runUntilIdle();
+    EXPECT_TRUE(heldDuringCall);
+    EXPECT_TRUE(weak.expired());
 }
 
 TEST(VirtualLoop, JumpOverManyTicksFiresOnceOnTheTimersBeat) {
