@@ -28,11 +28,8 @@ BluetoothScanner::~BluetoothScanner() = default;
 
 std::shared_ptr<BluetoothScanner> BluetoothScanner::create(const CarrierContext& context) {
     std::shared_ptr<BluetoothScanner> scanner(new BluetoothScanner(context));
-    std::weak_ptr<BluetoothScanner> weak = scanner;
-    scanner->bluetoothManager_ = context.platform.bluetooth.observe([weak](platform::AdapterState) {
-        if (auto s = weak.lock())
-            s->centralManagerDidUpdateState();
-    });
+    scanner->bluetoothManager_ = context.platform.bluetooth.observe(scanner->lifetime_.guard(
+        [s = scanner.get()](platform::AdapterState) { s->centralManagerDidUpdateState(); }));
     scanner->centralManagerDidUpdateState();
     return scanner;
 }

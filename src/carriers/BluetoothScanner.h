@@ -6,6 +6,7 @@
 #include "carriers/CarrierContext.h"
 #include "carriers/CarrierRegDelegate.h"
 #include "platform/BeaconRadio.h"
+#include "platform/Lifetime.h"
 #include "storage/DBClass.h"
 
 #include <memory>
@@ -79,6 +80,7 @@ private:
     std::shared_ptr<void> bluetoothManager_; ///< the adapter subscription
     bool stoppedDuringReport_ = false;
     bool reporting_ = false;
+    platform::Lifetime lifetime_{context_.platform.loop, *this};
 };
 
 } // namespace carriers

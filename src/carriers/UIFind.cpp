@@ -10,20 +10,11 @@ UIFind::UIFind(platform::Platform& platform) : ui::Screen("UIFind"), platform_(p
     btn_Close1.onTap = [this] { processFinished(); };
 }
 
-UIFind::~UIFind() {
-    stopTimer();
-}
-
 void UIFind::viewDidAppear(bool) {
     iCount = 0;
     isTimerStart = true;
-    if (timer_)
-        return;
-    std::weak_ptr<ui::Screen> weak = weak_from_this();
-    timer_ = platform_.loop.startRepeating(platform::seconds(kPulseSeconds), [this, weak] {
-        if (weak.lock())
-            tick();
-    });
+    if (!timer_.running())
+        timer_ = lifetime_.every(platform::seconds(kPulseSeconds), [this] { tick(); });
 }
 
 void UIFind::tick() {
@@ -32,35 +23,27 @@ void UIFind::tick() {
     platform_.vibration.vibrate();
     const std::int32_t before = iCount++;
     if (before >= kLastCount) {
-        stopTimer();
+        timer_.cancel();
         isTimerStart = false;
-    }
-}
-
-void UIFind::stopTimer() {
-    if (timer_) {
-        platform_.loop.cancel(*timer_);
-        timer_.reset();
     }
 }
 
 void UIFind::processFinished() {
-    if (timer_) {
+    if (timer_.running()) {
         isTimerStart = false;
-        stopTimer();
+        timer_.cancel();
     }
-    std::weak_ptr<ui::Screen> weak = weak_from_this();
-    platform_.loop.postDelayed(platform::seconds(kCloseDelaySeconds), [weak] {
+    lifetime_.post(platform::seconds(kCloseDelaySeconds), [this] {
         // Closed already (a second tap) or taken out of the window: nothing to close.
-        if (auto self = weak.lock(); self && self->window())
-            self->dismiss(true);
+        if (window())
+            dismiss(true);
     });
 }
 
 void UIFind::viewDidDisappear(bool) {
-    if (timer_) {
+    if (timer_.running()) {
         isTimerStart = false;
-        stopTimer();
+        timer_.cancel();
     }
 }
 

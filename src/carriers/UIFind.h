@@ -1,12 +1,11 @@
 #pragma once
 // The found screen: a carrier has arrived; the phone vibrates once a second, eleven times.
 
-#include "platform/MainLoop.h"
+#include "platform/Lifetime.h"
 #include "platform/Platform.h"
 #include "ui/Screen.h"
 
 #include <cstdint>
-#include <optional>
 
 namespace carriers {
 
@@ -18,14 +17,13 @@ public:
     static constexpr double kCloseDelaySeconds = 0.1;
 
     explicit UIFind(platform::Platform& platform);
-    ~UIFind() override;
 
     ui::Button btn_Close;
     ui::ImageView btn_Close1; ///< a picture that closes the screen too
 
     std::int32_t iCount = 0;
     bool isTimerStart = false;
-    bool timerRunning() const { return timer_.has_value(); }
+    bool timerRunning() const { return timer_.running(); }
 
     void btn_Close_Clicked() { processFinished(); }
     /// Stops the vibration and closes the screen a tenth of a second later.
@@ -37,10 +35,10 @@ protected:
 
 private:
     void tick();
-    void stopTimer();
 
     platform::Platform& platform_;
-    std::optional<platform::TimerId> timer_;
+    platform::Timer timer_;
+    platform::Lifetime lifetime_{platform_.loop, *this};
 };
 
 } // namespace carriers

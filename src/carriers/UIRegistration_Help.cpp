@@ -26,10 +26,9 @@ void UIRegistration_Help::btn_Next_Clicked() {
 }
 
 void UIRegistration_Help::compRegistration() {
-    std::weak_ptr<ui::Screen> weak = weak_from_this();
-    context_.platform.loop.post([weak] {
-        if (auto self = weak.lock(); self && self->window())
-            self->dismiss(false);
+    lifetime_.post([this] {
+        if (window())
+            dismiss(false);
     });
 }
 

@@ -3,6 +3,7 @@
 
 #include "carriers/CarrierContext.h"
 #include "carriers/CarrierRegDelegate.h"
+#include "platform/Lifetime.h"
 #include "ui/Screen.h"
 
 namespace carriers {
@@ -25,6 +26,7 @@ public:
 
 private:
     CarrierContext context_;
+    platform::Lifetime lifetime_{context_.platform.loop, *this};
 };
 
 } // namespace carriers

@@ -9,8 +9,7 @@
 namespace carriers {
 
 UIRegstrationViewController::UIRegstrationViewController(CarrierContext context)
-    : ui::Screen("UIRegstrationViewController"), context_(std::move(context)),
-      timer1_(context_.platform.loop) {
+    : ui::Screen("UIRegstrationViewController"), context_(std::move(context)) {
     addOutlet("btn_Back", btn_Back);
     addOutlet("btn_Refresh", btn_Refresh);
     addOutlet("img_Refresh", img_Refresh);
@@ -43,7 +42,7 @@ void UIRegstrationViewController::setBluetooth() {
         std::static_pointer_cast<UIRegstrationViewController>(shared_from_this());
     bluetoothScanner->GetBeacon();
     showScanning(btn_Refresh, img_Refresh, true);
-    timer1_.start(kScanSeconds, weak_from_this(), [this] { stopBluetooth(); });
+    timer1_ = lifetime_.after(platform::seconds(kScanSeconds), [this] { stopBluetooth(); });
 }
 
 void UIRegstrationViewController::stopBluetooth() {
@@ -71,7 +70,7 @@ void UIRegstrationViewController::btn_Refresh_Clicked() {
 
 void UIRegstrationViewController::BluetoothState(bool poweredOn) {
     if (!poweredOn)
-        alertAdapterOff(*this, [this] { stopBluetooth(); });
+        showAlert(adapterOffAlert(lifetime_.guard([this] { stopBluetooth(); })));
 }
 
 void UIRegstrationViewController::getRegistrationBeacon(const BeaconRecord& beacon) {

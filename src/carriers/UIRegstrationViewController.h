@@ -7,12 +7,11 @@
 #include "carriers/CarrierRegDelegate.h"
 #include "carriers/PutName.h"
 #include "carriers/ScanParts.h"
-#include "platform/MainLoop.h"
+#include "platform/Lifetime.h"
 #include "storage/DBClass.h"
 #include "ui/Screen.h"
 
 #include <memory>
-#include <optional>
 #include <vector>
 
 namespace carriers {
@@ -63,7 +62,8 @@ private:
 
     CarrierContext context_;
     std::unique_ptr<storage::DBClass> dbClass_;
-    ScanTimer timer1_;
+    platform::Timer timer1_; ///< the scan's limit
+    platform::Lifetime lifetime_{context_.platform.loop, *this};
 };
 
 } // namespace carriers
