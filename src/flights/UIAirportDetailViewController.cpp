@@ -141,7 +141,7 @@ void UIAirportDetailViewController::btnInsertClicked() {
     using namespace detail_text;
     const bool stored = isStored();
     if (airportInfo1.sFlag() != "1") {
-        showAlert(untrackQuestion(*this, [this] { deleteInfo(); }));
+        showAlert(untrackQuestion(lifetime_, [this] { deleteInfo(); }));
         return;
     }
     if (stored) {
@@ -172,7 +172,7 @@ void UIAirportDetailViewController::insertInfo() {
     if (result != "0" && storage::rowLevelFailure(dbClass->lastResultCode()))
         result = dbClass->InsertUpdateDeleteExcuteQuery(rewriteFlightStatement(airportInfo1));
     if (result == "0")
-        showAlert(okAlert(*this, kSavedTitle, kSaved, [this] { closeAfterSuccess(); }));
+        showAlert(okAlert(lifetime_, kSavedTitle, kSaved, [this] { closeAfterSuccess(); }));
     else
         showAlert(ui::Alert::simple(kSaveFailedTitle, kSaveFailed, "OK"));
     dbClass->DisConnectDB();
@@ -185,7 +185,7 @@ void UIAirportDetailViewController::deleteInfo() {
     const std::string result =
         dbClass->InsertUpdateDeleteExcuteQuery(deleteFlightStatement(FlightKey::of(airportInfo1)));
     if (result == "0")
-        showAlert(okAlert(*this, kUntrackedTitle, kUntracked, [this] { closeAfterSuccess(); }));
+        showAlert(okAlert(lifetime_, kUntrackedTitle, kUntracked, [this] { closeAfterSuccess(); }));
     else
         showAlert(ui::Alert::simple(kUntrackFailedTitle, kUntrackFailed, "OK"));
     dbClass->DisConnectDB();

@@ -70,6 +70,7 @@ private:
     void closeView();
 
     app::AppContext& context_;
+    platform::Lifetime lifetime_{context_.platform.loop, *this};
 };
 
 } // namespace flights

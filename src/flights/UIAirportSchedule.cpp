@@ -38,20 +38,20 @@ void stopBusyIndicator(ui::Label& label, ui::View& spinner) {
     spinner.setHidden(true);
 }
 
-ui::Alert okAlert(ui::Screen& screen, std::string title, std::string message,
+ui::Alert okAlert(const platform::Lifetime& lifetime, std::string title, std::string message,
                   std::function<void()> then) {
-    return ui::Alert{std::move(title),
-                     std::move(message),
-                     {ui::AlertButton{"OK", ui::AlertButton::Role::Default,
-                                      whileAlive(screen, std::move(then))}}};
+    return ui::Alert{
+        std::move(title),
+        std::move(message),
+        {ui::AlertButton{"OK", ui::AlertButton::Role::Default, lifetime.guard(std::move(then))}}};
 }
 
-ui::Alert untrackQuestion(ui::Screen& screen, std::function<void()> then) {
-    return ui::Alert{detail_text::kUntrackTitle,
-                     detail_text::kUntrackQuestion,
-                     {ui::AlertButton{"확인", ui::AlertButton::Role::Default,
-                                      whileAlive(screen, std::move(then))},
-                      ui::AlertButton{"취소", ui::AlertButton::Role::Cancel, {}}}};
+ui::Alert untrackQuestion(const platform::Lifetime& lifetime, std::function<void()> then) {
+    return ui::Alert{
+        detail_text::kUntrackTitle,
+        detail_text::kUntrackQuestion,
+        {ui::AlertButton{"확인", ui::AlertButton::Role::Default, lifetime.guard(std::move(then))},
+         ui::AlertButton{"취소", ui::AlertButton::Role::Cancel, {}}}};
 }
 
 void registerFlightScreens(app::AppContext& context) {
@@ -135,11 +135,10 @@ void UIAirportSchedule::requestLater(std::optional<std::pair<std::string, std::s
     if (!query)
         query = std::pair{withoutHyphens(txt_Calendar.text()), txt_FlightId.text()};
     requestPending_ = true;
-    context_.platform.loop.postDelayed(platform::seconds(kRequestDelay),
-                                       whileAlive(*this, [this, q = std::move(*query)] {
-                                           requestPending_ = false;
-                                           getAirportData(q.first, q.second);
-                                       }));
+    lifetime_.post(platform::seconds(kRequestDelay), [this, q = std::move(*query)] {
+        requestPending_ = false;
+        getAirportData(q.first, q.second);
+    });
 }
 
 void UIAirportSchedule::getAirportData(const std::string& searchDate, const std::string& flightId) {

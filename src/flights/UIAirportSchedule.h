@@ -5,6 +5,7 @@
 
 #include "app/AppContext.h"
 #include "flights/AirportInfo.h"
+#include "platform/Lifetime.h"
 #include "ui/Screen.h"
 #include "widgets/SingleSelectionController.h"
 
@@ -27,20 +28,12 @@ public:
 void startBusyIndicator(ui::Label& label, ui::View& spinner);
 void stopBusyIndicator(ui::Label& label, ui::View& spinner);
 
-/// A task that runs `f` only while `screen` lives.
-template <typename F> std::function<void()> whileAlive(ui::Screen& screen, F f) {
-    std::weak_ptr<ui::Screen> weak = screen.weak_from_this();
-    return [weak, f = std::move(f)] {
-        if (auto self = weak.lock())
-            f();
-    };
-}
-/// An alert with the one button "OK", which runs `then` while `screen` lives.
-ui::Alert okAlert(ui::Screen& screen, std::string title, std::string message,
+/// An alert with the one button "OK", which runs `then` while the owner of `lifetime` lives.
+ui::Alert okAlert(const platform::Lifetime& lifetime, std::string title, std::string message,
                   std::function<void()> then);
-/// The question "등록을 취소하시겠습니까?": "확인" runs `then` while `screen` lives, "취소"
-/// does nothing.
-ui::Alert untrackQuestion(ui::Screen& screen, std::function<void()> then);
+/// The question "등록을 취소하시겠습니까?": "확인" runs `then` while the owner of `lifetime`
+/// lives, "취소" does nothing.
+ui::Alert untrackQuestion(const platform::Lifetime& lifetime, std::function<void()> then);
 
 /// Registers the flight search, the tracked-flights list and the detail view in the
 /// context's screen registry under their class names.
@@ -99,6 +92,7 @@ private:
 
     app::AppContext& context_;
     bool requestPending_ = false;
+    platform::Lifetime lifetime_{context_.platform.loop, *this};
 };
 
 } // namespace flights

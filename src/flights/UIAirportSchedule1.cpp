@@ -37,7 +37,7 @@ UIAirportSchedule1::UIAirportSchedule1(app::AppContext& context)
     };
     myScheduleTableView.onSelect = [this](int row) {
         // The question comes once the selection has been handled.
-        context_.platform.loop.post(whileAlive(*this, [this, row] { askToUntrack(row); }));
+        lifetime_.post([this, row] { askToUntrack(row); });
     };
 }
 
@@ -52,8 +52,7 @@ void UIAirportSchedule1::viewDidAppear(bool) {
 }
 
 void UIAirportSchedule1::reloadLater() {
-    context_.platform.loop.postDelayed(platform::seconds(kReloadDelay),
-                                       whileAlive(*this, [this] { getMyAirportInfo("", ""); }));
+    lifetime_.post(platform::seconds(kReloadDelay), [this] { getMyAirportInfo("", ""); });
 }
 
 void UIAirportSchedule1::getMyAirportInfo(const std::string&, const std::string&) {
@@ -79,7 +78,7 @@ void UIAirportSchedule1::askToUntrack(int row) {
     // The flight is kept with the question, so a reload in between cannot change which
     // flight the answer removes.
     AirportInfo flight = data[static_cast<std::size_t>(row)];
-    showAlert(untrackQuestion(*this, [this, flight] { deleteInfo(flight); }));
+    showAlert(untrackQuestion(lifetime_, [this, flight] { deleteInfo(flight); }));
 }
 
 void UIAirportSchedule1::deleteInfo(const AirportInfo& info) {
@@ -89,7 +88,7 @@ void UIAirportSchedule1::deleteInfo(const AirportInfo& info) {
     const std::string result =
         db.InsertUpdateDeleteExcuteQuery(deleteFlightStatement(FlightKey::of(info)));
     if (result == "0")
-        showAlert(okAlert(*this, kUntrackedTitle, kUntracked, [this] { reloadLater(); }));
+        showAlert(okAlert(lifetime_, kUntrackedTitle, kUntracked, [this] { reloadLater(); }));
     else
         showAlert(ui::Alert::simple(kUntrackFailedTitle, kUntrackFailed, "OK"));
     db.DisConnectDB();

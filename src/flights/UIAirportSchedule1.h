@@ -47,6 +47,7 @@ private:
     void askToUntrack(int row);
 
     app::AppContext& context_;
+    platform::Lifetime lifetime_{context_.platform.loop, *this};
 };
 
 } // namespace flights
