@@ -1,6 +1,14 @@
 #pragma once
 // A minimal RAII wrapper over SQLite: one connection, prepared statements with bound text.
 // Failures throw std::runtime_error carrying SQLite's message.
+//
+// The stand-in services keep this wrapper rather than the app's storage::DBClass on purpose:
+// a request or a day's preparation either completes or fails as a whole, and every one runs
+// under a single catch (StandIn's handlers) that logs the message and answers a SOAP fault or
+// HTTP 500, while an open Transaction rolls back as the exception passes. No caller would
+// decide anything per statement, which is what the app's status values are for, and checking
+// each of them by hand would only add ways to forget one. The app cannot throw like this: its
+// statements run on the main loop, where a failure must become a message or a log line.
 
 #include <string>
 #include <string_view>

@@ -80,25 +80,63 @@ std::string_view statementHead(std::string_view sql) {
     return sql;
 }
 
+// What a primary result code of a preparation or a step means to a caller.
+Status statusOf(int code) {
+    switch (code & 0xff) {
+    case SQLITE_OK:
+    case SQLITE_DONE:
+        return Status::Ok;
+    case SQLITE_ROW:
+        return Status::RowReturned;
+    case SQLITE_CONSTRAINT:
+    case SQLITE_MISMATCH:
+    case SQLITE_TOOBIG:
+    case SQLITE_RANGE:
+        return Status::Refused;
+    case SQLITE_ERROR:
+        return Status::Invalid;
+    case SQLITE_MISUSE:
+        return Status::NotOpen;
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return Status::Busy;
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+        return Status::Damaged;
+    default:
+        return Status::FileFault;
+    }
+}
+
+// The wrapper texts of a statement's status.
+std::string statementText(Status status) {
+    return std::string(status == Status::Ok          ? kStatementDone
+                       : status == Status::Exception ? kStatementError
+                                                     : kStatementFailed);
+}
+
 } // namespace
 
 bool rowLevelFailure(int code) {
-    code &= 0xff;
-    return code == SQLITE_CONSTRAINT || code == SQLITE_MISMATCH || code == SQLITE_TOOBIG ||
-           code == SQLITE_RANGE;
+    return statusOf(code) == Status::Refused;
 }
 
 void DBClass::noteResult(int rc, std::string_view sql) {
     lastResultCode_ = rc == SQLITE_DONE || rc == SQLITE_ROW ? SQLITE_OK : (rc & 0xff);
-    // Errors in the statement itself and a closed connection (logged when it failed to open)
-    // are left to the caller; failures of the file are what a person looking into a problem
-    // needs to see.
-    if (lastResultCode_ == SQLITE_OK || lastResultCode_ == SQLITE_ERROR ||
-        lastResultCode_ == SQLITE_MISUSE || rowLevelFailure(lastResultCode_))
+    lastStatus_ = statusOf(rc);
+    // Errors in the statement itself, rows a table refuses and a closed connection (logged
+    // when it failed to open) are left to the caller; failures of the file are what a person
+    // looking into a problem needs to see.
+    if (lastStatus_ != Status::Busy && lastStatus_ != Status::Damaged &&
+        lastStatus_ != Status::FileFault)
         return;
     platform::logLine("database " + databaseFile_ + ": " +
                       (contactDB_ ? sqlite3_errmsg(contactDB_.get()) : sqlite3_errstr(rc)) + " (" +
                       std::string(statementHead(sql)) + ")");
+}
+
+Status DBClass::noteStatus(Status status) {
+    return lastStatus_ = status;
 }
 
 void DBClass::CloseConnection::operator()(sqlite3* db) const noexcept {
@@ -122,21 +160,30 @@ std::string DBClass::databasePath(const std::string& documentsDir) {
     return documentsDir + "/" + std::string(kDatabaseFileName);
 }
 
+Status DBClass::open() {
+    close();
+    sqlite3* raw = nullptr;
+    const int rc = sqlite3_open(databaseFile_.c_str(), &raw);
+    Handle handle(raw);
+    if (rc != SQLITE_OK) {
+        // The half-open handle is closed here; every later statement then fails to prepare.
+        platform::logLine("ConnectDB: cannot open " + databaseFile_ + ": " +
+                          (raw ? sqlite3_errmsg(raw) : sqlite3_errstr(rc)));
+        return Status::NotOpen;
+    }
+    contactDB_ = std::move(handle);
+    return Status::Ok;
+}
+
+void DBClass::close() {
+    QueryStatement_.reset();
+    templates_.clear();
+    contactDB_.reset();
+}
+
 int DBClass::ConnectDB() {
     try {
-        QueryStatement_.reset();
-        templates_.clear();
-        contactDB_.reset();
-        sqlite3* raw = nullptr;
-        const int rc = sqlite3_open(databaseFile_.c_str(), &raw);
-        Connection connection(raw);
-        if (rc == SQLITE_OK) {
-            contactDB_ = std::move(connection);
-        } else {
-            // The half-open handle is closed here; every later statement then fails to prepare.
-            platform::logLine("ConnectDB: cannot open " + databaseFile_ + ": " +
-                              (raw ? sqlite3_errmsg(raw) : sqlite3_errstr(rc)));
-        }
+        (void)open();
         return 1;
     } catch (const std::exception& e) {
         logException(e);
@@ -146,9 +193,7 @@ int DBClass::ConnectDB() {
 
 int DBClass::DisConnectDB() {
     try {
-        QueryStatement_.reset();
-        templates_.clear();
-        contactDB_.reset();
+        close();
         return 1;
     } catch (const std::exception& e) {
         logException(e);
@@ -157,17 +202,16 @@ int DBClass::DisConnectDB() {
 }
 
 void DBClass::createDatabase() {
-    InsertUpdateDeleteExcuteQuery(schema::kCreateRegistration);
+    (void)execute(schema::kCreateRegistration);
     // A version that cannot be read says nothing about the tables: migrate only on a real one.
     if (const auto version = readUserVersion(); version && *version < schema::kVersion) {
-        InsertUpdateDeleteExcuteQuery(schema::kSetVersionPrefix + std::to_string(schema::kVersion));
+        (void)execute(schema::kSetVersionPrefix + std::to_string(schema::kVersion));
         for (const char* drop : schema::kMigrationDrops)
-            InsertUpdateDeleteExcuteQuery(drop);
+            (void)execute(drop);
     }
-    InsertUpdateDeleteExcuteQuery(schema::kCreateFlightInfo);
-    InsertUpdateDeleteExcuteQuery(schema::kCreateNation);
-    InsertUpdateDeleteExcuteQuery(schema::kCreateCityInfo);
-    InsertUpdateDeleteExcuteQuery(schema::kCreateExchange);
+    for (const char* create : {schema::kCreateFlightInfo, schema::kCreateNation,
+                               schema::kCreateCityInfo, schema::kCreateExchange})
+        (void)execute(create);
 }
 
 int DBClass::queryUserVersion() {
@@ -195,27 +239,30 @@ bool DBClass::prepare(const std::string& sql) {
     QueryStatement_.reset();
     if (!contactDB_) {
         lastResultCode_ = SQLITE_MISUSE;
-        return false;
+        return noteStatus(Status::NotOpen) == Status::Ok;
     }
     if (sql.size() >= static_cast<std::size_t>(INT_MAX)) {
         lastResultCode_ = SQLITE_TOOBIG;
-        return false;
+        return noteStatus(Status::Refused) == Status::Ok;
     }
     sqlite3_stmt* raw = nullptr;
     // The length includes the terminating NUL, which spares SQLite a copy of the text.
     const int rc = sqlite3_prepare_v2(contactDB_.get(), sql.c_str(),
                                       static_cast<int>(sql.size() + 1), &raw, nullptr);
     QueryStatement_.reset(raw);
+    noteResult(rc, sql);
     // Text holding only blanks or comments prepares to no statement at all.
-    noteResult(rc != SQLITE_OK ? rc : QueryStatement_ ? SQLITE_OK : SQLITE_MISUSE, sql);
-    return lastResultCode_ == SQLITE_OK;
+    if (rc == SQLITE_OK && !QueryStatement_) {
+        lastResultCode_ = SQLITE_MISUSE;
+        noteStatus(Status::Invalid);
+    }
+    return lastStatus_ == Status::Ok;
 }
 
-Rows DBClass::readRows(const std::string& sql, Keys keys) {
-    Rows rows;
+Status DBClass::readRows(const std::string& sql, Keys keys, Rows& rows) {
     try {
         if (!prepare(sql))
-            return rows;
+            return lastStatus_;
         sqlite3_stmt* statement = QueryStatement_.get();
         const auto layout = keyLayout(sqlite3_column_count(statement), keys == Keys::ExchangeNames);
         int rc = SQLITE_ROW;
@@ -235,34 +282,51 @@ Rows DBClass::readRows(const std::string& sql, Keys keys) {
         noteResult(rc, sql);
         // Ends the statement's read transaction while it waits to be replaced.
         sqlite3_reset(statement);
+        return lastStatus_;
     } catch (const std::exception& e) {
         logException(e);
         rows.clear();
+        return noteStatus(Status::Exception);
     }
-    return rows;
+}
+
+Result<Rows> DBClass::query(const std::string& sql, Keys keys) {
+    Rows rows;
+    if (const Status status = readRows(sql, keys, rows); status != Status::Ok)
+        return status;
+    return Result<Rows>(std::move(rows));
 }
 
 Rows DBClass::SelectExcuteQuery(const std::string& sql) {
-    return readRows(sql, Keys::Position);
+    Rows rows;
+    (void)readRows(sql, Keys::Position, rows);
+    return rows;
 }
 
 Rows DBClass::SelectExcuteQuery_Name(const std::string& sql) {
-    return readRows(sql, Keys::ExchangeNames);
+    Rows rows;
+    (void)readRows(sql, Keys::ExchangeNames, rows);
+    return rows;
+}
+
+Status DBClass::step(sqlite3_stmt* statement, std::string_view sql) {
+    noteResult(sqlite3_step(statement), sql);
+    // A statement stopped at a row would otherwise keep the file locked until replaced.
+    sqlite3_reset(statement);
+    return lastStatus_;
+}
+
+Status DBClass::execute(const std::string& sql) {
+    try {
+        return prepare(sql) ? step(QueryStatement_.get(), sql) : lastStatus_;
+    } catch (const std::exception& e) {
+        logException(e);
+        return noteStatus(Status::Exception);
+    }
 }
 
 std::string DBClass::InsertUpdateDeleteExcuteQuery(const std::string& sql) {
-    try {
-        if (!prepare(sql))
-            return std::string(kStatementFailed);
-        const int rc = sqlite3_step(QueryStatement_.get());
-        noteResult(rc, sql);
-        // A statement stopped at a row would otherwise keep the file locked until replaced.
-        sqlite3_reset(QueryStatement_.get());
-        return std::string(rc == SQLITE_DONE ? kStatementDone : kStatementFailed);
-    } catch (const std::exception& e) {
-        logException(e);
-        return std::string(kStatementError);
-    }
+    return statementText(execute(sql));
 }
 
 sqlite3_stmt* DBClass::preparedTemplate(std::string_view tmpl) {
@@ -284,43 +348,47 @@ sqlite3_stmt* DBClass::preparedTemplate(std::string_view tmpl) {
     return templates_.back().second.get();
 }
 
-std::string
-DBClass::InsertUpdateDeleteExcuteTemplate(std::string_view tmpl,
-                                          std::initializer_list<std::string_view> values) {
+Status DBClass::execute(std::string_view tmpl, std::initializer_list<std::string_view> values) {
     try {
         sqlite3_stmt* statement = contactDB_ && tmpl.size() < static_cast<std::size_t>(INT_MAX)
                                       ? preparedTemplate(tmpl)
                                       : nullptr;
         if (!statement)
-            return InsertUpdateDeleteExcuteQuery(sqlFormat(tmpl, values));
+            return execute(sqlFormat(tmpl, values));
         const int parameters = sqlite3_bind_parameter_count(statement);
         auto value = values.begin();
         for (int i = 1; i <= parameters; ++i) {
             const std::string_view v = value != values.end() ? *value++ : std::string_view();
             if (v.size() >= static_cast<std::size_t>(INT_MAX))
-                return InsertUpdateDeleteExcuteQuery(sqlFormat(tmpl, values));
+                return execute(sqlFormat(tmpl, values));
             sqlite3_bind_text(statement, i, v.data(), static_cast<int>(v.size()), SQLITE_TRANSIENT);
         }
-        const int rc = sqlite3_step(statement);
-        noteResult(rc, tmpl);
-        sqlite3_reset(statement);
+        const Status status = step(statement, tmpl);
         sqlite3_clear_bindings(statement);
-        return std::string(rc == SQLITE_DONE ? kStatementDone : kStatementFailed);
+        return status;
     } catch (const std::exception& e) {
         logException(e);
-        return std::string(kStatementError);
+        return noteStatus(Status::Exception);
     }
 }
 
+std::string
+DBClass::InsertUpdateDeleteExcuteTemplate(std::string_view tmpl,
+                                          std::initializer_list<std::string_view> values) {
+    return statementText(execute(tmpl, values));
+}
+
 bool DBClass::inTransaction(std::string_view what, const std::function<bool()>& work) {
-    bool done = InsertUpdateDeleteExcuteQuery("BEGIN IMMEDIATE") == kStatementDone && work() &&
-                InsertUpdateDeleteExcuteQuery("COMMIT") == kStatementDone;
+    bool done =
+        execute("BEGIN IMMEDIATE") == Status::Ok && work() && execute("COMMIT") == Status::Ok;
     if (!done) {
         const int code = lastResultCode_;
+        const Status status = lastStatus_;
         // Outside a transaction (BEGIN failed) the ROLLBACK fails harmlessly.
-        (void)InsertUpdateDeleteExcuteQuery("ROLLBACK");
+        (void)execute("ROLLBACK");
         platform::logLine(std::string(what) + " rolled back: " + sqlite3_errstr(code));
         lastResultCode_ = code;
+        lastStatus_ = status;
     }
     return done;
 }

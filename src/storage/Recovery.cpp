@@ -19,10 +19,6 @@ constexpr const char* kKeptTables[] = {"aRegistration", "aFlightInfo"};
 /// Files that belong to the database, moved with it.
 constexpr const char* kCompanions[] = {"-journal", "-wal", "-shm"};
 
-bool damaged(int code) {
-    return code == SQLITE_CORRUPT || code == SQLITE_NOTADB;
-}
-
 } // namespace
 
 std::optional<std::string> DBClass::unreadableReason() {
@@ -30,11 +26,11 @@ std::optional<std::string> DBClass::unreadableReason() {
         return std::nullopt;
     // Preparing reads the header and the schema; stepping walks every page once (a file of
     // 10,000 cities takes a few milliseconds).
-    const Rows rows = readRows("PRAGMA quick_check(1)", Keys::Position);
-    if (damaged(lastResultCode_))
+    const auto rows = query("PRAGMA quick_check(1)");
+    if (rows.status() == Status::Damaged)
         return sqlite3_errstr(lastResultCode_);
-    if (lastResultCode_ == SQLITE_OK && !rows.empty() && rows.front().at("0") != "ok")
-        return rows.front().at("0");
+    if (rows && !rows->empty() && rows->front().at("0") != "ok")
+        return rows->front().at("0");
     // Busy, locked, no permission, I/O errors: the file may read well next time.
     return std::nullopt;
 }
@@ -73,12 +69,10 @@ void DBClass::createDatabase(const platform::Clock& clock) {
     // What can still be read, in table order and, past a damaged page, from the far end.
     std::vector<std::pair<const char*, Rows>> kept;
     for (const char* table : kKeptTables) {
-        Rows rows = SelectExcuteQuery(std::string("SELECT * FROM ") + table);
-        if (lastResultCode_ != SQLITE_OK) {
-            Rows tail =
-                SelectExcuteQuery(std::string("SELECT * FROM ") + table + " ORDER BY rowid DESC");
-            rows.insert(rows.end(), tail.begin(), tail.end());
-        }
+        Rows rows;
+        if (readRows(std::string("SELECT * FROM ") + table, Keys::Position, rows) != Status::Ok)
+            (void)readRows(std::string("SELECT * FROM ") + table + " ORDER BY rowid DESC",
+                           Keys::Position, rows);
         kept.emplace_back(table, std::move(rows));
     }
     DisConnectDB();
@@ -105,11 +99,10 @@ void DBClass::createDatabase(const platform::Clock& clock) {
                 for (const auto& [key, value] : row)
                     sqlite3_bind_text(statement.get(), ++column, value.data(),
                                       static_cast<int>(value.size()), SQLITE_TRANSIENT);
-                const int rc = sqlite3_step(statement.get());
-                noteResult(rc, sql);
-                if (rc == SQLITE_DONE)
+                noteResult(sqlite3_step(statement.get()), sql);
+                if (lastStatus_ == Status::Ok)
                     stored += sqlite3_changes(contactDB_.get());
-                else if (!rowLevelFailure(rc))
+                else if (lastStatus_ != Status::Refused)
                     return false;
             }
             counts += std::string(counts.empty() ? "" : ", ") + std::to_string(stored) + " " +
