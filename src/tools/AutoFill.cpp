@@ -2,7 +2,7 @@
 
 #include "remote/Answer.h"
 #include "remote/XmlDataSetParser1.h"
-#include "storage/DBClass.h"
+#include "storage/Connection.h"
 #include "tools/PlaceText.h"
 
 namespace tools {
@@ -122,10 +122,7 @@ NationAutoFillTableTableViewController::NationAutoFillTableTableViewController(
     const std::string& databaseFile, std::weak_ptr<InOutTextDelegate> textdelegate)
     : AutoFillList("NationAutoFillTableTableViewController"),
       textdelegate_(std::move(textdelegate)) {
-    storage::DBClass db(databaseFile);
-    db.ConnectDB();
-    const auto rows = db.SelectExcuteQuery(kNations);
-    db.DisConnectDB();
+    const auto rows = storage::Connection(databaseFile)->query(kNations).valueOr({});
     std::vector<std::string> entries;
     entries.reserve(rows.size());
     for (const auto& row : rows)

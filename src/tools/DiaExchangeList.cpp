@@ -1,21 +1,20 @@
 #include "tools/DiaExchangeList.h"
 
+#include "storage/Connection.h"
 #include "tools/UIExchange.h"
 
 namespace tools {
 
 DiaExchangeList::DiaExchangeList(std::string databaseFile, std::weak_ptr<ExchangeDelegate> delegate)
     : ui::Screen("DiaExchangeList"), delegate_(std::move(delegate)),
-      dbClass_(std::make_unique<storage::DBClass>(std::move(databaseFile))) {
+      dbClass(std::move(databaseFile)) {
     addOutlet("tbl_ExchangeNation", tbl_ExchangeNation);
     addOutlet("btn_Close", btn_Close);
     btn_Close.setTitle("닫기");
 }
 
 void DiaExchangeList::viewDidLoad() {
-    dbClass_->ConnectDB();
-    dbClass_->createDatabase();
-    dbClass_->DisConnectDB();
+    storage::createDatabase(dbClass);
     data = getNationList();
 
     tbl_ExchangeNation.numberOfRows = [this] { return static_cast<int>(data.size()); };
@@ -28,9 +27,9 @@ void DiaExchangeList::viewDidLoad() {
 }
 
 std::vector<ExchangeRate> DiaExchangeList::getNationList() {
-    dbClass_->ConnectDB();
-    const auto rows = dbClass_->SelectExcuteQuery_Name(kNewestRates);
-    dbClass_->DisConnectDB();
+    const auto rows = storage::Connection(dbClass)
+                          ->query(kNewestRates, storage::DBClass::Keys::ExchangeNames)
+                          .valueOr({});
     std::vector<ExchangeRate> list;
     list.reserve(rows.size());
     for (const auto& r : rows)

@@ -45,7 +45,7 @@ private:
     void close();
 
     std::weak_ptr<ExchangeDelegate> delegate_;
-    std::unique_ptr<storage::DBClass> dbClass_;
+    storage::DBClass dbClass;
 };
 
 } // namespace tools

@@ -2,6 +2,7 @@
 
 #include "remote/Answer.h"
 #include "remote/XmlDataSetParser2.h"
+#include "storage/Connection.h"
 #include "storage/SqlFormat.h"
 
 namespace tools {
@@ -29,10 +30,8 @@ void ReferenceCache::copyDbFile() {
 }
 
 void ReferenceCache::isDBFileCheck(const std::string& serverDate) {
-    db_.ConnectDB();
     // "LIMIT1" makes LIMIT1 the table's alias: every row comes back, and the last one counts.
-    const auto rows = db_.SelectExcuteQuery(kStoredDate);
-    db_.DisConnectDB();
+    const auto rows = storage::Connection(db_)->query(kStoredDate).valueOr({});
     const std::string stored = rows.empty() ? std::string() : rows.back().at("0");
     if (serverDate != stored)
         GetCardData(serverDate);
@@ -95,28 +94,24 @@ bool ReferenceCache::refillCityRows(const std::vector<remote::DataRow>& rows) {
 // ones that the stored date would then keep.
 template <typename WriteRows>
 bool ReferenceCache::refill(const char* deleteStatement, WriteRows writeRows) {
-    db_.ConnectDB();
-    const bool done = db_.inTransaction("reference refill", [&] {
-        return db_.InsertUpdateDeleteExcuteQuery(deleteStatement) == storage::kStatementDone &&
-               writeRows();
+    const storage::Connection connection(db_);
+    return db_.inTransaction("reference refill", [&] {
+        return db_.execute(deleteStatement) == storage::Status::Ok && writeRows();
     });
-    db_.DisConnectDB();
-    return done;
 }
 
 // The statements are bound rather than composed: one preparation per refill, not per row.
 template <typename Insert, typename Update>
 RowOutcome ReferenceCache::upsert(Insert insert, Update update) {
-    if (insert() == storage::kStatementDone)
-        return RowOutcome::Stored;
-    if (!storage::rowLevelFailure(db_.lastResultCode()))
-        return RowOutcome::Failed;
+    const storage::Status inserted = insert();
+    if (inserted != storage::Status::Refused)
+        return inserted == storage::Status::Ok ? RowOutcome::Stored : RowOutcome::Failed;
     // The table was emptied first: the update takes effect only for a second row of the same
     // key in one answer, and the later row wins.
-    if (update() == storage::kStatementDone)
-        return RowOutcome::Stored;
-    return storage::rowLevelFailure(db_.lastResultCode()) ? RowOutcome::Skipped
-                                                          : RowOutcome::Failed;
+    const storage::Status updated = update();
+    return updated == storage::Status::Ok        ? RowOutcome::Stored
+           : updated == storage::Status::Refused ? RowOutcome::Skipped
+                                                 : RowOutcome::Failed;
 }
 
 RowOutcome ReferenceCache::InsertNation(std::string_view code, std::string_view eng,
@@ -124,12 +119,10 @@ RowOutcome ReferenceCache::InsertNation(std::string_view code, std::string_view 
                                         std::string_view date) {
     return upsert(
         [&] {
-            return db_.InsertUpdateDeleteExcuteTemplate(kInsertNation,
-                                                        {code, eng, kor, fileName, date});
+            return db_.execute(kInsertNation, {code, eng, kor, fileName, date});
         },
         [&] {
-            return db_.InsertUpdateDeleteExcuteTemplate(kUpdateNation,
-                                                        {eng, kor, fileName, date, code});
+            return db_.execute(kUpdateNation, {eng, kor, fileName, date, code});
         });
 }
 
@@ -138,19 +131,16 @@ RowOutcome ReferenceCache::InsertCityCode(std::string_view code, std::string_vie
                                           std::string_view nationCode) {
     return upsert(
         [&] {
-            return db_.InsertUpdateDeleteExcuteTemplate(kInsertCity,
-                                                        {code, eng, kor, flag, nationCode});
+            return db_.execute(kInsertCity, {code, eng, kor, flag, nationCode});
         },
         [&] {
-            return db_.InsertUpdateDeleteExcuteTemplate(kUpdateCity,
-                                                        {eng, kor, flag, nationCode, code});
+            return db_.execute(kUpdateCity, {eng, kor, flag, nationCode, code});
         });
 }
 
 std::optional<Nation> ReferenceCache::GetCityCodeToNationCode(const std::string& code) {
-    db_.ConnectDB();
-    const auto rows = db_.SelectExcuteQuery(storage::sqlFormat(kNationOfCity, {code}));
-    db_.DisConnectDB();
+    const auto rows =
+        storage::Connection(db_)->query(storage::sqlFormat(kNationOfCity, {code})).valueOr({});
     if (rows.empty())
         return std::nullopt;
     const auto& r = rows.front();

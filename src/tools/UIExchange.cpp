@@ -1,16 +1,17 @@
 #include "tools/UIExchange.h"
 
 #include "remote/Answer.h"
+#include "storage/Connection.h"
 #include "storage/SqlFormat.h"
 #include "tools/DiaExchangeList.h"
 
-#include <sqlite3.h>
 #include <utility>
 
 namespace tools {
 
 UIExchange::UIExchange(app::AppContext& context, const std::string& locale)
-    : ui::Screen("UIExchange"), context_(context), formatter_(locale) {
+    : ui::Screen("UIExchange"), context_(context), formatter_(locale),
+      dbClass(context.databaseFile()) {
     addOutlet("txt_Exchange_Cost_Top", txt_Exchange_Cost_Top);
     addOutlet("txt_Exchange_Cost_Buttom", txt_Exchange_Cost_Buttom);
     addOutlet("lbl_Exchange_Nation_Top", lbl_Exchange_Nation_Top);
@@ -47,10 +48,7 @@ void UIExchange::viewDidLoad() {
     btn_Exchange_Back.onTap = [this] { dismiss(true); };
     btn_Exchange_Swap.onTap = [this] { btn_Exchange_Swap_Clicked(); };
 
-    dbClass_ = std::make_unique<storage::DBClass>(context_.databaseFile());
-    dbClass_->ConnectDB();
-    dbClass_->createDatabase();
-    dbClass_->DisConnectDB();
+    storage::createDatabase(dbClass);
 
     txt_Exchange_Cost_Top.onEditingChanged = [this] { Txt_Exchange_Cost_Top_EditingChanged(); };
     txt_Exchange_Cost_Buttom.onEditingChanged = [this] {
@@ -89,32 +87,26 @@ void UIExchange::applyExchangeAnswer(const std::optional<std::string>& answer) {
     // The table is emptied and refilled in one transaction: a crash, a full disk or a locked
     // file on the way keeps the previous list, never a part of the new one that the day's
     // date would then keep. An answer without rows still empties the table.
-    dbClass_->ConnectDB();
-    (void)dbClass_->inTransaction("exchange-rate refill", [&] {
-        DeleteData();
-        if (dbClass_->lastResultCode() != SQLITE_OK)
+    const storage::Connection connection(dbClass);
+    (void)dbClass.inTransaction("exchange-rate refill", [&] {
+        if (DeleteData() != storage::Status::Ok)
             return false;
-        for (const ExchangeRate& row : rows) {
-            InsertData(row);
-            // A second row of the same date and currency is refused by the table's key and
-            // dropped; a failing file ends the refill.
-            const int code = dbClass_->lastResultCode();
-            if (code != SQLITE_OK && !storage::rowLevelFailure(code))
+        // A second row of the same date and currency is refused by the table's key and
+        // dropped; a failing file ends the refill.
+        for (const ExchangeRate& row : rows)
+            if (const auto status = InsertData(row);
+                status != storage::Status::Ok && status != storage::Status::Refused)
                 return false;
-        }
         return true;
     });
-    dbClass_->DisConnectDB();
 }
 
-/// Runs on the refill's open connection.
-void UIExchange::DeleteData() {
-    (void)dbClass_->InsertUpdateDeleteExcuteQuery(kDeleteRates);
+storage::Status UIExchange::DeleteData() {
+    return dbClass.execute(kDeleteRates);
 }
 
-/// Runs on the refill's open connection.
-void UIExchange::InsertData(const ExchangeRate& r) {
-    (void)dbClass_->InsertUpdateDeleteExcuteQuery(storage::sqlFormat(
+storage::Status UIExchange::InsertData(const ExchangeRate& r) {
+    return dbClass.execute(storage::sqlFormat(
         kInsertRate, {r.sDATE, r.CUR_UNIT, r.CUR_NM, r.TTB, r.TTS, r.DEAL_BAS_R, r.LASTDATE}));
 }
 

@@ -64,8 +64,9 @@ public:
     /// The refresh with the answer of Exchange_List01 in hand: a failed answer changes
     /// nothing; otherwise the table is replaced by the answer's rows and they are shown.
     void applyExchangeAnswer(const std::optional<std::string>& answer);
-    void DeleteData();
-    void InsertData(const ExchangeRate& row);
+    /// Run on the refill's open connection.
+    [[nodiscard]] storage::Status DeleteData();
+    [[nodiscard]] storage::Status InsertData(const ExchangeRate& row);
     void selectedExchangeData(const ExchangeRate& row, const std::string& flag) override;
     void Txt_Exchange_Cost_Top_EditingChanged();
     void Txt_Exchange_Cost_Buttom_EditingChanged();
@@ -95,7 +96,7 @@ private:
 
     app::AppContext& context_;
     AmountFormatter formatter_;
-    std::unique_ptr<storage::DBClass> dbClass_;
+    storage::DBClass dbClass;
     Typed typed_ = Typed::None;
     // Held here as well as among the children, so that the picker outlives its own last
     // callback when it removes itself.
