@@ -1,5 +1,6 @@
 #include "carriers/CarrierRegistry.h"
 
+#include "carriers/CarrierSeen.h"
 #include "storage/SqlFormat.h"
 
 namespace carriers::registry {
@@ -18,7 +19,11 @@ std::string updateName(storage::DBClass& db, const std::string& name, const std:
 
 std::string remove(storage::DBClass& db, const std::string& uuid, const std::string& major,
                    const std::string& minor) {
-    return db.InsertUpdateDeleteExcuteQuery(storage::sqlFormat(kDelete, {uuid, major, minor}));
+    std::string result =
+        db.InsertUpdateDeleteExcuteQuery(storage::sqlFormat(kDelete, {uuid, major, minor}));
+    if (result == "0")
+        (void)forgetSeen(db, uuid, major, minor); // a removed carrier keeps no last-seen time
+    return result;
 }
 
 std::string name(storage::DBClass& db, const std::string& uuid, const std::string& major,

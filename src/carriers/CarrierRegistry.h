@@ -27,6 +27,7 @@ inline constexpr const char* kDelete =
 [[nodiscard]] std::string updateName(storage::DBClass& db, const std::string& name,
                                      const std::string& uuid, const std::string& major,
                                      const std::string& minor);
+/// A carrier removed from the table also loses its last-seen time (CarrierSeen).
 [[nodiscard]] std::string remove(storage::DBClass& db, const std::string& uuid,
                                  const std::string& major, const std::string& minor);
 /// The stored name of a carrier, or empty text when it is not registered.

@@ -18,7 +18,8 @@ const std::string& column(const storage::Row& row, const char* key) {
 
 UICarrierList::UICarrierList(CarrierContext context)
     : ui::Screen("UICarrierList"), context_(std::move(context)), timer1_(context_.platform.loop),
-      lookTimer_(context_.platform.loop) {
+      lookTimer_(context_.platform.loop), seen_(context_.databaseFile, context_.platform.clock),
+      minuteTimer_(context_.platform.loop) {
     addOutlet("btn_Back", btn_Back);
     addOutlet("btn_Refresh", btn_Refresh);
     addOutlet("img_Search", img_Search);
@@ -32,7 +33,8 @@ UICarrierList::UICarrierList(CarrierContext context)
     carrierTableView.cellForRow = [this](int row, ui::Cell& cell) {
         const BeaconRecord& entry = data.at(static_cast<std::size_t>(row));
         UICarrierListCell::setRegistrationBeacon(cell, entry, row, context_.screenWidth, self());
-        cell.label("lbl_SeenText").setText(carrierSeenText(entry->sStatus == "1", looking()));
+        cell.label("lbl_SeenText")
+            .setText(seenLine(entry->sStatus == "1", looking(), seen_.minutesAgo(*entry)));
     };
 }
 
@@ -43,8 +45,10 @@ std::shared_ptr<UICarrierList> UICarrierList::self() {
 void UICarrierList::viewDidLoad() {
     dbClass_ = std::make_unique<storage::DBClass>(context_.databaseFile);
     data.clear();
+    seen_.load();
     showScanning(btn_Refresh, img_Search, true);
     setBluetooth();
+    armMinuteRefresh();
 }
 
 void UICarrierList::setBluetooth() {
@@ -67,6 +71,14 @@ void UICarrierList::startLooking() {
     carrierTableView.reloadData();
 }
 
+void UICarrierList::armMinuteRefresh() {
+    if (const auto wait = seen_.untilNextMinute(data))
+        minuteTimer_.start(std::chrono::duration<double>(*wait).count(), weak_from_this(), [this] {
+            carrierTableView.reloadData();
+            armMinuteRefresh();
+        });
+}
+
 void UICarrierList::stopBluetooth() {
     if (bluetoothScanner)
         bluetoothScanner->StopBeacon();
@@ -80,6 +92,7 @@ void UICarrierList::stopBluetooth() {
 void UICarrierList::viewDidDisappear(bool) {
     timer1_.cancel();
     lookTimer_.cancel();
+    minuteTimer_.cancel();
 }
 
 void UICarrierList::btn_Back_Clicked() {
@@ -110,7 +123,12 @@ storage::Rows UICarrierList::getDeviceList() {
 
 void UICarrierList::getRegistrationBeacon(const BeaconRecord& beacon) {
     for (auto& entry : data) {
-        if (!entry->sameCarrier(*beacon) || entry->sStatus == "1")
+        if (!entry->sameCarrier(*beacon))
+            continue;
+        seen_.heard(*entry);
+        if (!minuteTimer_.running())
+            armMinuteRefresh();
+        if (entry->sStatus == "1")
             continue;
         entry = RegistrationBeacon::listed(
             entry->sRegistration_Name, entry->sRegistration_Select_Major,

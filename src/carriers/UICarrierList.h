@@ -5,6 +5,7 @@
 #include "carriers/BluetoothScanner.h"
 #include "carriers/CarrierContext.h"
 #include "carriers/CarrierRegDelegate.h"
+#include "carriers/CarrierSeen.h"
 #include "carriers/PutName.h"
 #include "carriers/ScanParts.h"
 #include "platform/MainLoop.h"
@@ -67,11 +68,15 @@ private:
     std::shared_ptr<UICarrierList> self();
     /// A scan starts: carriers not seen yet read "찾는 중" for its first seconds.
     void startLooking();
+    /// Redraws the list when the minutes of some carrier's last-seen time next change.
+    void armMinuteRefresh();
 
     CarrierContext context_;
     std::unique_ptr<storage::DBClass> dbClass_;
     ScanTimer timer1_;
     ScanTimer lookTimer_;
+    CarrierSeen seen_;
+    ScanTimer minuteTimer_;
 };
 
 } // namespace carriers

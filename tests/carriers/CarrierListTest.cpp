@@ -22,6 +22,13 @@ protected:
         auto& cell = list.carrierTableView.cell(row);
         return cell.image("img_Status").image() + " " + cell.label("lbl_SeenText").text();
     }
+    /// Stored last-seen times as "major@seconds".
+    std::vector<std::string> seenRows() {
+        std::vector<std::string> out;
+        for (const auto& r : query("SELECT sMajor, nSeenAt FROM aCarrierSeen ORDER BY sMajor"))
+            out.push_back(r.at("0") + "@" + r.at("1"));
+        return out;
+    }
     std::vector<std::string> alertsSeen() {
         std::vector<std::string> out;
         while (!window().alerts().empty()) {
@@ -53,10 +60,43 @@ TEST_F(CarrierList, RangedCarrierTurnsSeenOnceAndStaysSeenAndTheOtherIsLookedFor
     advance(carriers::kLookingSeconds - 5);
     EXPECT_EQ(status(list, 0), "m2_btn_off.png 찾는 중");
     advance(1);
-    EXPECT_EQ(status(list, 0), "m2_btn_off.png 찾지 못함");
+    EXPECT_EQ(status(list, 0), "m2_btn_off.png 본 적 없음");
     radio->removeTag(*platform::parseBeaconUuid(kUuidA), 2, 2);
     advance(50);
     EXPECT_EQ(status(list, 1), "m2_btn_on.png 근처에 있음");
+}
+
+TEST_F(CarrierList, LastSeenTimeOutlivesTheVisitIsWrittenOnceAMinuteAndGoesWithTheCarrier) {
+    storeCarrier(kUuidA, "1", "1", "Red");
+    storeCarrier(kUuidA, "2", "2", "Blue");
+    auto* list = &open();
+    tag(kUuidA, 1, 1);
+    tag(kUuidA, 2, 2);
+    advance(2);
+    const auto firstWrites = seenRows();
+    EXPECT_EQ(firstWrites.size(), 2u);
+    advance(58); // heard every second of the first scan
+    EXPECT_EQ(seenRows(), firstWrites);
+    list->btn_Refresh.tap();
+    advance(2); // heard a minute after the first write
+    const auto rewritten = seenRows();
+    EXPECT_NE(rewritten[0], firstWrites[0]);
+    EXPECT_NE(rewritten[1], firstWrites[1]);
+    for (int major : {1, 2})
+        radio->removeTag(*platform::parseBeaconUuid(kUuidA), major, major);
+    advance(150);
+    EXPECT_EQ(status(*list, 0), "m2_btn_on.png 근처에 있음 · 2분 전");
+
+    list->btn_Back.tap(); // a new screen knows only what was stored
+    main().btn_Menu2.tap();
+    loop->runUntilIdle();
+    list = &static_cast<UICarrierList&>(*window().front());
+    EXPECT_EQ(status(*list, 0), "m2_btn_off.png 찾는 중 · 2분 전");
+    advance(85); // nothing but the minute moves the line now
+    EXPECT_EQ(status(*list, 0), "m2_btn_off.png 찾지 못함 · 3분 전");
+
+    list->carrierTableView.cell(0).button("btn_Delete").tap();
+    EXPECT_EQ(seenRows(), std::vector<std::string>{rewritten[1]});
 }
 
 TEST_F(CarrierList, RemovalDeletesTheRowAndDeregistersOnlyWhenTheDeleteSucceeded) {
@@ -116,14 +156,14 @@ TEST_F(CarrierList, FirstScanEndsAfterAMinuteAndRefreshScansTheServiceUuidsWitho
     EXPECT_FALSE(list.btn_Refresh.hidden());
     EXPECT_TRUE(list.img_Search.hidden());
 
-    EXPECT_EQ(status(list, 0), "m2_btn_off.png 찾지 못함");
+    EXPECT_EQ(status(list, 0), "m2_btn_off.png 본 적 없음");
     list.btn_Refresh.tap();
     EXPECT_TRUE(list.btn_Refresh.hidden());
     EXPECT_FALSE(list.img_Search.hidden());
     EXPECT_EQ(status(list, 0), "m2_btn_off.png 찾는 중");         // looking again
     EXPECT_EQ(list.bluetoothScanner->ar_beaconRegion.size(), 3u); // the service's UUIDs
     advance(600);
-    EXPECT_EQ(status(list, 0), "m2_btn_off.png 찾지 못함");
+    EXPECT_EQ(status(list, 0), "m2_btn_off.png 본 적 없음");
     EXPECT_TRUE(radio->scanning());
     tag(kUuidA, 1, 1);
     advance(1);
@@ -154,7 +194,7 @@ TEST_F(CarrierList, AdapterSwitchedOffDuringTheScanIsReported) {
     window().pressAlertButton("OK");
     EXPECT_FALSE(list.btn_Refresh.hidden());
     EXPECT_FALSE(radio->scanning());
-    EXPECT_EQ(status(list, 0), "m2_btn_off.png 찾지 못함"); // no longer looked for
+    EXPECT_EQ(status(list, 0), "m2_btn_off.png 본 적 없음"); // no longer looked for
 }
 
 } // namespace
