@@ -40,14 +40,13 @@ void AppContext::setIdleTimerDisabled(bool disabled) {
 }
 
 void AppContext::openUrl(const std::string& url) {
-    std::weak_ptr<char> alive = alive_;
-    platform.browser.openUrl(url, [this, alive, url](bool opened) {
-        if (opened || !alive.lock())
+    platform.browser.openUrl(url, lifetime_.guard([this, url](bool opened) {
+        if (opened)
             return;
         platform::logLine("the desktop could not open " + url);
         window.showAlert(ui::Alert::simple(kUrlFailedTitle,
                                            std::string(kUrlFailedMessage) + "\n\n" + url, "확인"));
-    });
+    }));
 }
 
 std::string AppContext::databaseFile() const {

@@ -4,6 +4,7 @@
 
 #include "app/Config.h"
 #include "carriers/CarrierContext.h"
+#include "platform/Lifetime.h"
 #include "platform/Platform.h"
 #include "remote/CacheDBCommands.h"
 #include "ui/Screen.h"
@@ -71,8 +72,7 @@ struct AppContext {
 
 private:
     bool idleTimerDisabled_ = false;
-    // Answers of the browser that arrive after the context is gone find this expired.
-    std::shared_ptr<char> alive_ = std::make_shared<char>();
+    platform::Lifetime lifetime_{platform.loop};
 };
 
 } // namespace app
