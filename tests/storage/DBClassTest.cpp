@@ -1,18 +1,24 @@
-// Queries and statements through DBClass on real SQLite files.
+// Queries and statements through DBClass on real SQLite files: what each outcome is called
+// and what the original interface returns for it.
 
 #include "storage/DBClass.h"
 #include "TempDir.h"
+#include "storage/Connection.h"
 #include "storage/SqlFormat.h"
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
+#include <fstream>
 #include <map>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 using storage::DBClass;
 using storage::Rows;
 using storage::sqlFormat;
+using storage::Status;
 
 namespace {
 
@@ -70,35 +76,43 @@ TEST_F(DBClassTest, NameSelectUsesTheSevenExchangeNamesThenTheEmptyKey) {
               (Maps{{{"sDATE", "1"}, {"CUR_UNIT", "2"}}}));
 }
 
-TEST_F(DBClassTest, StatementResultsFollowTheStepOutcome) {
-    EXPECT_TRUE(db.SelectExcuteQuery("SELECT nosuchcolumn FROM t").empty());
-    EXPECT_TRUE(db.SelectExcuteQuery_Name("SELECT * FROM nosuchtable").empty());
-    EXPECT_TRUE(db.SelectExcuteQuery("").empty());
-    EXPECT_EQ(db.InsertUpdateDeleteExcuteQuery("INSERT INTO t VALUES ('1', 'z', 'z')"), "-1");
-    EXPECT_EQ(db.InsertUpdateDeleteExcuteQuery("UPDATE t SET b = 'q' WHERE a = 'none'"), "0");
-    EXPECT_EQ(db.InsertUpdateDeleteExcuteQuery("SELECT * FROM t"), "-1");
-    EXPECT_EQ(db.InsertUpdateDeleteExcuteQuery("SELECT * FROM t WHERE a = 'none'"), "0");
-    EXPECT_EQ(db.InsertUpdateDeleteExcuteQuery("INSERT INTO nosuchtable VALUES (1)"), "-1");
-    EXPECT_EQ(db.InsertUpdateDeleteExcuteQuery("   -- only a comment"), "-1");
-    // Only the first statement of a text runs.
-    EXPECT_EQ(db.InsertUpdateDeleteExcuteQuery("DELETE FROM t WHERE a = 'none'; DROP TABLE t"),
-              "0");
-    EXPECT_EQ(db.SelectExcuteQuery("SELECT a FROM t").size(), 1u);
-}
-
-TEST_F(DBClassTest, StatementStoppedAtARowDoesNotLockOutOtherConnections) {
-    ASSERT_EQ(db.InsertUpdateDeleteExcuteQuery("SELECT * FROM t"), "-1");
-    DBClass other(db.databaseFile());
-    other.ConnectDB();
-    EXPECT_EQ(other.InsertUpdateDeleteExcuteQuery("INSERT INTO t VALUES ('2', 'x', 'y')"), "0");
-    other.DisConnectDB();
-
-    // Closed, statements fail; opened again (twice), the data is there.
-    db.DisConnectDB();
-    EXPECT_EQ(db.InsertUpdateDeleteExcuteQuery("DELETE FROM t"), "-1");
+TEST_F(DBClassTest, StatementsAndQueriesSayWhatHappenedAndTheWrappersKeepTheirResults) {
+    const struct {
+        std::string sql;
+        Status status;
+        const char* text; // InsertUpdateDeleteExcuteQuery
+        int code;         // lastResultCode
+    } statements[] = {
+        {"INSERT INTO t VALUES ('1', 'z', 'z')", Status::Refused, "-1", SQLITE_CONSTRAINT},
+        {"UPDATE t SET b = 'q' WHERE a = 'none'", Status::Ok, "0", SQLITE_OK},
+        {"SELECT * FROM t WHERE a = 'none'", Status::Ok, "0", SQLITE_OK},
+        {"INSERT INTO nosuchtable VALUES (1)", Status::Invalid, "-1", SQLITE_ERROR},
+        {"   -- only a comment", Status::Invalid, "-1", SQLITE_MISUSE},
+        // Only the first statement of a text runs.
+        {"DELETE FROM t WHERE a = 'none'; DROP TABLE t", Status::Ok, "0", SQLITE_OK},
+        {"SELECT * FROM t", Status::RowReturned, "-1", SQLITE_OK},
+    };
+    for (const auto& s : statements) {
+        EXPECT_EQ(db.execute(s.sql), s.status) << s.sql;
+        EXPECT_EQ(db.InsertUpdateDeleteExcuteQuery(s.sql), s.text) << s.sql;
+        EXPECT_EQ(db.lastResultCode(), s.code) << s.sql;
+    }
+    // The statement stopped at a row does not lock out another connection; reopened (twice),
+    // the table and both rows are there.
+    EXPECT_EQ(storage::Connection(db.databaseFile())->execute("INSERT INTO t VALUES (2, 'x', 'y')"),
+              Status::Ok);
     db.ConnectDB();
     db.ConnectDB();
     EXPECT_EQ(db.SelectExcuteQuery("SELECT a FROM t").size(), 2u);
+    // Nothing matched is no failure; the wrappers return an empty list for both.
+    for (const auto& [sql, status] : {std::pair{"SELECT a FROM t WHERE a = 'none'", Status::Ok},
+                                      {"SELECT nosuchcolumn FROM t", Status::Invalid},
+                                      {"SELECT * FROM nosuchtable", Status::Invalid},
+                                      {"", Status::Invalid}}) {
+        EXPECT_EQ(db.query(sql).status(), status) << sql;
+        EXPECT_TRUE(db.SelectExcuteQuery(sql).empty()) << sql;
+        EXPECT_TRUE(db.SelectExcuteQuery_Name(sql).empty()) << sql;
+    }
 }
 
 TEST_F(DBClassTest, QuotesAndInjectionAttemptsAreStoredVerbatim) {
@@ -122,14 +136,35 @@ TEST_F(DBClassTest, QuotesAndInjectionAttemptsAreStoredVerbatim) {
                     .empty());
 }
 
-TEST(DBClassUnopenable, StatementsFailWithoutCrashing) {
+TEST(DBClassFile, LockedDamagedAndUnopenableFilesAreToldApartAndConnectionsEndOnEveryPath) {
     testing_support::TempDir dir;
-    for (const auto& path : {dir.str(), dir.file("missing/db.sqlite3")}) {
-        DBClass db(path);
-        EXPECT_EQ(db.ConnectDB(), 1) << path;
-        EXPECT_FALSE(db.isOpen()) << path;
+    const std::string path = dir.file("db.sqlite3");
+    DBClass db(path);
+    try {
+        const storage::Connection holder(path);
+        ASSERT_EQ(holder->execute("CREATE TABLE t(a)"), Status::Ok);
+        ASSERT_EQ(holder->execute("BEGIN EXCLUSIVE"), Status::Ok);
+        const storage::Connection connection(db);
+        EXPECT_EQ(db.query("SELECT * FROM t").status(), Status::Busy);
+        EXPECT_EQ(db.execute("INSERT INTO t VALUES (1)"), Status::Busy);
+        throw std::runtime_error("the work ends early");
+    } catch (const std::runtime_error&) {
+    }
+    // Both connections ended with the work: db is closed and the lock is gone.
+    EXPECT_EQ(db.execute("INSERT INTO t VALUES (1)"), Status::NotOpen);
+    EXPECT_EQ(storage::Connection(path)->execute("INSERT INTO t VALUES (1)"), Status::Ok);
+
+    std::ofstream(dir.file("x.sqlite3")) << std::string(4096, 'x');
+    EXPECT_EQ(storage::Connection(dir.file("x.sqlite3"))->query("SELECT * FROM t").status(),
+              Status::Damaged);
+
+    for (const auto& unopenable : {dir.str(), dir.file("missing/db.sqlite3")}) {
+        DBClass db(unopenable);
+        EXPECT_EQ(db.ConnectDB(), 1) << unopenable;
+        EXPECT_FALSE(db.isOpen()) << unopenable;
         db.createDatabase();
         EXPECT_EQ(db.queryUserVersion(), -1);
+        EXPECT_EQ(db.execute("CREATE TABLE t(a)"), Status::NotOpen);
         EXPECT_EQ(db.InsertUpdateDeleteExcuteQuery("CREATE TABLE t(a)"), "-1");
         EXPECT_TRUE(db.SelectExcuteQuery("SELECT 1").empty());
         EXPECT_TRUE(db.SelectExcuteQuery_Name("SELECT 1").empty());
