@@ -208,9 +208,12 @@ void DBClass::createDatabase() {
         (void)execute(schema::kSetVersionPrefix + std::to_string(schema::kVersion));
         for (const char* drop : schema::kMigrationDrops)
             (void)execute(drop);
+        for (const char* drop : schema::kFlightCompanionDrops)
+            (void)execute(drop);
     }
     for (const char* create : {schema::kCreateFlightInfo, schema::kCreateNation,
-                               schema::kCreateCityInfo, schema::kCreateExchange})
+                               schema::kCreateCityInfo, schema::kCreateExchange,
+                               schema::kCreateFlightHistory, schema::kCreateFlightConfirmed})
         (void)execute(create);
 }
 

@@ -59,4 +59,23 @@ inline constexpr const char* kMigrationDrops[] = {
     "DROP TABLE IF EXISTS aExchange",
 };
 
+/// The app's own tables beside the five: the changes announced for a tracked flight and the
+/// moment its values were last confirmed, both keyed by the four columns that find a tracked
+/// row. Older builds never touch them.
+inline constexpr const char* kCreateFlightHistory =
+    "CREATE TABLE IF NOT EXISTS aFlightHistory(airportcode_departure varchar(5) not null, "
+    "airportcode_arrival varchar(5) not null, flightId varchar(10) not null, scheduleDate "
+    "varchar(8) not null, seenAt integer not null, field varchar(10) not null, oldValue text "
+    "null, newValue text null)";
+inline constexpr const char* kCreateFlightConfirmed =
+    "CREATE TABLE IF NOT EXISTS aFlightConfirmed(airportcode_departure varchar(5) not null, "
+    "airportcode_arrival varchar(5) not null, flightId varchar(10) not null, scheduleDate "
+    "varchar(8) not null, confirmedAt integer not null, constraint aFlightConfirmed_PK PRIMARY "
+    "KEY(airportcode_departure, airportcode_arrival, flightId, scheduleDate))";
+/// A migration that drops aFlightInfo drops what belongs to its rows too.
+inline constexpr const char* kFlightCompanionDrops[] = {
+    "DROP TABLE IF EXISTS aFlightHistory",
+    "DROP TABLE IF EXISTS aFlightConfirmed",
+};
+
 } // namespace storage::schema

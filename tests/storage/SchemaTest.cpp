@@ -19,8 +19,8 @@ namespace schema = storage::schema;
 
 namespace {
 
-constexpr const char* kTables[] = {"aRegistration", "aFlightInfo", "aNation", "aCityInfo",
-                                   "aExchange"};
+constexpr const char* kTables[] = {"aRegistration", "aFlightInfo", "aNation",
+                                   "aCityInfo",     "aExchange",   "aFlightHistory"};
 
 std::string countRows(DBClass& db, const std::string& table) {
     const auto rows = db.SelectExcuteQuery("SELECT count(*) FROM " + table);
@@ -33,7 +33,8 @@ void makeDatabase(const std::string& path, int version) {
     db.ConnectDB();
     for (const char* sql :
          {schema::kCreateRegistration, schema::kCreateFlightInfo, schema::kCreateNation,
-          schema::kCreateCityInfo, schema::kCreateExchange,
+          schema::kCreateCityInfo, schema::kCreateExchange, schema::kCreateFlightHistory,
+          "INSERT INTO aFlightHistory VALUES ('ICN','CDG','KE901','20240315',1,'gate','','251')",
           "INSERT INTO aRegistration VALUES ('AA:BB', 'E2C56DB5', '1', '2', '가방')",
           "INSERT INTO aFlightInfo VALUES ('KE','KE901','20240315','20240315','1030','20240315',"
           "'1530','20240315','1030','20240315','1530','인천','인천','파리','ICN','CDG','251','',"
