@@ -211,9 +211,9 @@ void DBClass::createDatabase() {
         for (const char* drop : schema::kFlightCompanionDrops)
             (void)execute(drop);
     }
-    for (const char* create : {schema::kCreateFlightInfo, schema::kCreateNation,
-                               schema::kCreateCityInfo, schema::kCreateExchange,
-                               schema::kCreateFlightHistory, schema::kCreateFlightConfirmed})
+    for (const char* create :
+         {schema::kCreateFlightInfo, schema::kCreateNation, schema::kCreateCityInfo,
+          schema::kCreateExchange, schema::kCreateFlightHistory, schema::kCreateFlightConfirmed})
         (void)execute(create);
 }
 
