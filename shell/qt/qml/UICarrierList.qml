@@ -1,8 +1,9 @@
 import QtQuick
 import QtQuick.Controls
 
-// The registered carriers, which of them were seen near the phone in this visit, and their
-// rename and delete buttons; the naming overlay lies over the list as a child screen.
+// The registered carriers, which of them were seen near the phone in this visit and when each
+// was last in range, and their rename and delete buttons; the naming overlay lies over the
+// list as a child screen.
 Rectangle {
     id: root
     required property QtObject screen
@@ -117,6 +118,8 @@ Rectangle {
                         font.pixelSize: row.small > 0 ? row.small : 12
                     }
                     Text {
+                        width: parent.width
+                        elide: Text.ElideRight
                         text: row.modelData.lbl_SeenText ? row.modelData.lbl_SeenText.text : ""
                         color: row.near ? Theme.deep : "#9AB0B8"
                         font.family: Theme.family
