@@ -20,16 +20,16 @@ inline constexpr const char* kSelectWithNames =
 inline constexpr const char* kDelete =
     "DELETE FROM aRegistration WHERE sUUID = '%@' AND sMajor = '%@' AND sMinor = '%@'";
 
-/// The statement results: "0" done, "-1" failed, "ERROR".
-[[nodiscard]] std::string insert(storage::DBClass& db, const std::string& mac,
-                                 const std::string& uuid, const std::string& major,
-                                 const std::string& minor, const std::string& name);
-[[nodiscard]] std::string updateName(storage::DBClass& db, const std::string& name,
+/// What became of each statement (Refused: the table refused the row).
+[[nodiscard]] storage::Status insert(storage::DBClass& db, const std::string& mac,
                                      const std::string& uuid, const std::string& major,
-                                     const std::string& minor);
+                                     const std::string& minor, const std::string& name);
+[[nodiscard]] storage::Status updateName(storage::DBClass& db, const std::string& name,
+                                         const std::string& uuid, const std::string& major,
+                                         const std::string& minor);
 /// A carrier removed from the table also loses its last-seen time (CarrierSeen).
-[[nodiscard]] std::string remove(storage::DBClass& db, const std::string& uuid,
-                                 const std::string& major, const std::string& minor);
+[[nodiscard]] storage::Status remove(storage::DBClass& db, const std::string& uuid,
+                                     const std::string& major, const std::string& minor);
 /// The stored name of a carrier, or empty text when it is not registered.
 [[nodiscard]] std::string name(storage::DBClass& db, const std::string& uuid,
                                const std::string& major, const std::string& minor);

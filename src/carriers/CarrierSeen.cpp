@@ -2,6 +2,7 @@
 
 #include "carriers/ScanParts.h"
 #include "platform/Log.h"
+#include "storage/Connection.h"
 #include "storage/SqlFormat.h"
 
 #include <algorithm>
@@ -29,9 +30,9 @@ std::string seenLine(bool seen, bool looking, std::optional<long> minutesAgo) {
     return line;
 }
 
-std::string forgetSeen(storage::DBClass& db, const std::string& uuid, const std::string& major,
-                       const std::string& minor) {
-    return db.InsertUpdateDeleteExcuteQuery(storage::sqlFormat(kDeleteSeen, {uuid, major, minor}));
+storage::Status forgetSeen(storage::DBClass& db, const std::string& uuid, const std::string& major,
+                           const std::string& minor) {
+    return db.execute(storage::sqlFormat(kDeleteSeen, {uuid, major, minor}));
 }
 
 CarrierSeen::CarrierSeen(std::string databaseFile, const platform::Clock& clock)
@@ -48,11 +49,12 @@ const CarrierSeen::Times* CarrierSeen::find(const RegistrationBeacon& carrier) c
 }
 
 void CarrierSeen::load() {
-    db_.ConnectDB();
-    if (db_.InsertUpdateDeleteExcuteQuery(kCreateSeenTable) != "0")
-        platform::logLine("aCarrierSeen not created");
-    const storage::Rows rows = db_.SelectExcuteQuery(kSelectSeen);
-    db_.DisConnectDB();
+    const storage::Rows rows = [this] {
+        const storage::Connection connection(db_);
+        if (db_.execute(kCreateSeenTable) != storage::Status::Ok)
+            platform::logLine("aCarrierSeen not created");
+        return db_.query(kSelectSeen).valueOr({});
+    }();
     times_.clear();
     for (const auto& row : rows) {
         const std::string& text = column(row, "3");
@@ -76,15 +78,15 @@ void CarrierSeen::heard(const RegistrationBeacon& carrier) {
         times.written = now;
     }
     const auto secs = std::chrono::floor<std::chrono::seconds>(now.time_since_epoch()).count();
-    db_.ConnectDB();
-    const std::string result = db_.InsertUpdateDeleteExcuteQuery(storage::sqlFormat(
-        kWriteSeen, {carrier.sRegistration_UUID, carrier.sRegistration_Select_Major,
-                     carrier.sRegistration_Select_Minor, std::to_string(secs)}));
-    if (result != "0")
+    const storage::Connection connection(db_);
+    // A failing file is logged by the database itself with SQLite's message.
+    if (db_.execute(storage::sqlFormat(
+            kWriteSeen, {carrier.sRegistration_UUID, carrier.sRegistration_Select_Major,
+                         carrier.sRegistration_Select_Minor, std::to_string(secs)})) !=
+        storage::Status::Ok)
         platform::logLine("Last-seen time of " + carrier.sRegistration_UUID + " " +
                           carrier.sRegistration_Select_Major + "/" +
-                          carrier.sRegistration_Select_Minor + " not stored: " + result);
-    db_.DisConnectDB();
+                          carrier.sRegistration_Select_Minor + " not stored");
 }
 
 std::optional<long> CarrierSeen::minutesAgo(const RegistrationBeacon& carrier) const {

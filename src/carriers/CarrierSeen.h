@@ -40,8 +40,8 @@ inline constexpr const char* kNeverSeenText = "본 적 없음";
 
 /// Removes a carrier's last-seen time on the open connection of `db` (its result is that of
 /// the statement; a table not made yet fails harmlessly).
-std::string forgetSeen(storage::DBClass& db, const std::string& uuid, const std::string& major,
-                       const std::string& minor);
+storage::Status forgetSeen(storage::DBClass& db, const std::string& uuid, const std::string& major,
+                           const std::string& minor);
 
 /// The last-seen times of one screen, read once and written back as carriers are heard.
 class CarrierSeen {

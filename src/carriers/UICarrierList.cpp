@@ -4,6 +4,7 @@
 #include "carriers/CarrierRegistry.h"
 #include "carriers/CarrierService.h"
 #include "carriers/CarrierTexts.h"
+#include "storage/Connection.h"
 
 namespace carriers {
 namespace {
@@ -17,9 +18,9 @@ const std::string& column(const storage::Row& row, const char* key) {
 } // namespace
 
 UICarrierList::UICarrierList(CarrierContext context)
-    : ui::Screen("UICarrierList"), context_(std::move(context)), timer1_(context_.platform.loop),
-      lookTimer_(context_.platform.loop), seen_(context_.databaseFile, context_.platform.clock),
-      minuteTimer_(context_.platform.loop) {
+    : ui::Screen("UICarrierList"), context_(std::move(context)), dbClass(context_.databaseFile),
+      timer1_(context_.platform.loop), lookTimer_(context_.platform.loop),
+      seen_(context_.databaseFile, context_.platform.clock), minuteTimer_(context_.platform.loop) {
     addOutlet("btn_Back", btn_Back);
     addOutlet("btn_Refresh", btn_Refresh);
     addOutlet("img_Search", img_Search);
@@ -43,7 +44,6 @@ std::shared_ptr<UICarrierList> UICarrierList::self() {
 }
 
 void UICarrierList::viewDidLoad() {
-    dbClass_ = std::make_unique<storage::DBClass>(context_.databaseFile);
     data.clear();
     seen_.load();
     showScanning(btn_Refresh, img_Search, true);
@@ -110,9 +110,7 @@ void UICarrierList::btn_Refresh_Clicked() {
 }
 
 storage::Rows UICarrierList::getDeviceList() {
-    dbClass_->ConnectDB();
-    storage::Rows rows = registry::withNames(*dbClass_);
-    dbClass_->DisConnectDB();
+    storage::Rows rows = registry::withNames(*storage::Connection(dbClass));
     data.clear();
     for (const auto& row : rows)
         data.push_back(RegistrationBeacon::listed(column(row, "3"), column(row, "1"),
@@ -145,13 +143,14 @@ void UICarrierList::setBeaconName(const BeaconRecord& beacon) {
 }
 
 void UICarrierList::updateName(const BeaconRecord& beacon) {
-    dbClass_->ConnectDB();
-    const bool done =
-        registry::updateName(*dbClass_, beacon->sRegistration_Name, beacon->sRegistration_UUID,
-                             beacon->sRegistration_Select_Major,
-                             beacon->sRegistration_Select_Minor) == "0";
-    SendAlertDialog("확인", done ? kRenamedMessage : kFailedMessage);
-    dbClass_->DisConnectDB();
+    {
+        const storage::Connection connection(dbClass);
+        const bool done =
+            registry::updateName(dbClass, beacon->sRegistration_Name, beacon->sRegistration_UUID,
+                                 beacon->sRegistration_Select_Major,
+                                 beacon->sRegistration_Select_Minor) == storage::Status::Ok;
+        SendAlertDialog("확인", done ? kRenamedMessage : kFailedMessage);
+    }
     for (auto& entry : data)
         if (entry->sameCarrier(*beacon))
             entry->sRegistration_Name = beacon->sRegistration_Name;
@@ -160,10 +159,9 @@ void UICarrierList::updateName(const BeaconRecord& beacon) {
 
 void UICarrierList::setBeaconDelete(const BeaconRecord& beacon) {
     const BeaconRecord carrier = beacon; // the row's entry leaves `data` below
-    dbClass_->ConnectDB();
-    if (registry::remove(*dbClass_, carrier->sRegistration_UUID,
-                         carrier->sRegistration_Select_Major,
-                         carrier->sRegistration_Select_Minor) == "0") {
+    if (const storage::Connection connection(dbClass);
+        registry::remove(dbClass, carrier->sRegistration_UUID, carrier->sRegistration_Select_Major,
+                         carrier->sRegistration_Select_Minor) == storage::Status::Ok) {
         sendUnitJoin(context_.commands(), carrier->sRegistration_UUID,
                      carrier->sRegistration_Select_Major, carrier->sRegistration_Select_Minor,
                      kDeregisterFlag);
@@ -171,7 +169,6 @@ void UICarrierList::setBeaconDelete(const BeaconRecord& beacon) {
     } else {
         SendAlertDialog("확인", kFailedMessage);
     }
-    dbClass_->DisConnectDB();
     std::erase_if(data, [&](const BeaconRecord& entry) { return entry->sameCarrier(*carrier); });
     carrierTableView.reloadData();
 }

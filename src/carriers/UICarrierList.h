@@ -72,7 +72,7 @@ private:
     void armMinuteRefresh();
 
     CarrierContext context_;
-    std::unique_ptr<storage::DBClass> dbClass_;
+    storage::DBClass dbClass;
     ScanTimer timer1_;
     ScanTimer lookTimer_;
     CarrierSeen seen_;

@@ -5,11 +5,13 @@
 #include "carriers/CarrierService.h"
 #include "carriers/CarrierTexts.h"
 #include "platform/Log.h"
+#include "storage/Connection.h"
 
 namespace carriers {
 
 UIRegstrationViewController::UIRegstrationViewController(CarrierContext context)
-    : ui::Screen("UIRegstrationViewController"), context_(std::move(context)) {
+    : ui::Screen("UIRegstrationViewController"), context_(std::move(context)),
+      dbClass(context_.databaseFile) {
     addOutlet("btn_Back", btn_Back);
     addOutlet("btn_Refresh", btn_Refresh);
     addOutlet("img_Refresh", img_Refresh);
@@ -27,10 +29,7 @@ UIRegstrationViewController::UIRegstrationViewController(CarrierContext context)
 
 void UIRegstrationViewController::viewDidLoad() {
     data.clear();
-    dbClass_ = std::make_unique<storage::DBClass>(context_.databaseFile);
-    dbClass_->ConnectDB();
-    dbClass_->createDatabase();
-    dbClass_->DisConnectDB();
+    storage::createDatabase(dbClass);
     setBluetooth();
 }
 
@@ -87,10 +86,8 @@ void UIRegstrationViewController::getRegistrationBeacon(const BeaconRecord& beac
 
 std::string UIRegstrationViewController::getName(const std::string& uuid, const std::string& major,
                                                  const std::string& minor) {
-    dbClass_->ConnectDB();
-    std::string name = registry::name(*dbClass_, uuid, major, minor);
-    dbClass_->DisConnectDB();
-    return name;
+    const storage::Connection connection(dbClass);
+    return registry::name(dbClass, uuid, major, minor);
 }
 
 void UIRegstrationViewController::getRegistrationBeaconTable(const BeaconRecord& beacon) {
@@ -109,16 +106,18 @@ void UIRegstrationViewController::sendCarrierName(const BeaconRecord& beacon) {
 void UIRegstrationViewController::insertInfo(const std::string& name, const std::string& mac,
                                              const std::string& uuid, const std::string& major,
                                              const std::string& minor) {
-    dbClass_->ConnectDB();
-    // The name is updated only for a carrier already stored: after a failing file the update
-    // would match no row and register remotely a carrier that is not stored here.
-    if (registry::insert(*dbClass_, mac, uuid, major, minor, name) == "0" ||
-        (storage::rowLevelFailure(dbClass_->lastResultCode()) &&
-         registry::updateName(*dbClass_, name, uuid, major, minor) == "0"))
-        sendUnitJoin(context_.commands(), uuid, major, minor, kRegisterFlag);
-    else
-        platform::logLine("update failed!!");
-    dbClass_->DisConnectDB();
+    {
+        const storage::Connection connection(dbClass);
+        // The name is updated only for a carrier already stored: after a failing file the
+        // update would match no row and register remotely a carrier that is not stored here.
+        const storage::Status inserted = registry::insert(dbClass, mac, uuid, major, minor, name);
+        if (inserted == storage::Status::Ok ||
+            (inserted == storage::Status::Refused &&
+             registry::updateName(dbClass, name, uuid, major, minor) == storage::Status::Ok))
+            sendUnitJoin(context_.commands(), uuid, major, minor, kRegisterFlag);
+        else
+            platform::logLine("update failed!!");
+    }
     registrationTableView.reloadData();
 }
 

@@ -61,7 +61,7 @@ private:
     void configureCell(int row, ui::Cell& cell);
 
     CarrierContext context_;
-    std::unique_ptr<storage::DBClass> dbClass_;
+    storage::DBClass dbClass;
     platform::Timer timer1_; ///< the scan's limit
     platform::Lifetime lifetime_{context_.platform.loop, *this};
 };
