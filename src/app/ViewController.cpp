@@ -24,6 +24,12 @@ void setWhite(ui::Label& label, std::string text) {
     label.setAttributedText(std::move(text), {ui::TextRun{0, n, false, kWhite}});
 }
 
+/// The status word and its tone, which the view draws the badge in.
+void setStatus(ui::Label& label, std::string word) {
+    label.setState(std::string(flights::toneName(flights::statusTone(word))));
+    label.setText(std::move(word));
+}
+
 } // namespace
 
 ViewController::ViewController(AppContext& context, AppDelegate& delegate)
@@ -269,7 +275,7 @@ void ViewController::showAirportview() {
                                        ? std::string()
                                        : cardTime(v(t.EstimatedTime_Arrival_List)));
 
-    lbl_Status.setText(cardStatus(v(t.Remark_List)));
+    setStatus(lbl_Status, cardStatus(v(t.Remark_List)));
 
     std::string date = cardDate(v(t.ScheduleDate_List));
     const int n = ui::characterCount(date);
@@ -293,7 +299,7 @@ void ViewController::changeStatusPopup(const flights::StatusPopup& info) {
 }
 
 void ViewController::showStatusUnknown() {
-    lbl_Status.setText(cardStatus(""));
+    setStatus(lbl_Status, cardStatus(""));
 }
 
 void ViewController::clearAirportView() {
@@ -302,7 +308,7 @@ void ViewController::clearAirportView() {
     lbl_Date.setAttributedText("-", {});
     lbl_Change_DepartureTime.setText("-");
     lbl_Change_ArrivalTime.setText("-");
-    lbl_Status.setText("정보없음");
+    setStatus(lbl_Status, "정보없음");
     for (ui::Label* l : {&lbl_Departure_Code, &lbl_Departure_Name, &lbl_Arrival_Code,
                          &lbl_Arrival_Name, &lbl_FlightId})
         l->setText("");

@@ -38,6 +38,7 @@ void CarrierAlarm::stopSearch() {
         bluetoothScanner->StopBeacon();
     hooks_.setState(false);
     button_.setImage(kAlarmOffPicture);
+    button_.setState("");
 }
 
 void CarrierAlarm::btn_Alarm_Clicked() {
@@ -65,6 +66,7 @@ void CarrierAlarm::btn_Alarm_Clicked() {
         if (auto s = scanner.lock()) {
             s->GetBeacon(rows);
             a.button_.setImage(kAlarmOnPicture);
+            a.button_.setState("searching");
         }
     });
     screen_.showAlert(ui::Alert{
@@ -87,6 +89,7 @@ void CarrierAlarm::BluetoothState(bool poweredOn) {
     screen_.showAlert(adapterOffAlert(guarded([](CarrierAlarm& a) {
         a.hooks_.setState(false);
         a.button_.setImage(kAlarmOffPicture);
+        a.button_.setState("");
     })));
     if (bluetoothScanner)
         bluetoothScanner->StopBeacon();

@@ -29,6 +29,11 @@ const char* rowPicture(int row) {
     return row == 0 ? kFirstRowPicture : kOtherRowPicture;
 }
 
+/// The first row is drawn apart from the others.
+const char* rowState(int row) {
+    return row == 0 ? "first" : "";
+}
+
 } // namespace
 
 std::string distanceText(std::string_view accuracy) {
@@ -54,6 +59,7 @@ void CustomCell_CarrierRegTableViewCell::setRegistrationBeacon(
     auto& minor = cell.label("txt_Registration_Select_Minor");
     setNarrowFont(width, {&name, &major, &minor});
     cell.image("Reg_TopView").setImage(rowPicture(row));
+    cell.image("Reg_TopView").setState(rowState(row));
     name.setText(beacon->sRegistration_Name);
     major.setText(beacon->sRegistration_Select_Major);
     minor.setText(beacon->sRegistration_Select_Minor);
@@ -63,6 +69,7 @@ void CustomCell_CarrierRegTableViewCell::setRegistrationBeacon(
     select.setTitle("등록");
     if (!beacon->sRegistration_Name.empty()) {
         select.setImage(kRegisteredPicture);
+        select.setState("registered");
         select.setEnabled(false);
     }
     select.onTap = [beacon, delegate] {
@@ -79,10 +86,12 @@ void UICarrierListCell::setRegistrationBeacon(ui::Cell& cell, const BeaconRecord
     auto& minor = cell.label("lbl_Minor");
     setNarrowFont(width, {&name, &major, &minor});
     cell.image("img_TopImage").setImage(rowPicture(row));
+    cell.image("img_TopImage").setState(rowState(row));
     name.setText(beacon->sRegistration_Name);
     major.setText(beacon->sRegistration_Select_Major);
     minor.setText(beacon->sRegistration_Select_Minor);
     cell.image("img_Status").setImage(beacon->sStatus == "1" ? kSeenPicture : kUnseenPicture);
+    cell.image("img_Status").setState(beacon->sStatus == "1" ? "seen" : "");
 
     auto& rename = cell.button("btn_Nickname");
     rename.setTitle("이름 변경");

@@ -1,6 +1,7 @@
 #include "flights/FlightText.h"
 
 #include <climits>
+#include <utility>
 
 namespace flights {
 namespace {
@@ -132,6 +133,25 @@ std::string timetableRemark(std::string_view status) {
 
 std::string collectedRemark(std::string_view remark) {
     return std::string(remark == kRemarkDeparted ? kRemarkInFlight : remark);
+}
+
+StatusTone statusTone(std::string_view word) {
+    using T = StatusTone;
+    static constexpr std::pair<std::string_view, StatusTone> kTones[] = {
+        {kRemarkInFlight, T::UnderWay}, {kRemarkDeparted, T::UnderWay}, {"탑승중", T::Boarding},
+        {"탑승마감", T::Boarding},      {"지연", T::Delayed},           {"회항", T::Diverted},
+        {"취소", T::Cancelled},         {"결항", T::Cancelled},         {"착륙", T::Arrived},
+        {"도착", T::Arrived},           {"정보없음", T::Unknown},       {"-", T::Unknown}};
+    for (const auto& [known, tone] : kTones)
+        if (word == known)
+            return tone;
+    return T::Other;
+}
+
+std::string_view toneName(StatusTone tone) {
+    static constexpr std::string_view kNames[] = {"other",    "underWay",  "boarding", "delayed",
+                                                  "diverted", "cancelled", "arrived",  "unknown"};
+    return kNames[static_cast<int>(tone)];
 }
 
 long leadingInteger(std::string_view text) {

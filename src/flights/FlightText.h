@@ -64,6 +64,16 @@ std::string timetableRemark(std::string_view status);
 /// The remark a Korean feed's status word is kept as: "출발" becomes "운항중".
 std::string collectedRemark(std::string_view remark);
 
+/// What a status word means, for the badge a view draws it on.
+enum class StatusTone { Other, UnderWay, Boarding, Delayed, Diverted, Cancelled, Arrived, Unknown };
+
+/// The tone of a status word as the card, the lists and the feeds write it ("결항" and
+/// "취소" both mean cancelled); Other for a word of no known meaning or none.
+StatusTone statusTone(std::string_view word);
+/// The tone's name as views know it: "other", "underWay", "boarding", "delayed", "diverted",
+/// "cancelled", "arrived", "unknown".
+std::string_view toneName(StatusTone tone);
+
 /// The leading integer of a text as a number ("0930" → 930); 0 without leading digits.
 long leadingInteger(std::string_view text);
 

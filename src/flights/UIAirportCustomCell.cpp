@@ -1,5 +1,6 @@
 #include "flights/UIAirportCustomCell.h"
 
+#include "flights/FlightText.h"
 #include "flights/UIAirportCustomCellText.h"
 #include "platform/Log.h"
 
@@ -18,6 +19,7 @@ void setStruck(ui::Label& label, std::string text) {
 
 void UIAirportCustomCell::setAiportInfo(const AirportInfo& info, int row, double width) {
     img_Top().setImage(row == 0 ? kCellTopImageFirst : kCellTopImage);
+    img_Top().setState(row == 0 ? "first" : "");
 
     if (width < kCellNarrowWidth) {
         platform::logLine("test  320=======");
@@ -50,6 +52,7 @@ void UIAirportCustomCell::setAiportInfo(const AirportInfo& info, int row, double
     lbl_Carousel().setText(cellValue(info.sCarousel()));
     lbl_ExitNumber().setText(cellValue(info.sExitNumber()));
     lbl_Status().setText(cellStatus(info.sRemark()));
+    lbl_Status().setState(std::string(toneName(statusTone(lbl_Status().text()))));
 }
 
 } // namespace flights

@@ -125,6 +125,7 @@ void UIAirportDetailViewController::getAirportInfo(const AirportInfo& info) {
     const bool fromSearch = i.sFlag() == "1";
     btn_Insert.setImage(fromSearch ? "m3_pop_save_off.jpg" : "m3_pop_save1_off.jpg");
     btn_Insert.setTitle(fromSearch ? "내 항공편 등록" : "등록 취소");
+    btn_Insert.setState(fromSearch ? "save" : "remove");
 }
 
 bool UIAirportDetailViewController::isStored() {

@@ -12,7 +12,11 @@ AutoFillList::AutoFillList(std::string className) : ui::Screen(std::move(classNa
     tableView.setHidden(true);
     tableView.numberOfRows = [this] { return static_cast<int>(citySelectInfo_.size()); };
     tableView.cellForRow = [this](int row, ui::Cell& cell) {
-        cell.label("textLabel").setText(citySelectInfo_[static_cast<std::size_t>(row)]);
+        const std::string& entry = citySelectInfo_[static_cast<std::size_t>(row)];
+        auto& label = cell.label("textLabel");
+        label.setText(entry);
+        PlaceParts parts = placeParts(entry);
+        label.setCodeAndName(std::move(parts.code), std::move(parts.name));
     };
     tableView.onSelect = [this](int row) { picked(row); };
 }

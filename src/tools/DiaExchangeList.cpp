@@ -19,7 +19,7 @@ void DiaExchangeList::viewDidLoad() {
 
     tbl_ExchangeNation.numberOfRows = [this] { return static_cast<int>(data.size()); };
     tbl_ExchangeNation.cellForRow = [this](int row, ui::Cell& cell) {
-        cell.label("textLabel").setText(exchangeCaption(data[static_cast<std::size_t>(row)]));
+        showCurrency(cell.label("textLabel"), data[static_cast<std::size_t>(row)]);
     };
     tbl_ExchangeNation.onSelect = [this](int row) { picked(row); };
     btn_Close.onTap = [this] { close(); };

@@ -1,6 +1,7 @@
 #include "tools/Exchange.h"
 
 #include "remote/XmlDataSetParser2.h"
+#include "ui/Outlets.h"
 
 namespace tools {
 namespace {
@@ -116,6 +117,11 @@ std::vector<ExchangeRate> exchangeRatesOf(std::string_view answer) {
 
 std::string exchangeCaption(const ExchangeRate& rate) {
     return rate.CUR_NM + " (" + rate.CUR_UNIT + ")";
+}
+
+void showCurrency(ui::Label& label, const ExchangeRate& rate) {
+    label.setText(exchangeCaption(rate));
+    label.setCodeAndName(rate.CUR_UNIT, rate.CUR_NM);
 }
 
 std::optional<std::string> exchangeStamp(std::string_view d) {

@@ -9,6 +9,10 @@
 #include <string_view>
 #include <vector>
 
+namespace ui {
+class Label;
+}
+
 namespace tools {
 
 /// Base-ten numbers of at least 38 significant digits.
@@ -77,6 +81,8 @@ inline const Decimal kLargestShownAmount{"1e36"};
 
 /// "CUR_NM (CUR_UNIT)", the caption of a side and of a picker row.
 [[nodiscard]] std::string exchangeCaption(const ExchangeRate& rate);
+/// Shows a currency on a label: its caption, with the code and the name apart.
+void showCurrency(ui::Label& label, const ExchangeRate& rate);
 
 /// "yyyy.MM.dd HH시 기준" from a LASTDATE; nothing for one shorter than ten characters.
 [[nodiscard]] std::optional<std::string> exchangeStamp(std::string_view lastDate);

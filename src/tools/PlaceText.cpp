@@ -24,6 +24,16 @@ std::string placeText(std::string_view korean, std::string_view other) {
     return out;
 }
 
+PlaceParts placeParts(std::string_view text) {
+    const std::size_t open = text.rfind(" (");
+    if (open == std::string_view::npos)
+        return {std::string(text), {}};
+    std::string_view code = text.substr(open + 2);
+    if (code.ends_with(')'))
+        code.remove_suffix(1);
+    return {std::string(text.substr(0, open)), std::string(code)};
+}
+
 std::string cardPictureName(std::string_view nationText) {
     const std::size_t open = nationText.find('(');
     if (open == std::string_view::npos)

@@ -9,6 +9,15 @@ namespace tools {
 /// "%@ (%@)": a nation as "대한민국 (Korea Republic)", a place as "인천 (ICN)".
 [[nodiscard]] std::string placeText(std::string_view korean, std::string_view other);
 
+/// The two parts of a place or nation text, apart at its last " (": "인천 (ICN)" → name
+/// "인천", code "ICN" (the closing parenthesis dropped when there is one). A text without
+/// " (" is all name.
+struct PlaceParts {
+    std::string name, code;
+    bool operator==(const PlaceParts&) const = default;
+};
+[[nodiscard]] PlaceParts placeParts(std::string_view text);
+
 /// The card picture's file name for a nation text: the part after the first "(", without
 /// its last character, blanks removed, ".jpg" appended, in lower case ("미국 (United
 /// States)" → "unitedstates.jpg"). Empty for a text without "(" or with nothing after it,

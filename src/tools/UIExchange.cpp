@@ -30,10 +30,14 @@ UIExchange::UIExchange(app::AppContext& context, const std::string& locale)
     v_PickerCover.setHidden(true);
 
     // The layout's texts, kept when the rates cannot be fetched.
-    lbl_Exchange_Nation_Top.setText("통화 선택");
-    lbl_Exchange_Nation_Bottom.setText("통화 선택");
-    for (auto& label : lbl_Exchange_Cost)
-        label.setText("-");
+    for (ui::Label* caption : {&lbl_Exchange_Nation_Top, &lbl_Exchange_Nation_Bottom}) {
+        caption->setText("통화 선택");
+        caption->setCodeAndName("", "통화 선택");
+    }
+    for (std::size_t i = 0; i < lbl_Exchange_Cost.size(); ++i) {
+        lbl_Exchange_Cost[i].setText("-");
+        lbl_Exchange_Cost[i].setCodeAndName(kReferenceUnits[i], kReferenceNames[i]);
+    }
     lbl_Exchange_Date.setText("환율 정보 없음");
     btn_Exchange_Back.setTitle("닫기");
 }
@@ -70,14 +74,14 @@ void UIExchange::applyExchangeAnswer(const std::optional<std::string>& answer) {
         // A rate that is not a number shows as "-" rather than as a made-up 0.
         const std::string amount = formatter_.formatRate(row.DEAL_BAS_R).value_or("-");
         if (row.CUR_UNIT == "KRW") {
-            lbl_Exchange_Nation_Top.setText(exchangeCaption(row));
+            showCurrency(lbl_Exchange_Nation_Top, row);
             SelectedDataTop = row;
         }
         for (std::size_t i = 0; i < kReferenceUnits.size(); ++i)
             if (row.CUR_UNIT == kReferenceUnits[i])
                 lbl_Exchange_Cost[i].setText(amount);
         if (row.CUR_UNIT == "USD") {
-            lbl_Exchange_Nation_Bottom.setText(exchangeCaption(row));
+            showCurrency(lbl_Exchange_Nation_Bottom, row);
             SelectedDataButtom = row;
         }
         if (!row.LASTDATE.empty())
@@ -113,10 +117,10 @@ storage::Status UIExchange::InsertData(const ExchangeRate& r) {
 void UIExchange::selectedExchangeData(const ExchangeRate& row, const std::string& flag) {
     if (flag == "1") {
         SelectedDataTop = row;
-        lbl_Exchange_Nation_Top.setText(exchangeCaption(row));
+        showCurrency(lbl_Exchange_Nation_Top, row);
     } else if (flag == "2") {
         SelectedDataButtom = row;
-        lbl_Exchange_Nation_Bottom.setText(exchangeCaption(row));
+        showCurrency(lbl_Exchange_Nation_Bottom, row);
     } else {
         return;
     }
@@ -158,9 +162,14 @@ void UIExchange::convertFrom(ui::TextField& source, const std::optional<Exchange
 
 void UIExchange::btn_Exchange_Swap_Clicked() {
     std::swap(SelectedDataTop, SelectedDataButtom);
-    const std::string topCaption = lbl_Exchange_Nation_Top.text();
+    const std::string topCaption = lbl_Exchange_Nation_Top.text(),
+                      topCode = lbl_Exchange_Nation_Top.code(),
+                      topName = lbl_Exchange_Nation_Top.name();
     lbl_Exchange_Nation_Top.setText(lbl_Exchange_Nation_Bottom.text());
+    lbl_Exchange_Nation_Top.setCodeAndName(lbl_Exchange_Nation_Bottom.code(),
+                                           lbl_Exchange_Nation_Bottom.name());
     lbl_Exchange_Nation_Bottom.setText(topCaption);
+    lbl_Exchange_Nation_Bottom.setCodeAndName(topCode, topName);
     const std::string topAmount = txt_Exchange_Cost_Top.text();
     txt_Exchange_Cost_Top.setText(txt_Exchange_Cost_Buttom.text());
     txt_Exchange_Cost_Buttom.setText(topAmount);

@@ -36,6 +36,9 @@ public:
     /// The reference rates shown, in the order of lbl_Exchange_Cost1 ... 7.
     static constexpr std::array<const char*, 7> kReferenceUnits{"USD", "JPY(100)", "EUR", "CNH",
                                                                 "GBP", "AUD",      "CAD"};
+    /// Their names, shown before any rate arrives.
+    static constexpr std::array<const char*, 7> kReferenceNames{
+        "미국 달러", "일본 엔", "유로", "중국 위안", "영국 파운드", "호주 달러", "캐나다 달러"};
 
     /// `locale` for the amounts' formatter; empty for the user's locale.
     explicit UIExchange(app::AppContext& context, const std::string& locale = {});

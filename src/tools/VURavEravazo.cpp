@@ -39,6 +39,8 @@ VURavEravazo::VURavEravazo(app::AppContext& context)
     btn_Return.setTitle("왕복");
     btn_Oneway.setImage("oneway_active.png");
     btn_Return.setImage("roundtrip.png");
+    btn_Oneway.setState("chosen");
+    btn_Return.setState("");
     txt_ReturnDate.setEnabled(false);
     btn_ReturnDate.setEnabled(false);
     txt_Audlt_Count.setText("1");
@@ -80,14 +82,14 @@ void VURavEravazo::viewDidLoad() {
     // Counts change only through their buttons.
     for (ui::TextField* count : {&txt_Audlt_Count, &txt_Children_Count, &txt_Infants_Count})
         count->setEnabled(false);
-    departures_ = makeList(txt_Departure, departureFrame());
-    arrivals_ = makeList(txt_Arrival, arrivalFrame());
+    departures_ = makeList(txt_Departure, departureFrame(), "departures");
+    arrivals_ = makeList(txt_Arrival, arrivalFrame(), "arrivals");
 }
 
-std::shared_ptr<AutoFillTableViewController> VURavEravazo::makeList(ui::TextField& field,
-                                                                    const widgets::Rect& frame) {
+std::shared_ptr<AutoFillTableViewController>
+VURavEravazo::makeList(ui::TextField& field, const widgets::Rect& frame, std::string key) {
     auto list = std::make_shared<AutoFillTableViewController>(context_.commands());
-    addChild(list);
+    addChild(list, std::move(key));
     list->createTableViewWithYPosition(frame.x, frame.bottom(), frame.width, kListHeight);
     list->bindField(field);
     if (field.onEditingChanged)
@@ -99,6 +101,8 @@ std::shared_ptr<AutoFillTableViewController> VURavEravazo::makeList(ui::TextFiel
 void VURavEravazo::btn_Oneway_Selected() {
     btn_Oneway.setImage("oneway_active.png");
     btn_Return.setImage("roundtrip.png");
+    btn_Oneway.setState("chosen");
+    btn_Return.setState("");
     txt_ReturnDate.setText("");
     txt_ReturnDate.setEnabled(false);
     // A one-way trip has no return date to pick.
@@ -108,6 +112,8 @@ void VURavEravazo::btn_Oneway_Selected() {
 void VURavEravazo::btn_Return_Selected() {
     btn_Oneway.setImage("oneway.png");
     btn_Return.setImage("roundtrip_active.png");
+    btn_Oneway.setState("");
+    btn_Return.setState("chosen");
     txt_ReturnDate.setEnabled(true);
     btn_ReturnDate.setEnabled(true);
 }

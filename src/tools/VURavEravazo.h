@@ -67,8 +67,9 @@ protected:
 private:
     static void press(ui::TextField& count, int step);
     void openPicker(ui::TextField& field, const std::string& flag);
-    std::shared_ptr<AutoFillTableViewController> makeList(ui::TextField& field,
-                                                          const widgets::Rect& frame);
+    /// A field's suggestion list, a child the views find by `key`.
+    std::shared_ptr<AutoFillTableViewController>
+    makeList(ui::TextField& field, const widgets::Rect& frame, std::string key);
 
     app::AppContext& context_;
     std::shared_ptr<AutoFillTableViewController> departures_, arrivals_;

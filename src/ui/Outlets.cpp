@@ -13,6 +13,13 @@ void Outlet::setHidden(bool h) {
     changed();
 }
 
+void Outlet::setState(std::string state) {
+    if (state_ == state)
+        return;
+    state_ = std::move(state);
+    changed();
+}
+
 int characterCount(std::string_view s) {
     int n = 0;
     for (unsigned char c : s)
@@ -31,6 +38,12 @@ void Label::setText(std::string text) {
 void Label::setAttributedText(std::string text, std::vector<TextRun> runs) {
     text_ = std::move(text);
     runs_ = std::move(runs);
+    changed();
+}
+
+void Label::setCodeAndName(std::string code, std::string name) {
+    code_ = std::move(code);
+    name_ = std::move(name);
     changed();
 }
 

@@ -65,6 +65,11 @@ public:
     /// The view of its screen that holds this outlet; none when the screen itself does.
     View* container() const { return container_; }
 
+    /// What the outlet shows, as a word a view maps to pictures and colours ("first",
+    /// "seen", a status tone); empty for nothing in particular. Not part of `toJson`.
+    const std::string& state() const { return state_; }
+    void setState(std::string state);
+
 protected:
     explicit Outlet(Kind kind) : kind_(kind) {}
     void changed() {
@@ -77,6 +82,7 @@ private:
     Kind kind_;
     bool hidden_ = false;
     View* container_ = nullptr;
+    std::string state_;
     std::function<void()> onChange_;
 };
 
@@ -93,10 +99,15 @@ public:
     /// Point size of the system font set on the label; 0 keeps the view's own font.
     double fontSize() const { return fontSize_; }
     void setFontSize(double points);
+    /// A caption's parts apart (a currency code and its name, a place's code and name), so
+    /// views need not take the text apart. Not part of `toJson`.
+    const std::string& code() const { return code_; }
+    const std::string& name() const { return name_; }
+    void setCodeAndName(std::string code, std::string name);
     nlohmann::json toJson() const override;
 
 private:
-    std::string text_;
+    std::string text_, code_, name_;
     std::vector<TextRun> runs_;
     double cornerRadius_ = 0;
     double fontSize_ = 0;
@@ -217,6 +228,7 @@ public:
     void reloadData();
     int rowCount() const { return static_cast<int>(cells_.size()); }
     Cell& cell(int row) { return *cells_.at(static_cast<std::size_t>(row)); }
+    const Cell& cell(int row) const { return *cells_.at(static_cast<std::size_t>(row)); }
     /// False when the row does not exist.
     bool select(int row);
     bool willDisplay(int row);

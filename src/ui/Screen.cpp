@@ -167,8 +167,9 @@ Screen* Screen::presentedScreen() const {
     return nullptr;
 }
 
-void Screen::addChild(std::shared_ptr<Screen> child) {
+void Screen::addChild(std::shared_ptr<Screen> child, std::string key) {
     child->parent_ = this;
+    child->key_ = std::move(key);
     child->loadViewIfNeeded();
     children_.push_back(child);
     if (onDisplay_) {

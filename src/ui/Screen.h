@@ -57,7 +57,11 @@ public:
     Window* window() const;
 
     // ---- children (screens laid over this one)
-    void addChild(std::shared_ptr<Screen> child);
+    /// Adds a child; `key` names it for views, which find children by it (two children of
+    /// one class, such as the suggestion lists of two fields, tell apart by it).
+    void addChild(std::shared_ptr<Screen> child, std::string key = {});
+    /// The key its parent gave it; its class name when none was given.
+    const std::string& childKey() const { return key_.empty() ? name_ : key_; }
     void removeChild(const Screen* child);
     const std::vector<std::shared_ptr<Screen>>& children() const { return children_; }
     Screen* parent() const { return parent_; }
@@ -113,7 +117,7 @@ private:
     /// or a sibling (of it or of a parent) laid over it.
     const Screen* coveringScreen() const;
 
-    std::string name_;
+    std::string name_, key_;
     std::vector<std::pair<std::string, Outlet*>> outlets_;
     std::vector<std::shared_ptr<Screen>> children_;
     Screen* parent_ = nullptr;

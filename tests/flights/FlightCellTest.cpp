@@ -1,8 +1,10 @@
+#include "flights/FlightText.h"
 #include "flights/UIAirportCustomCell.h"
 #include "flights/UIAirportCustomCellText.h"
 #include "flights/UIAirportDetailViewController.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 using namespace flights;
 
@@ -40,13 +42,19 @@ TEST(FlightCellText, TimesStatusesAndEmptyValues) {
     EXPECT_EQ(cellTime("123"), "");
     EXPECT_EQ(cellEstimatedTime("123", "1210"), "12:10");
     EXPECT_EQ(cellEstimatedTime("1305", "1210"), "13:05");
-    EXPECT_EQ(cellStatus("active"), "출발");
-    EXPECT_EQ(cellStatus("landed"), "착륙");
-    EXPECT_EQ(cellStatus("cancelled"), "취소");
-    EXPECT_EQ(cellStatus("diverted"), "회항");
-    EXPECT_EQ(cellStatus("scheduled"), "정보없음");
-    EXPECT_EQ(cellStatus(""), "정보없음");
-    EXPECT_EQ(cellStatus("지연"), "지연");
+    // A stored remark, the word shown for it and the tone its badge is drawn in.
+    const std::tuple<const char*, const char*, const char*> statuses[] = {
+        {"active", "출발", "underWay"},       {"운항중", "운항중", "underWay"},
+        {"landed", "착륙", "arrived"},        {"도착", "도착", "arrived"},
+        {"cancelled", "취소", "cancelled"},   {"결항", "결항", "cancelled"},
+        {"diverted", "회항", "diverted"},     {"지연", "지연", "delayed"},
+        {"탑승마감", "탑승마감", "boarding"}, {"scheduled", "정보없음", "unknown"},
+        {"", "정보없음", "unknown"},          {"-", "-", "unknown"},
+        {"결항 ", "결항 ", "other"}};
+    for (const auto& [remark, word, tone] : statuses) {
+        EXPECT_EQ(cellStatus(remark), word) << remark;
+        EXPECT_EQ(toneName(statusTone(word)), tone) << remark;
+    }
     EXPECT_EQ(cellValue(""), "-");
 }
 
@@ -54,7 +62,7 @@ TEST(FlightCell, FillsEveryLabelWithStruckScheduleAndFallbacks) {
     ui::Cell cell("cell");
     UIAirportCustomCell c(cell);
     c.setAiportInfo(flight(), 0, 375);
-    EXPECT_EQ(c.img_Top().image(), "menu2_list3_1.png");
+    EXPECT_EQ(c.img_Top().state(), "first");
     EXPECT_EQ(c.lbl_ScheduledTime().text(), "12:10");
     EXPECT_TRUE(c.lbl_ScheduledTime().attributes().at(0).strike);
     EXPECT_EQ(c.lbl_EstimatedTime().text(), "12:10"); // a three-character estimate is absent
@@ -64,6 +72,7 @@ TEST(FlightCell, FillsEveryLabelWithStruckScheduleAndFallbacks) {
     EXPECT_EQ(c.lbl_GeteNumber().text(), "-");
     EXPECT_EQ(c.lbl_Carousel().text(), "3");
     EXPECT_EQ(c.lbl_Status().text(), "착륙");
+    EXPECT_EQ(c.lbl_Status().state(), "arrived");
     EXPECT_EQ(c.lbl_DateTime().attributes().at(0).color, kRed);
 
     auto noTimes = flight();
@@ -73,7 +82,7 @@ TEST(FlightCell, FillsEveryLabelWithStruckScheduleAndFallbacks) {
     EXPECT_EQ(c.lbl_ScheduledTime().text(), "");
     EXPECT_TRUE(c.lbl_ScheduledTime().attributes().empty());
     EXPECT_EQ(c.lbl_EstimatedTime().text(), "");
-    EXPECT_EQ(c.img_Top().image(), "menu2_list3_37.png");
+    EXPECT_EQ(c.img_Top().state(), "");
 }
 
 TEST(FlightCell, ScreensNarrowerThan320UseTheSmallFontExceptForAirportCodes) {

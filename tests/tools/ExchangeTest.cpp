@@ -217,8 +217,9 @@ TEST_F(Calculator, SwapTradesCurrenciesAndAmountsAndConvertsFromTheTypedAmount) 
         if (bottom)
             calc.txt_Exchange_Cost_Buttom.type(bottom);
         ASSERT_TRUE(calc.btn_Exchange_Swap.tap());
-        EXPECT_EQ(calc.lbl_Exchange_Nation_Top.text() + " " + calc.txt_Exchange_Cost_Top.text(),
-                  std::string("미국 달러 (USD) ") + topAfter);
+        EXPECT_EQ(calc.lbl_Exchange_Nation_Top.text() + calc.lbl_Exchange_Nation_Top.code() + " " +
+                      calc.txt_Exchange_Cost_Top.text(),
+                  std::string("미국 달러 (USD)USD ") + topAfter);
         EXPECT_EQ(calc.lbl_Exchange_Nation_Bottom.text() + " " +
                       calc.txt_Exchange_Cost_Buttom.text(),
                   std::string("한국 원 (KRW) ") + bottomAfter);
