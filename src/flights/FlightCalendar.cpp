@@ -5,7 +5,7 @@
 #include "platform/Clock.h"
 #include "platform/Files.h"
 #include "platform/Log.h"
-#include "storage/DBClass.h"
+#include "storage/Connection.h"
 
 #include <libical/ical.h>
 
@@ -21,8 +21,6 @@
 namespace flights {
 
 namespace {
-
-constexpr int kSqliteOk = 0;
 
 struct FreeComponent {
     void operator()(icalcomponent* c) const noexcept { icalcomponent_free(c); }
@@ -204,12 +202,8 @@ Component eventOf(const AirportInfo& f, icaltimetype stamp,
 
 bool writeFlightCalendar(const std::string& databaseFile, const std::string& icsPath,
                          const platform::Clock& clock) {
-    storage::DBClass db(databaseFile);
-    db.ConnectDB();
-    const storage::Rows rows = db.SelectExcuteQuery(calendarFlightsStatement());
-    const int readResult = db.lastResultCode();
-    db.DisConnectDB();
-    if (readResult != kSqliteOk) {
+    const auto read = storage::Connection(databaseFile)->query(calendarFlightsStatement());
+    if (!read) {
         platform::logLine("flight calendar: the tracked flights could not be read from " +
                           databaseFile);
         return false;
@@ -221,7 +215,7 @@ bool writeFlightCalendar(const std::string& databaseFile, const std::string& ics
                                                              icaltimezone_get_utc_timezone());
     std::map<std::string, icaltimezone*> zones;
     std::vector<Component> events;
-    for (const storage::Row& row : rows) {
+    for (const storage::Row& row : *read) {
         const AirportInfo flight = AirportInfo::fromListRow(row);
         if (Component event = eventOf(flight, stamp, zones))
             events.push_back(std::move(event));
