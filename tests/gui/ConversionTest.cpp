@@ -43,18 +43,23 @@ TEST(StyledText, RunsBecomeMarkupCountedInCodePointsAndCutToTheTextWhichStaysTex
     EXPECT_EQ(styledText("a\nb", {}), "a<br>b");
 }
 
-TEST(OutletVariant, TableRowsAndKindAreListed) {
+TEST(OutletVariant, TableRowsCarryTheirOutletsMarkupAndMeaning) {
     ui::Table table;
     table.numberOfRows = [] { return 2; };
     table.cellForRow = [](int row, ui::Cell& cell) {
-        cell.label("lbl_Name").setText(row == 0 ? "가방" : "배낭");
+        cell.label("lbl_Name").setAttributedText(row == 0 ? "가방" : "배낭", {{1, 1, true, {}}});
+        cell.label("lbl_Name").setCodeAndName("ICN", "인천");
+        cell.image("img_Top").setState(row == 0 ? "first" : "");
     };
     table.reloadData();
     const QVariantMap map = qtshell::outletVariant(table);
     EXPECT_EQ(map.value("kind").toString(), "table");
     const QVariantList rows = map.value("rows").toList();
     ASSERT_EQ(rows.size(), 2);
-    EXPECT_EQ(rows[1].toMap().value("lbl_Name").toMap().value("text").toString(), "배낭");
+    const QVariantMap name = rows[1].toMap().value("lbl_Name").toMap();
+    EXPECT_EQ(name.value("html").toString(), "배<s>낭</s>");
+    EXPECT_EQ(name.value("code").toString() + name.value("name").toString(), "ICN인천");
+    EXPECT_EQ(rows[0].toMap().value("img_Top").toMap().value("state").toString(), "first");
 }
 
 class AssetsTest : public ::testing::Test {

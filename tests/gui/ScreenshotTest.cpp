@@ -48,11 +48,11 @@ const std::vector<std::string> kCarriers{
     "'파란캐리어')",
     "INSERT INTO aRegistration VALUES('', '3D414768-A277-4413-B505-9D3C940FD678', '999', '12', "
     "'기내용가방')"};
-/// A flight later on the day of the virtual time.
+/// A flight later on the day of the virtual time, cancelled.
 const std::vector<std::string> kTodaysFlight{
     "INSERT INTO aFlightInfo VALUES('KE','KE0017','20261207','20261207','2330','20261207','2355',"
     "'20261207','2345','20261207','2359','ICN','인천','로스앤젤레스','ICN','LAX','248','12','B',"
-    "'출발','G01-G19','1')"};
+    "'결항','G01-G19','1')"};
 
 class ScreenshotTest : public ::testing::Test {
 protected:
@@ -109,6 +109,12 @@ TEST_F(ScreenshotTest, EveryScreenAtBothSizesAndKeysThatCloseOrPress) {
         const QColor c = s.pixelColor(s.width() / 2, 10);
         return c.green() > c.red() && c.lightness() < 120;
     };
+    // A cancelled flight's status badge is coral.
+    const Look cancelledBadge = [](const QImage& s) {
+        const QImage rgb = s.convertToFormat(QImage::Format_RGB32);
+        const auto* p = reinterpret_cast<const QRgb*>(rgb.constBits());
+        return std::count(p, p + rgb.width() * rgb.height(), qRgb(0xF2, 0x70, 0x5E)) > 500;
+    };
     const auto key = [](const char* name) {
         return std::string(R"(--step {"cmd":"key","key":")") + name + R"("} )";
     };
@@ -125,7 +131,7 @@ TEST_F(ScreenshotTest, EveryScreenAtBothSizesAndKeysThatCloseOrPress) {
         found = close + "--tap btn_Alarm --press 확인 --wait 10 ";
     const std::vector<Row> rows{
         {"main", close, Both, nullptr},
-        {"main with today's flight", close, Both, "main", Unlike, nullptr, &kTodaysFlight},
+        {"main with today's flight", close, Both, "main", Unlike, cancelledBadge, &kTodaysFlight},
         {"help overlay", ""},
         {"help overlay, Escape", key("Escape"), Default, "main", Same},
         {"floating menu", close + "--tap addButton"},

@@ -56,10 +56,23 @@ QVariantMap outletVariant(const ui::Outlet& outlet) {
     QVariantMap map = toVariant(outlet.toJson()).toMap();
     map.insert(QStringLiteral("kind"), kindName(outlet.kind()));
     map.insert(QStringLiteral("tappable"), outlet.tappable());
+    map.insert(QStringLiteral("state"), QString::fromStdString(outlet.state()));
 
     if (const auto* label = dynamic_cast<const ui::Label*>(&outlet)) {
         map.insert(QStringLiteral("cornerRadius"), label->cornerRadius());
         map.insert(QStringLiteral("html"), styledText(label->text(), label->attributes()));
+        map.insert(QStringLiteral("code"), QString::fromStdString(label->code()));
+        map.insert(QStringLiteral("name"), QString::fromStdString(label->name()));
+    } else if (const auto* table = dynamic_cast<const ui::Table*>(&outlet)) {
+        // Each row's outlets as outlets of their own, so cell labels carry their markup too.
+        QVariantList rows;
+        for (int row = 0; row < table->rowCount(); ++row) {
+            QVariantMap cell;
+            for (const auto& [name, item] : table->cell(row).outlets())
+                cell.insert(QString::fromStdString(name), outletVariant(*item));
+            rows.append(cell);
+        }
+        map.insert(QStringLiteral("rows"), rows);
     } else if (const auto* field = dynamic_cast<const ui::TextField*>(&outlet)) {
         map.insert(QStringLiteral("firstResponder"), field->firstResponder());
     } else if (const auto* zoom = dynamic_cast<const widgets::ImageZoom*>(&outlet)) {

@@ -40,6 +40,15 @@ QVariantList ScreenItem::children() const {
     return list;
 }
 
+QVariantMap ScreenItem::namedChildren() const {
+    QVariantMap map;
+    for (ScreenItem* c : children_)
+        if (ui::Screen* s = c->screen())
+            map.insert(QString::fromStdString(s->childKey()),
+                       QVariant::fromValue(static_cast<QObject*>(c)));
+    return map;
+}
+
 void ScreenItem::scheduleNotify() {
     if (notifyPending_)
         return;

@@ -28,6 +28,8 @@ class ScreenItem final : public QObject {
     /// Outlet names in the order the screen lists them.
     Q_PROPERTY(QStringList outletNames READ outletNames NOTIFY outletsChanged)
     Q_PROPERTY(QVariantList children READ children NOTIFY childrenChanged)
+    /// The child screens by the key their parent gave them (else their class name).
+    Q_PROPERTY(QVariantMap namedChildren READ namedChildren NOTIFY childrenChanged)
     Q_PROPERTY(bool hidden READ hidden NOTIFY hiddenChanged)
     Q_PROPERTY(bool attached READ attached NOTIFY attachedChanged)
 
@@ -41,6 +43,7 @@ public:
     QVariantMap outlets() const { return outlets_; }
     QStringList outletNames() const { return names_; }
     QVariantList children() const;
+    QVariantMap namedChildren() const;
     bool hidden() const;
     /// False once the screen has been dismissed; events are then ignored.
     bool attached() const;

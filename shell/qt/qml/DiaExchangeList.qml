@@ -9,12 +9,6 @@ Item {
     required property QtObject screen
     readonly property var rows: screen.outlets.tbl_ExchangeNation.rows
 
-    function caption(row) { return row.textLabel ? row.textLabel.text : "" }
-    function codeOf(text) {
-        const i = text.lastIndexOf(" (")
-        return i < 0 ? "" : text.slice(i + 2, text.endsWith(")") ? -1 : undefined)
-    }
-    function nameOf(text) { const i = text.lastIndexOf(" ("); return i < 0 ? text : text.slice(0, i) }
 
     Rectangle {
         anchors.fill: parent
@@ -117,7 +111,7 @@ Item {
                 id: row
                 required property var modelData
                 required property int index
-                readonly property string text: root.caption(modelData)
+                readonly property var caption: modelData.textLabel || ({ name: "", code: "" })
                 width: ListView.view.width
                 height: 56
                 radius: 12
@@ -126,14 +120,14 @@ Item {
                 CurrencyBadge {
                     x: 12
                     anchors.verticalCenter: parent.verticalCenter
-                    code: root.codeOf(row.text)
+                    code: row.caption.code
                 }
                 Text {
                     x: 64
                     anchors.verticalCenter: parent.verticalCenter
                     width: parent.width - 64 - code.width - 28
                     elide: Text.ElideRight
-                    text: root.nameOf(row.text)
+                    text: row.caption.name
                     color: Theme.ink
                     font.family: Theme.family
                     font.pixelSize: 16
@@ -144,7 +138,7 @@ Item {
                     anchors.right: parent.right
                     anchors.rightMargin: 16
                     anchors.verticalCenter: parent.verticalCenter
-                    text: root.codeOf(row.text)
+                    text: row.caption.code
                     color: Theme.muted
                     font.family: Theme.family
                     font.pixelSize: 13

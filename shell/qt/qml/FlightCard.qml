@@ -244,7 +244,7 @@ Item {
         height: 28
         radius: card.o.lbl_Status.cornerRadius
         visible: !card.o.lbl_Status.hidden
-        color: Theme.statusColor(card.o.lbl_Status.text)
+        color: Theme.statusColor(card.o.lbl_Status.state)
         OutletLabel {
             id: status
             anchors.centerIn: parent

@@ -7,29 +7,9 @@ Item {
     id: flightRow
     property var row: ({})
     property bool pressed: false
-    readonly property bool first: row.img_Top !== undefined && row.img_Top.image === "menu2_list3_1.png"
+    readonly property bool first: row.img_Top !== undefined && row.img_Top.state === "first"
 
-    function styled(l) {
-        if (!l || !l.text)
-            return ""
-        const esc = s => s.replace(/&/g, "&amp;").replace(/</g, "&lt;").replace(/>/g, "&gt;")
-        const runs = (l.attributes || []).slice().sort((a, b) => a.from - b.from)
-        let out = ""
-        let pos = 0
-        for (const r of runs) {
-            if (r.from > pos)
-                out += esc(l.text.substring(pos, r.from))
-            let piece = esc(l.text.substring(r.from, r.from + r.length))
-            if (r.strike)
-                piece = "<s>" + piece + "</s>"
-            if (r.color)
-                piece = "<font color=\"" + Qt.rgba(r.color[0], r.color[1], r.color[2], r.color[3])
-                        + "\">" + piece + "</font>"
-            out += piece
-            pos = r.from + r.length
-        }
-        return out + esc(l.text.substring(pos))
-    }
+    function styled(l) { return l ? l.html : "" }
     function size(l, normal) { return l && l.fontSize ? l.fontSize : normal }
 
     Rectangle {
@@ -73,7 +53,7 @@ Item {
                 width: statusText.implicitWidth + 20
                 height: 24
                 radius: 12
-                color: Theme.statusColor(statusText.text)
+                color: Theme.statusColor(flightRow.row.lbl_Status ? flightRow.row.lbl_Status.state : "")
                 Text {
                     id: statusText
                     anchors.centerIn: parent

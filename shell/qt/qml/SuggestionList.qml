@@ -20,11 +20,6 @@ Rectangle {
     border.color: Theme.line
     z: 100
 
-    function name(entry) { const i = entry.lastIndexOf(" ("); return i < 0 ? entry : entry.slice(0, i) }
-    function code(entry) {
-        const i = entry.lastIndexOf(" (")
-        return i < 0 ? "" : entry.slice(i + 2, entry.endsWith(")") ? -1 : undefined)
-    }
     function pick(index) {
         const byKeyboard = view.activeFocus
         if (listScreen)
@@ -58,7 +53,7 @@ Rectangle {
             id: row
             required property var modelData
             required property int index
-            readonly property string entry: modelData.textLabel ? modelData.textLabel.text : ""
+            readonly property var entry: modelData.textLabel || ({ name: "", code: "" })
             width: ListView.view.width
             height: 44
             radius: 8
@@ -68,7 +63,7 @@ Rectangle {
                 x: 12
                 anchors.verticalCenter: parent.verticalCenter
                 width: parent.width - badge.width - 36
-                text: list.name(row.entry)
+                text: row.entry.name
                 elide: Text.ElideRight
                 color: Theme.ink
                 font.family: Theme.family
@@ -92,7 +87,7 @@ Rectangle {
                     width: parent.width - 12
                     horizontalAlignment: Text.AlignHCenter
                     elide: Text.ElideRight
-                    text: list.code(row.entry)
+                    text: row.entry.code
                     color: Theme.deep
                     font.family: Theme.family
                     font.pixelSize: 12

@@ -18,18 +18,15 @@ QtObject {
     readonly property string family: "NanumBarunGothic"
     readonly property int slideMs: 300
 
-    // The status word's badge colour.
-    function statusColor(word) {
-        switch (word) {
-        case "운항중": return teal
-        case "출발": return teal
-        case "취소": return coral
-        case "회항": return sand
-        case "지연": return sand
-        case "착륙": return navy
-        case "도착": return navy
-        case "정보없음": return "#9AB0B8"
-        case "-": return "#9AB0B8"
+    // The status badge's colour for the tone the core gives the status.
+    function statusColor(tone) {
+        switch (tone) {
+        case "underWay": return teal
+        case "cancelled": return coral
+        case "diverted": return sand
+        case "delayed": return sand
+        case "arrived": return navy
+        case "unknown": return "#9AB0B8"
         default: return deep
         }
     }

@@ -6,7 +6,7 @@ Item {
     id: root
     required property QtObject screen
     readonly property var o: screen.outlets
-    readonly property bool saves: o.btn_Insert.image === "m3_pop_save_off.jpg"
+    readonly property bool saves: o.btn_Insert.state === "save"
 
     // The list beneath takes no touch while the detail view is open.
     Rectangle {

@@ -11,21 +11,8 @@ FocusScope {
     readonly property var o: screen.outlets
     readonly property bool pickerOpen: !o.v_PickerCover.hidden
     readonly property bool narrow: width < 360
-    readonly property var references: [
-        { code: "USD", name: "미국 달러" }, { code: "JPY(100)", name: "일본 엔" },
-        { code: "EUR", name: "유로" }, { code: "CNH", name: "중국 위안" },
-        { code: "GBP", name: "영국 파운드" }, { code: "AUD", name: "호주 달러" },
-        { code: "CAD", name: "캐나다 달러" }
-    ]
-
-    function codeOf(caption) {
-        const i = caption.lastIndexOf(" (")
-        return i < 0 ? "" : caption.slice(i + 2, caption.endsWith(")") ? -1 : undefined)
-    }
-    function nameOf(caption) {
-        const i = caption.lastIndexOf(" (")
-        return i < 0 ? caption : caption.slice(0, i)
-    }
+    // The reference rates' labels, each with its currency's code and name.
+    readonly property var references: screen.outletNames.filter(n => n.startsWith("lbl_Exchange_Cost"))
 
     Rectangle {
         anchors.fill: parent
@@ -49,7 +36,7 @@ FocusScope {
         property string frameOutlet
         property alias field: amount
         property Item nextItem
-        readonly property string caption: root.o[captionOutlet].text
+        readonly property var caption: root.o[captionOutlet]
         height: 104
         radius: 18
         color: "white"
@@ -86,13 +73,13 @@ FocusScope {
                     width: 28
                     height: 28
                     radius: 14
-                    code: root.codeOf(panel.caption)
+                    code: panel.caption.code
                 }
                 Text {
                     anchors.verticalCenter: parent.verticalCenter
                     width: Math.min(implicitWidth, panel.width - 90)
                     elide: Text.ElideRight
-                    text: panel.caption
+                    text: panel.caption.text
                     color: Theme.ink
                     font.family: Theme.family
                     font.pixelSize: 14
@@ -144,7 +131,7 @@ FocusScope {
             anchors.left: amount.left
             anchors.verticalCenter: amount.verticalCenter
             visible: amount.text.length === 0 || amount.contentWidth < amount.width - 80
-            text: root.codeOf(panel.caption)
+            text: panel.caption.code
             color: Theme.muted
             font.family: Theme.family
             font.pixelSize: 13
@@ -266,6 +253,7 @@ FocusScope {
                     delegate: Item {
                         required property var modelData
                         required property int index
+                        readonly property var label: root.o[modelData]
                         width: ratesColumn.width
                         height: ratesFlick.rowHeight
                         Rectangle {
@@ -281,12 +269,12 @@ FocusScope {
                             width: ratesFlick.rowHeight < 32 ? 24 : 28
                             height: width
                             radius: width / 2
-                            code: modelData.code
+                            code: parent.label.code
                         }
                         Text {
                             x: 52
                             anchors.verticalCenter: parent.verticalCenter
-                            text: modelData.code + "  " + modelData.name
+                            text: parent.label.code + "  " + parent.label.name
                             color: Theme.ink
                             font.family: Theme.family
                             font.pixelSize: 13
@@ -295,7 +283,7 @@ FocusScope {
                             anchors.right: parent.right
                             anchors.rightMargin: 16
                             anchors.verticalCenter: parent.verticalCenter
-                            outlet: root.o["lbl_Exchange_Cost" + (index + 1)]
+                            outlet: parent.label
                             color: Theme.navy
                             font.pixelSize: 14
                             font.bold: true

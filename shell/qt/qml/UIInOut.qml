@@ -7,7 +7,7 @@ FocusScope {
     id: root
     required property QtObject screen
     readonly property var o: screen.outlets
-    readonly property QtObject nationList: screen.children.length > 0 ? screen.children[0] : null
+    readonly property QtObject nationList: screen.namedChildren.NationAutoFillTableTableViewController || null
     readonly property string nation: o.txt_InOutImage_Nation.text
 
     Rectangle {

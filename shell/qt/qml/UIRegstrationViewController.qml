@@ -53,7 +53,7 @@ Rectangle {
             readonly property real small: modelData.txt_Registration_Name
                                           && modelData.txt_Registration_Name.fontSize
                                           ? modelData.txt_Registration_Name.fontSize : 0
-            readonly property bool registered: select.image === "list1_signup2.png"
+            readonly property bool registered: select.state === "registered"
             width: ListView.view.width
             height: Math.round(root.height * 89 / 667)
 
@@ -65,7 +65,7 @@ Rectangle {
                 color: "white"
                 // The first row leads the list with an accent line.
                 border.color: row.modelData.Reg_TopView
-                              && row.modelData.Reg_TopView.image === "list1_container2_1.png"
+                              && row.modelData.Reg_TopView.state === "first"
                               ? Theme.aqua : Theme.line
                 border.width: 1
 

@@ -6,8 +6,8 @@ FocusScope {
     id: root
     required property QtObject screen
     readonly property var o: screen.outlets
-    readonly property QtObject departures: screen.children.length > 0 ? screen.children[0] : null
-    readonly property QtObject arrivals: screen.children.length > 1 ? screen.children[1] : null
+    readonly property QtObject departures: screen.namedChildren.departures || null
+    readonly property QtObject arrivals: screen.namedChildren.arrivals || null
 
     Rectangle {
         anchors.fill: parent
@@ -75,7 +75,7 @@ FocusScope {
                         id: segment
                         required property var modelData
                         readonly property var button: root.o[modelData.outlet]
-                        readonly property bool chosen: button.image.indexOf("_active") >= 0
+                        readonly property bool chosen: button.state === "chosen"
                         width: (trip.width - 8) / 2
                         height: trip.height - 8
                         radius: height / 2

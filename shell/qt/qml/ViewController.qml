@@ -54,10 +54,10 @@ Item {
         screen: root.screen
     }
 
-    // Carrier search; while one runs ("on.png") a radar sweeps round the tag.
+    // Carrier search; while one runs a radar sweeps round the tag.
     Rectangle {
         id: alarm
-        readonly property bool searching: root.o.btn_Alarm.image === "on.png"
+        readonly property bool searching: root.o.btn_Alarm.state === "searching"
         x: 16
         y: card.y + card.height + root.gap
         width: parent.width - 32
