@@ -113,6 +113,15 @@ bool HeadlessDriver::start(const LaunchOptions& options) {
     platform::TimePoint start{};
     int offset = 0;
     if (options.virtualTime) {
+    // Shown at once (a flight change): reported when the app presents it, in the background.
+    notifications_.onPresent = [this](const platform::LocalNotification& n) {
+        if (delegate_ && delegate_->notificationFired(n))
+            send({{"event", "notification"},
+                  {"body", n.body},
+                  {"action", n.action},
+                  {"badge", n.badge},
+                  {"fireIn", 0}});
+    };
         virtualTime_ = platform::parseIsoInstant(*options.virtualTime, start, offset);
     } else {
         platform::SystemClock system;

@@ -4,6 +4,8 @@
 #include "app/CardText.h"
 #include "app/PassportPhoto.h"
 #include "carriers/CarrierTexts.h"
+#include "flights/FlightCalendar.h"
+#include "flights/FlightHistory.h"
 #include "flights/FlightText.h"
 #include "platform/Files.h"
 #include "platform/Log.h"
@@ -49,7 +51,9 @@ ViewController::ViewController(AppContext& context, AppDelegate& delegate)
                                {"lbl_GateNumber", &lbl_GateNumber},
                                {"lbl_CheckInRange", &lbl_CheckInRange},
                                {"lbl_Carousel", &lbl_Carousel},
-                               {"lbl_ExitNumber", &lbl_ExitNumber}})
+                               {"lbl_ExitNumber", &lbl_ExitNumber},
+                               {"lbl_Freshness", &lbl_Freshness},
+                               {"lbl_Stale", &lbl_Stale}})
         addOutlet(name, *label);
     for (auto [name, view] : {std::pair{"v_AirportView", &v_AirportView},
                               {"v_Departure_Flight", &v_Departure_Flight},
@@ -66,7 +70,8 @@ ViewController::ViewController(AppContext& context, AppDelegate& delegate)
                                 {"btn_Menu4", &btn_Menu4},
                                 {"btn_Alarm", &btn_Alarm},
                                 {"btn_Help_Check", &btn_Help_Check},
-                                {"btn_Help_Close", &btn_Help_Close}})
+                                {"btn_Help_Close", &btn_Help_Close},
+                                {"btn_History", &btn_History}})
         addOutlet(name, *button);
     btn_Menu1.setTitle("캐리어 등록");
     btn_Menu2.setTitle("캐리어 목록");
@@ -75,6 +80,9 @@ ViewController::ViewController(AppContext& context, AppDelegate& delegate)
     btn_Alarm.setTitle("캐리어 찾기");
     btn_Help_Check.setTitle("다시 보지 않기");
     btn_Help_Close.setTitle("닫기");
+    btn_History.setTitle("변경 내역");
+    lbl_Stale.setText(std::string(flights::kStaleMark));
+    lbl_Stale.setHidden(true);
 
     // The card holds the flight band (shown only with a flight) and the empty band; the
     // help overlay covers the whole screen and holds its two buttons.
@@ -82,9 +90,9 @@ ViewController::ViewController(AppContext& context, AppDelegate& delegate)
             {&v_BeAirSchedule, &v_NoAirSchedule, &lbl_Schedule_DepartureTime,
              &lbl_Change_DepartureTime, &lbl_Schedule_ArrivalTime, &lbl_Change_ArrivalTime,
              &lbl_Status, &lbl_GateNumber, &lbl_CheckInRange, &lbl_Carousel, &lbl_ExitNumber});
-    contain(v_BeAirSchedule,
-            {&lbl_Date, &lbl_FlightId, &lbl_Departure_Code, &lbl_Departure_Name, &lbl_Arrival_Code,
-             &lbl_Arrival_Name, &v_Departure_Flight, &v_Arrival_Flight});
+    contain(v_BeAirSchedule, {&lbl_Date, &lbl_FlightId, &lbl_Departure_Code, &lbl_Departure_Name,
+                              &lbl_Arrival_Code, &lbl_Arrival_Name, &v_Departure_Flight,
+                              &v_Arrival_Flight, &lbl_Freshness, &lbl_Stale, &btn_History});
     contain(View_Help, {&btn_Help_Check, &btn_Help_Close});
     View_Help.setCoversScreen(true);
 
@@ -101,7 +109,9 @@ ViewController::ViewController(AppContext& context, AppDelegate& delegate)
         flights::RefreshSetup{context_.serviceEndpoints(),
                               {c.internationalAirportAPI, c.domesticAirportsAPI, c.timetableAPI,
                                c.flightStatusServiceKey, c.timetableKey},
-                              context_.databaseFile()});
+                              context_.databaseFile(),
+                              context_.platform.paths.documents + "/" +
+                                  std::string(flights::kCalendarFileName)});
 }
 
 ViewController::~ViewController() {
@@ -143,6 +153,7 @@ void ViewController::viewDidLoad() {
         context_.openUrl(c.hotelURL + sep + "a_aid=" + c.hotelAffiliateId);
     };
     btn_Alarm.onTap = [this] { btn_Alarm_Clicked(); };
+    btn_History.onTap = [this] { presentNamed("UIFlightHistory"); };
     btn_Help_Check.onTap = [this] {
         environment_.setEnvironList();
         View_Help.setHidden(true);
@@ -160,6 +171,7 @@ void ViewController::viewDidLoad() {
     addButton->setHidden(!helpDone);
 
     AirportUI();
+    refresh_->rewriteCalendarSoon();
     registerNotification();
 
     auto& loop = context_.platform.loop;
@@ -246,6 +258,7 @@ bool ViewController::getAirportInfo() {
     }
     tracked.assign(rows.front());
     showAirportview();
+    freshnessChanged();
     v_NoAirSchedule.setHidden(true);
     v_BeAirSchedule.setHidden(false);
     Img_BottomBackgroud.setImage("main2_background2.png");
@@ -296,6 +309,18 @@ void ViewController::showAirportview() {
 
 void ViewController::changeStatusPopup(const flights::StatusPopup& info) {
     showAlert(ui::Alert::simple(info.InfoText, info.Message, std::string(flights::kChangeButton)));
+    // A desktop keeps refreshing while the person works in another window: there the change
+    // is also a desktop notification (the platform shows none while the window is in front).
+    platform::LocalNotification n;
+    n.title = info.InfoText;
+    n.body = info.Message;
+    context_.platform.notifications.present(n);
+}
+
+void ViewController::freshnessChanged() {
+    auto& clock = context_.platform.clock;
+    lbl_Freshness.setText(flights::freshnessText(clock, refresh_->lastConfirmed(), clock.now()));
+    lbl_Stale.setHidden(!refresh_->stale());
 }
 
 void ViewController::showStatusUnknown() {

@@ -53,11 +53,15 @@ public:
         lbl_Arrival_Name, lbl_Schedule_DepartureTime, lbl_Change_DepartureTime,
         lbl_Schedule_ArrivalTime, lbl_Change_ArrivalTime, lbl_Status, lbl_GateNumber,
         lbl_CheckInRange, lbl_Carousel, lbl_ExitNumber;
+    /// When the tracked values were last confirmed, and the mark that they may be stale.
+    ui::Label lbl_Freshness, lbl_Stale;
     ui::View v_AirportView, v_Departure_Flight, v_Arrival_Flight, v_BeAirSchedule, v_NoAirSchedule,
         View_Help;
     ui::ImageView Img_BottomBackgroud, Img_Passport1;
     ui::Button btn_Menu1, btn_Menu2, btn_Menu3, btn_Menu4, btn_Alarm, btn_Help_Check,
         btn_Help_Close;
+    /// Opens the tracked flight's change history.
+    ui::Button btn_History;
     std::unique_ptr<widgets::FloatingActionButton> addButton;
 
     /// The next flight, refilled by getAirportInfo.
@@ -111,6 +115,7 @@ public:
     void changeStatusPopup(const flights::StatusPopup& info) override;
     [[nodiscard]] const flights::TrackedFlight& trackedFlight() const override { return tracked; }
     void showStatusUnknown() override;
+    void freshnessChanged() override;
     [[nodiscard]] const flights::FlightRefresh& flightRefresh() const { return *refresh_; }
     void removeNotification();
     void registerNotification();

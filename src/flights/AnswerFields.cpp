@@ -24,7 +24,7 @@ std::string compareField(ChangeMessage& message, ChangedField field,
     if (!answer)
         return tracked;
     if (*answer != tracked && (emptyCounts || !answer->empty()))
-        message.appendField(field, *answer);
+        message.appendField(field, *answer, tracked);
     return *answer;
 }
 

@@ -38,14 +38,14 @@ std::optional<FlightUpdate> domesticRowUpdate(const remote::DataRow& row, const 
     auto takeOver = [&](ChangedField field, std::string_view value, const std::string& tracked) {
         if (value.empty() || value == tracked)
             return tracked;
-        m.appendField(field, value);
+        m.appendField(field, value, tracked);
         return std::string(value);
     };
     const auto& trackedEstimate =
         departureRow ? v(t.EstimatedTime_Departure_List)
                      : std::string(detail::firstFour(v(t.EstimatedTime_Arrival_List)));
     if (!estimated.empty() && estimated != trackedEstimate)
-        m.appendTime(estimated);
+        m.appendTime(estimated, trackedEstimate);
     const std::string newGate = departureRow
                                     ? takeOver(ChangedField::Gate, gate, v(t.GateNumber_List))
                                     : v(t.GateNumber_List);
@@ -65,7 +65,7 @@ std::optional<FlightUpdate> domesticRowUpdate(const remote::DataRow& row, const 
         m.text(),
         detail::sideUpdate(t, departureRow, today, scheduled, estimated,
                            {newGate, v(t.Carousel_List), newExit, newRemark, v(t.ChkInRange_List)}),
-        t.key()};
+        t.key(), m.changes()};
 }
 
 } // namespace flights

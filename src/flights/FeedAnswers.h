@@ -4,6 +4,7 @@
 /// and the tracked flight: what changed (the alert's message) and what is written back.
 
 #include "flights/FlightStatements.h"
+#include "flights/FlightText.h"
 #include "flights/TrackedFlight.h"
 #include "remote/DataRow.h"
 
@@ -14,12 +15,13 @@
 
 namespace flights {
 
-/// A change found in an answer: the alert's message, the values the write-back stores and
-/// the flight they are stored for.
+/// A change found in an answer: the alert's message, the values the write-back stores, the
+/// flight they are stored for, and the message's lines as changes from the tracked values.
 struct FlightUpdate {
     std::string message;
     LiveFields fields;
     FlightKey key;
+    std::vector<FieldChange> changes;
 
     bool operator==(const FlightUpdate&) const = default;
 };
@@ -62,6 +64,7 @@ struct TimetableOutcome {
     std::optional<FlightUpdate> update;
     bool statusUnknown = false;       ///< the entry's status is empty: show "정보없음" at once
     std::optional<std::string> error; ///< the JSON could not be read: its description
+    bool confirms = false;            ///< the answer is a list of entries, changed or not
 };
 /// The timetable feed's answer: the first entry with the tracked flight number, departure
 /// and arrival codes. Times missing from it are stored empty, as are a missing gate,
@@ -75,6 +78,12 @@ struct DateAndTime {
     std::string date, time;
 };
 DateAndTime timetableDateAndTime(std::string_view value);
+
+/// Whether an answer of the two Korean airport feeds is a regular one (result code "00" in
+/// its header): it confirms the tracked values, whether it changes them or not.
+bool feedAnswerConfirms(const AnswerText& text);
+/// Whether the maker's flight-table answer lists a flight.
+bool makerTableConfirms(const AnswerText& text);
 
 /// The first "cityFlag" of the maker's classification answer, or nothing.
 std::optional<std::string> classificationFlag(const AnswerText& text);

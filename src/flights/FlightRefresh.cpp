@@ -1,5 +1,7 @@
 #include "flights/FlightRefresh.h"
 
+#include "flights/FlightCalendar.h"
+#include "flights/FlightHistory.h"
 #include "flights/FlightText.h"
 #include "platform/Log.h"
 #include "storage/DBClass.h"
@@ -25,18 +27,34 @@ remote::CacheDBCommands FlightRefresh::commands() const {
 }
 
 void FlightRefresh::getRenewData() {
+    follow();
     const TrackedFlight& t = host_.trackedFlight();
     const RenewPlan plan = chooseRenewSources(t, today());
+    const unsigned tick = ++lastTick_;
+    ticks_[tick];
+    auto first = [](const TrackedFlight::List& l) { return TrackedFlight::first(l); };
     if (plan.makerTable) {
-        getInchonDBData(TrackedFlight::first(t.ScheduleDate_List),
-                        TrackedFlight::first(t.FlightId_List), TrackedFlight::first(t.Io_List));
-        return;
+        const AnswerText answer = commands().Flight_List04(
+            first(t.ScheduleDate_List), "", "", first(t.FlightId_List), first(t.Io_List), "1");
+        ++ticks_[tick].pending;
+        answered(tick, makerTableConfirms(answer) ? Outcome::Confirmed : Outcome::Failed,
+                 [&] { receivedDBAirportData(answer); });
+    } else {
+        if (plan.international)
+            send(*plan.international, tick);
+        if (plan.classification) {
+            const AnswerText answer = commands().City_View03(first(t.AirportCode_Departure_List),
+                                                             first(t.AirportCode_Arrival_List));
+            // Without the classification no feed can be asked: the tick's request failed.
+            if (classificationFlag(answer)) {
+                sendClassified(answer, tick);
+            } else {
+                ++ticks_[tick].pending;
+                answered(tick, Outcome::Failed, [] {});
+            }
+        }
     }
-    if (plan.international)
-        send(*plan.international);
-    if (plan.classification)
-        GetCityCode(TrackedFlight::first(t.AirportCode_Departure_List),
-                    TrackedFlight::first(t.AirportCode_Arrival_List), *plan.classification);
+    settle(tick);
 }
 
 void FlightRefresh::getInchonDBData(const std::string& scheduleDate, const std::string& flightId,
@@ -55,18 +73,22 @@ void FlightRefresh::GetCityCode(const std::string& departureCode, const std::str
 }
 
 void FlightRefresh::receivedCityCodeData(const AnswerText& answer, const std::string&) {
+    sendClassified(answer, 0);
+}
+
+void FlightRefresh::sendClassified(const AnswerText& answer, unsigned tick) {
     const auto flag = classificationFlag(answer);
     if (!flag)
         return;
     const long now =
         leadingInteger(platform::formatLocal(platform_.clock, platform_.clock.now(), "HHmm"));
     for (const auto& request : classifiedRequests(*flag, host_.trackedFlight(), now))
-        send(request);
+        send(request, tick);
 }
 
-void FlightRefresh::send(const FeedRequest& request) {
+void FlightRefresh::send(const FeedRequest& request, unsigned tick) {
     const FeedAddress address = feedAddress(request, setup_.feeds);
-    send(feedOf(request.kind), address.base, address.parameters);
+    send(feedOf(request.kind), address.base, address.parameters, tick);
 }
 
 bool FlightRefresh::SendURL(const std::string& baseURL, const std::string& parameters) {
@@ -82,28 +104,98 @@ bool FlightRefresh::SendURL_International(const std::string& baseURL,
     return send(Feed::Timetable, baseURL, parameters);
 }
 
-bool FlightRefresh::send(Feed feed, const std::string& baseURL, const std::string& parameters) {
+bool FlightRefresh::send(Feed feed, const std::string& baseURL, const std::string& parameters,
+                         unsigned tick) {
     const std::string url = baseURL + "?" + parameters;
     if (!inFlight_.insert(url).second)
         return false;
+    if (auto it = ticks_.find(tick); it != ticks_.end())
+        ++it->second.pending;
     const FlightKey askedFor = host_.trackedFlight().key();
     std::weak_ptr<int> alive = alive_;
-    platform_.http.get(url, [this, alive, feed, url, askedFor,
+    platform_.http.get(url, [this, alive, feed, url, askedFor, tick,
                              day = today()](std::optional<platform::HttpResponse> response) {
         if (alive.expired())
             return;
         inFlight_.erase(url);
+        // An answer about a flight no longer tracked counts neither way.
+        if (host_.trackedFlight().key() != askedFor) {
+            answered(tick, Outcome::Dropped, [] {});
+            return;
+        }
         // A transport failure is silent; the next refresh asks again.
-        if (!response)
-            return;
-        if (host_.trackedFlight().key() != askedFor)
-            return;
         AnswerText text;
-        if (isValidUtf8(response->body))
+        if (response && isValidUtf8(response->body))
             text = std::move(response->body);
-        handle(feed, text, day);
+        const bool confirms = feed == Feed::Timetable
+                                  ? timetableUpdate(text, host_.trackedFlight()).confirms
+                                  : feedAnswerConfirms(text);
+        answered(tick, confirms ? Outcome::Confirmed : Outcome::Failed, [&] {
+            if (response)
+                handle(feed, text, day);
+        });
     });
     return true;
+}
+
+void FlightRefresh::answered(unsigned tick, Outcome outcome, const std::function<void()>& handle) {
+    auto it = ticks_.find(tick);
+    if (it == ticks_.end()) {
+        handle();
+        return;
+    }
+    if (outcome == Outcome::Confirmed) {
+        it->second.confirmed = true;
+        follow();
+        confirmedAt_ = platform_.clock.now();
+        confirmationUnwritten_ = true;
+        failedTicks_ = 0;
+    }
+    it->second.failed = it->second.failed || outcome == Outcome::Failed;
+    handle(); // a change found is written with the confirmation
+    if (confirmationUnwritten_ && followed_) {
+        confirmationUnwritten_ = false;
+        storage::DBClass db(setup_.databaseFile);
+        db.ConnectDB();
+        (void)recordConfirmation(db, *followed_, *confirmedAt_);
+        db.DisConnectDB();
+    }
+    settle(tick);
+}
+
+void FlightRefresh::settle(unsigned tick) {
+    auto it = ticks_.find(tick);
+    if (it == ticks_.end() || --it->second.pending > 0)
+        return;
+    if (!it->second.confirmed && it->second.failed)
+        ++failedTicks_;
+    const bool counted = it->second.confirmed || it->second.failed;
+    ticks_.erase(it);
+    if (counted)
+        host_.freshnessChanged();
+}
+
+void FlightRefresh::follow() {
+    const FlightKey key = host_.trackedFlight().key();
+    if (followed_ == key)
+        return;
+    followed_ = key;
+    failedTicks_ = 0;
+    confirmationUnwritten_ = false;
+    storage::DBClass db(setup_.databaseFile);
+    db.ConnectDB();
+    confirmedAt_ = lastConfirmation(db, key);
+    db.DisConnectDB();
+}
+
+std::optional<platform::TimePoint> FlightRefresh::lastConfirmed() {
+    follow();
+    return confirmedAt_;
+}
+
+bool FlightRefresh::stale() {
+    follow();
+    return failedTicks_ >= kStaleTicks;
 }
 
 void FlightRefresh::handle(Feed feed, const AnswerText& text, const std::string& requestDay) {
@@ -164,8 +256,47 @@ void FlightRefresh::apply(const FlightUpdate& update) {
             if (!alive.expired())
                 host_.changeStatusPopup(popup);
         });
-    insertInfo(update.fields, update.key);
+    write(update);
     host_.getAirportInfo();
+}
+
+void FlightRefresh::write(const FlightUpdate& update) {
+    storage::DBClass db(setup_.databaseFile);
+    db.ConnectDB();
+    // The change, its history and the confirmation that came with it are one commit: a
+    // tick writes the file once. A history row that fails is logged and the change stays.
+    std::string result;
+    db.inTransaction("flight refresh", [&] {
+        result =
+            db.InsertUpdateDeleteExcuteQuery(refreshFlightStatement(update.fields, update.key));
+        if (result != storage::kStatementDone)
+            return false;
+        (void)recordChanges(db, update.key, platform_.clock.now(), update.changes);
+        if (confirmationUnwritten_ && followed_ == update.key) {
+            confirmationUnwritten_ = false;
+            (void)recordConfirmation(db, update.key, *confirmedAt_);
+        }
+        return true;
+    });
+    db.DisConnectDB();
+    if (result != storage::kStatementDone)
+        platform::logLine("flight refresh could not be written: " +
+                          (result.empty() ? std::string("-1") : result));
+    else
+        rewriteCalendarSoon();
+}
+
+void FlightRefresh::rewriteCalendarSoon() {
+    if (setup_.calendarFile.empty() || calendarDue_)
+        return;
+    calendarDue_ = true;
+    std::weak_ptr<int> alive = alive_;
+    platform_.loop.postDelayed(platform::seconds(kCalendarDelaySeconds), [this, alive] {
+        if (alive.expired())
+            return;
+        calendarDue_ = false;
+        (void)writeFlightCalendar(setup_.databaseFile, setup_.calendarFile, platform_.clock);
+    });
 }
 
 void FlightRefresh::insertInfo(const LiveFields& fields, const FlightKey& key) {

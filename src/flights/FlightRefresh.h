@@ -8,6 +8,7 @@
 #include "platform/Platform.h"
 #include "remote/CacheDBCommands.h"
 
+#include <map>
 #include <memory>
 #include <optional>
 #include <set>
@@ -32,6 +33,8 @@ public:
     virtual void changeStatusPopup(const StatusPopup& info) = 0;
     /// Shows "정보없음" as the flight's status at once.
     virtual void showStatusUnknown() = 0;
+    /// A tick's requests were answered: the flight's confirmation or staleness may differ.
+    virtual void freshnessChanged() = 0;
 
 protected:
     ~RefreshHost() = default;
@@ -42,6 +45,8 @@ struct RefreshSetup {
     remote::ServiceEndpoints services; ///< the maker's SOAP services
     FeedEndpoints feeds;
     std::string databaseFile;
+    /// The tracked flights' calendar file, rewritten after the refresh writes; none if empty.
+    std::string calendarFile;
 };
 
 /// Runs the refresh for one host. Everything happens on the main loop: the maker's services
@@ -52,6 +57,11 @@ struct RefreshSetup {
 /// flight by the time it arrives, it is dropped. A feed request that is still unanswered is
 /// not sent again, so a slow feed never piles up requests; the HTTP time-out ends it, and the
 /// next refresh asks again.
+///
+/// Every change announced is also kept in the flight's history, written with the change in
+/// one transaction. Each getRenewData is a tick: it confirms the tracked values when one of
+/// its requests (the maker's table or a feed) gets a regular answer, changed or not, and
+/// fails when all of them fail; a tick that sends nothing counts neither way.
 class FlightRefresh {
 public:
     FlightRefresh(RefreshHost& host, platform::Platform& platform, RefreshSetup setup);
@@ -93,12 +103,38 @@ public:
     /// Feed requests sent and not yet answered.
     [[nodiscard]] std::size_t requestsInFlight() const { return inFlight_.size(); }
 
+    /// When a source last confirmed the tracked flight's values (kept across restarts).
+    [[nodiscard]] std::optional<platform::TimePoint> lastConfirmed();
+    /// True after kStaleTicks ticks in a row whose requests all failed.
+    [[nodiscard]] bool stale();
+
+    /// Rewrites the calendar file a moment later, once for all the writes made until then
+    /// (an answer may change several rows); the tick's own work stays one commit.
+    void rewriteCalendarSoon();
+    static constexpr double kCalendarDelaySeconds = 1;
+
 private:
-    bool send(Feed feed, const std::string& baseURL, const std::string& parameters);
-    void send(const FeedRequest& request);
+    enum class Outcome { Confirmed, Failed, Dropped };
+    struct Tick {
+        int pending = 1; // the tick itself, until getRenewData has sent everything
+        bool confirmed = false, failed = false;
+    };
+
+    bool send(Feed feed, const std::string& baseURL, const std::string& parameters,
+              unsigned tick = 0);
+    void send(const FeedRequest& request, unsigned tick);
     void handle(Feed feed, const AnswerText& text, const std::string& requestDay);
     /// Announces, writes and reloads.
     void apply(const FlightUpdate& update);
+    /// The refresh UPDATE with the change's history, in one transaction.
+    void write(const FlightUpdate& update);
+    void sendClassified(const AnswerText& answer, unsigned tick);
+    /// Counts one answer of @p tick; a confirmation is written with the change @p handle
+    /// makes, if any.
+    void answered(unsigned tick, Outcome outcome, const std::function<void()>& handle);
+    void settle(unsigned tick);
+    /// The confirmation state follows the tracked flight: loaded again when it is another.
+    void follow();
     [[nodiscard]] std::string today() const;
     [[nodiscard]] remote::CacheDBCommands commands() const;
 
@@ -106,6 +142,13 @@ private:
     platform::Platform& platform_;
     RefreshSetup setup_;
     std::set<std::string> inFlight_;
+    std::map<unsigned, Tick> ticks_;
+    unsigned lastTick_ = 0;
+    std::optional<FlightKey> followed_;
+    std::optional<platform::TimePoint> confirmedAt_;
+    bool confirmationUnwritten_ = false;
+    int failedTicks_ = 0;
+    bool calendarDue_ = false;
     // Answers and delayed alerts that outlive this object find the token gone.
     std::shared_ptr<int> alive_ = std::make_shared<int>(0);
 };

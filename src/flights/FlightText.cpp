@@ -22,8 +22,8 @@ std::size_t offsetOf(std::string_view text, std::size_t index) {
     return text.size();
 }
 
-constexpr std::string_view kFieldLines[] = {
-    "게이트번호: ", "수화물수취대: ", "출구번호: ", "운항상태: ", "체크인카운터: "};
+constexpr std::string_view kFieldWords[] = {"게이트번호", "수화물수취대", "출구번호",
+                                            "운항상태",   "체크인카운터", "변경시간"};
 
 } // namespace
 
@@ -98,10 +98,16 @@ void ChangeMessage::appendMonthDay(std::string_view date) {
     text_ += "일";
 }
 
-bool ChangeMessage::appendTime(std::string_view time) {
+std::string_view fieldWord(ChangedField field) {
+    return kFieldWords[static_cast<int>(field)];
+}
+
+bool ChangeMessage::appendTime(std::string_view time, std::string_view before) {
     if (charCount(time) < 4)
         return false;
-    text_ += "변경시간:";
+    changes_.push_back({ChangedField::Time, std::string(before), std::string(time)});
+    text_ += fieldWord(ChangedField::Time);
+    text_ += ':';
     text_ += chars(time, 0, 2);
     text_ += ':';
     text_ += chars(time, 2, 2);
@@ -110,8 +116,11 @@ bool ChangeMessage::appendTime(std::string_view time) {
     return true;
 }
 
-void ChangeMessage::appendField(ChangedField field, std::string_view value) {
-    text_ += kFieldLines[static_cast<int>(field)];
+void ChangeMessage::appendField(ChangedField field, std::string_view value,
+                                std::string_view before) {
+    changes_.push_back({field, std::string(before), std::string(value)});
+    text_ += fieldWord(field);
+    text_ += ": ";
     text_ += value;
     text_ += '\n';
     changed_ = true;

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace flights {
 
@@ -27,8 +28,20 @@ std::size_t charCount(std::string_view text);
 /// True when @p bytes is well-formed UTF-8.
 bool isValidUtf8(std::string_view bytes);
 
-/// The fields a change alert lists after the time, in the order they are listed.
-enum class ChangedField { Gate, Carousel, Exit, Status, CheckIn };
+/// The fields a change alert lists after the time, in the order they are listed; Time is
+/// the "변경시간" line that comes before them.
+enum class ChangedField { Gate, Carousel, Exit, Status, CheckIn, Time };
+
+/// The word an alert line names a field by ("게이트번호", "변경시간", ...).
+std::string_view fieldWord(ChangedField field);
+
+/// One announced change: the field, the tracked value before and the value announced.
+struct FieldChange {
+    ChangedField field;
+    std::string before, after;
+
+    bool operator==(const FieldChange&) const = default;
+};
 
 /// The change message M and its change flag.
 ///
@@ -46,16 +59,20 @@ public:
     /// Appends header text as it stands (the flight and destination part).
     void append(std::string_view text) { text_.append(text); }
     /// Appends "변경시간:HH:mm\n" and sets the flag; returns false (and changes nothing) for a
-    /// time shorter than four characters.
-    bool appendTime(std::string_view time);
-    /// Appends the field's line with @p value and sets the flag.
-    void appendField(ChangedField field, std::string_view value);
+    /// time shorter than four characters. @p before is the tracked time it replaces.
+    bool appendTime(std::string_view time, std::string_view before);
+    /// Appends the field's line with @p value and sets the flag; @p before is the tracked
+    /// value it replaces.
+    void appendField(ChangedField field, std::string_view value, std::string_view before);
 
     [[nodiscard]] bool changed() const { return changed_; }
     [[nodiscard]] const std::string& text() const { return text_; }
+    /// The lines written, in the order of the message.
+    [[nodiscard]] const std::vector<FieldChange>& changes() const { return changes_; }
 
 private:
     std::string text_;
+    std::vector<FieldChange> changes_;
     bool changed_ = false;
 };
 

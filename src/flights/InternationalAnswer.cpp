@@ -34,7 +34,7 @@ std::optional<FlightUpdate> internationalUpdate(const AnswerText& text, const Tr
         const auto& trackedEstimate =
             departureSide ? v(t.EstimatedTime_Departure_List) : v(t.EstimatedTime_Arrival_List);
         if (*estimated != detail::firstFour(trackedEstimate))
-            m.appendTime(*estimated);
+            m.appendTime(*estimated, trackedEstimate);
     }
     auto compared = detail::comparePairFields(m, pairs, t, false);
     if (!m.changed())
@@ -52,7 +52,14 @@ std::optional<FlightUpdate> internationalUpdate(const AnswerText& text, const Tr
     return FlightUpdate{
         m.text(),
         detail::sideUpdate(t, leavesHere, today, newScheduled, newEstimate, std::move(compared)),
-        t.key()};
+        t.key(), m.changes()};
+}
+
+bool feedAnswerConfirms(const AnswerText& text) {
+    // The header comes first and both Korean feeds write it so; an error answer carries
+    // another code and no items.
+    return !remote::isFailure(text) &&
+           text->find("<resultCode>00</resultCode>") != std::string::npos;
 }
 
 } // namespace flights

@@ -32,9 +32,9 @@ std::optional<FlightUpdate> makerTableUpdate(const AnswerText& text, const Track
         m.append(*flightId + " " + destination + "행\n\n");
         if (detail::firstFour(estimatedTime) !=
             detail::firstFour(v(t.EstimatedTime_Departure_List)))
-            m.appendTime(estimatedTime);
+            m.appendTime(estimatedTime, v(t.EstimatedTime_Departure_List));
     } else if (!first("estimatedDate_Departure").value_or("").empty()) {
-        m.appendTime(estimatedTime);
+        m.appendTime(estimatedTime, v(t.EstimatedTime_Departure_List));
     }
     auto c = detail::comparePairFields(m, pairs, t, true);
     if (!m.changed())
@@ -50,7 +50,13 @@ std::optional<FlightUpdate> makerTableUpdate(const AnswerText& text, const Track
                          valueOr("scheduleTime_Arrival", t.ScheduleTime_Arrival_List),
                          valueOr("estimatedDate_Arrival", t.EstimatedDate_Arrival_List),
                          valueOr("estimatedTime_Arrival", t.EstimatedTime_Arrival_List)},
-                        t.key()};
+                        t.key(),
+                        m.changes()};
+}
+
+bool makerTableConfirms(const AnswerText& text) {
+    return !remote::isFailure(text) &&
+           detail::firstValue(detail::answerPairs(*text), "flightId").has_value();
 }
 
 std::optional<std::string> classificationFlag(const AnswerText& text) {

@@ -25,6 +25,8 @@ bool departureTimesAgree(const TrackedFlight& t) {
     return estimated.empty() || v(t.ScheduleTime_Departure_List) == estimated;
 }
 
+} // namespace
+
 std::string percentEncoded(std::string_view value) {
     static constexpr char kHex[] = "0123456789ABCDEF";
     std::string out;
@@ -41,8 +43,6 @@ std::string percentEncoded(std::string_view value) {
     }
     return out;
 }
-
-} // namespace
 
 Feed feedOf(Kind kind) {
     switch (kind) {

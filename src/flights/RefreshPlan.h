@@ -50,6 +50,9 @@ struct FeedAddress {
     std::string url() const { return base + "?" + parameters; }
 };
 
+/// @p value with every byte but ASCII letters, digits and "-._~" written as %XX.
+std::string percentEncoded(std::string_view value);
+
 /// The address of @p request. Airport codes and flight numbers are percent-encoded (codes
 /// and numbers as they occur are left as they are); the service key is sent as configured.
 FeedAddress feedAddress(const FeedRequest& request, const FeedEndpoints& endpoints);

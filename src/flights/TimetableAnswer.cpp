@@ -55,6 +55,7 @@ TimetableOutcome timetableUpdate(const AnswerText& text, const TrackedFlight& t)
     const json& entries = objectAt(answer, "response");
     if (!entries.is_array())
         return out;
+    out.confirms = true;
     const json* match = nullptr;
     for (const auto& entry : entries) {
         if (textAt(objectAt(entry, "flight"), "iata_number") == v(t.FlightId_List) &&
@@ -92,9 +93,9 @@ TimetableOutcome timetableUpdate(const AnswerText& text, const TrackedFlight& t)
                  (name.empty() ? v(t.AirportCode_Arrival_List) : name) + "행\n\n");
         if (charCount(estimatedDeparture.time) >= 4 &&
             detail::firstFour(estimatedDeparture.time) != detail::firstFour(trackedEstimate))
-            m.appendTime(estimatedDeparture.time);
+            m.appendTime(estimatedDeparture.time, trackedEstimate);
     } else if (!estimatedDeparture.date.empty()) {
-        m.appendTime(estimatedDeparture.time);
+        m.appendTime(estimatedDeparture.time, trackedEstimate);
     }
     // Gate, carousel and exit are empty when the entry lacks them, and that counts.
     const auto gate = detail::compareField(
@@ -115,7 +116,8 @@ TimetableOutcome timetableUpdate(const AnswerText& text, const TrackedFlight& t)
                                estimatedDeparture.date, estimatedDeparture.time, gate, carousel,
                                exit, status, v(t.ChkInRange_List), scheduledArrival.date,
                                scheduledArrival.time, estimatedArrival.date, estimatedArrival.time},
-                              t.key()};
+                              t.key(),
+                              m.changes()};
     return out;
 }
 

@@ -2,6 +2,7 @@
 
 #include "flights/FlightStatements.h"
 #include "flights/UIAirportCustomCellText.h"
+#include "flights/UIFlightHistory.h"
 #include "storage/SqlFormat.h"
 
 namespace flights {
@@ -172,11 +173,15 @@ void UIAirportDetailViewController::insertInfo() {
     // read-only) it would match no row and report a save that did not happen.
     if (result != "0" && storage::rowLevelFailure(dbClass->lastResultCode()))
         result = dbClass->InsertUpdateDeleteExcuteQuery(rewriteFlightStatement(airportInfo1));
-    if (result == "0")
+    if (result == "0") {
+        // A flight tracked again starts without the history of an earlier tracking that
+        // another build may have left.
+        forgetFlight(*dbClass, FlightKey::of(airportInfo1));
         showAlert(okAlert(lifetime_, kSavedTitle, kSaved, [this] { closeAfterSuccess(); }));
-    else
+    } else
         showAlert(ui::Alert::simple(kSaveFailedTitle, kSaveFailed, "OK"));
     dbClass->DisConnectDB();
+    rewriteCalendar(context_);
     logFlightTracking(context_, airportInfo1, "1");
 }
 
@@ -185,11 +190,13 @@ void UIAirportDetailViewController::deleteInfo() {
     dbClass->ConnectDB();
     const std::string result =
         dbClass->InsertUpdateDeleteExcuteQuery(deleteFlightStatement(FlightKey::of(airportInfo1)));
-    if (result == "0")
+    if (result == "0") {
+        forgetFlight(*dbClass, FlightKey::of(airportInfo1));
         showAlert(okAlert(lifetime_, kUntrackedTitle, kUntracked, [this] { closeAfterSuccess(); }));
-    else
+    } else
         showAlert(ui::Alert::simple(kUntrackFailedTitle, kUntrackFailed, "OK"));
     dbClass->DisConnectDB();
+    rewriteCalendar(context_);
     logFlightTracking(context_, airportInfo1, "2");
 }
 

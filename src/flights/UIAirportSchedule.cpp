@@ -3,6 +3,7 @@
 #include "flights/UIAirportCustomCell.h"
 #include "flights/UIAirportDetailViewController.h"
 #include "flights/UIAirportSchedule1.h"
+#include "flights/UIFlightHistory.h"
 #include "remote/Answer.h"
 #include "remote/XmlDataSetParser1.h"
 
@@ -63,6 +64,9 @@ void registerFlightScreens(app::AppContext& context) {
     };
     context.screens["UIAirportDetailViewController"] = [](app::AppContext& c) {
         return std::make_shared<UIAirportDetailViewController>(c);
+    };
+    context.screens["UIFlightHistory"] = [](app::AppContext& c) {
+        return std::make_shared<UIFlightHistory>(c);
     };
 }
 

@@ -3,6 +3,7 @@
 #include "flights/FlightStatements.h"
 #include "flights/UIAirportCustomCell.h"
 #include "flights/UIAirportDetailViewController.h"
+#include "flights/UIFlightHistory.h"
 
 namespace flights {
 
@@ -87,11 +88,14 @@ void UIAirportSchedule1::deleteInfo(const AirportInfo& info) {
     db.ConnectDB();
     const std::string result =
         db.InsertUpdateDeleteExcuteQuery(deleteFlightStatement(FlightKey::of(info)));
-    if (result == "0")
+    if (result == "0") {
+        forgetFlight(db, FlightKey::of(info));
         showAlert(okAlert(lifetime_, kUntrackedTitle, kUntracked, [this] { reloadLater(); }));
-    else
+    } else {
         showAlert(ui::Alert::simple(kUntrackFailedTitle, kUntrackFailed, "OK"));
+    }
     db.DisConnectDB();
+    rewriteCalendar(context_);
     logFlightTracking(context_, info, "2");
 }
 

@@ -12,6 +12,12 @@ void RecordingNotifications::schedule(const LocalNotification& n) {
         onSchedule(n);
 }
 
+void RecordingNotifications::present(const LocalNotification& n) {
+    presented.push_back(n);
+    if (onPresent)
+        onPresent(n);
+}
+
 void RecordingNotifications::cancelAll() {
     scheduled.clear();
     ++cancelCount;

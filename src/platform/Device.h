@@ -13,6 +13,7 @@
 namespace platform {
 
 struct LocalNotification {
+    std::string title; ///< the desktop's summary line; empty: the app's name
     std::string body;
     std::string action;
     int badge = 0;
@@ -25,6 +26,10 @@ class Notifications {
 public:
     virtual ~Notifications() = default;
     virtual void schedule(const LocalNotification& n) = 0;
+    /// Shows `n` at once, as a notification that fires now, so the app decides as then
+    /// whether it is shown (not while the person looks at the window). Nothing is scheduled:
+    /// cancelAll does not withdraw it.
+    virtual void present(const LocalNotification& n) = 0;
     virtual void cancelAll() = 0;
     virtual void setBadge(int value) = 0;
     /// Asks for alert, sound and badge permission; `done(granted, error)`; error empty on success.
@@ -86,6 +91,7 @@ public:
 class RecordingNotifications final : public Notifications {
 public:
     void schedule(const LocalNotification& n) override;
+    void present(const LocalNotification& n) override;
     void cancelAll() override;
     void setBadge(int value) override;
     void requestAuthorization(std::function<void(bool, std::string)> done) override;
@@ -93,6 +99,7 @@ public:
 
     std::vector<LocalNotification> scheduled; ///< pending (cleared by cancelAll)
     std::vector<LocalNotification> history;   ///< every one ever scheduled
+    std::vector<LocalNotification> presented; ///< every one shown at once
     int badge = 0;
     int cancelCount = 0;
     int attentionRequests = 0;
@@ -100,6 +107,7 @@ public:
     std::string authorizationError;
 
     std::function<void(const LocalNotification&)> onSchedule;
+    std::function<void(const LocalNotification&)> onPresent;
     std::function<void()> onCancelAll;
     std::function<void(int)> onBadge;
 };

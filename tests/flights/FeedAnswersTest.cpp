@@ -3,10 +3,12 @@
 #include "flights/FeedAnswers.h"
 #include "GoldenFiles.h"
 #include "TrackedFlights.h"
+#include "flights/FlightHistory.h"
 #include "flights/FlightText.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <regex>
 
 using flights::FlightKey;
@@ -105,6 +107,20 @@ void expectUpdate(const std::optional<FlightUpdate>& u, const AnswerCase& c,
     EXPECT_EQ(u->message, *c.message);
     EXPECT_EQ(u->fields, liveFields(merged(trackedColumns, columns(c.written))));
     EXPECT_EQ(u->key, tracked(trackedColumns).key());
+    // Every line under the header is kept as a change from the tracked value to the written.
+    const std::string& m = *c.message;
+    EXPECT_EQ(u->changes.size(),
+              std::count(m.begin(), m.end(), '\n') - (m.find("\n\n") == std::string::npos ? 0 : 2));
+    const char* kColumns[] = {"gatenumber", "carousel", "exitnumber", "remark", "chkinrange"};
+    const auto was = testing_support::departureColumns(trackedColumns);
+    const auto now = testing_support::departureColumns(merged(trackedColumns, columns(c.written)));
+    for (const auto& change : u->changes) {
+        if (change.field == flights::ChangedField::Time)
+            continue;
+        EXPECT_EQ(change.before + " → " + change.after, was.at(kColumns[int(change.field)]) +
+                                                            " → " +
+                                                            now.at(kColumns[int(change.field)]));
+    }
 }
 
 } // namespace
@@ -430,8 +446,8 @@ TEST(FlightText, SlicesCountCharactersAndStopAtTheEnd) {
     flights::ChangeMessage m;
     m.appendMonthDayTime("2026120", "1030"); // a date too short leaves the moment out
     m.appendMonthDay("20261");
-    EXPECT_FALSE(m.appendTime("105"));
-    EXPECT_TRUE(m.appendTime("1시5분"));
+    EXPECT_FALSE(m.appendTime("105", ""));
+    EXPECT_TRUE(m.appendTime("1시5분", ""));
     EXPECT_EQ(m.text(), "변경시간:1시:5분\n");
 }
 
@@ -440,4 +456,37 @@ TEST(FlightText, Utf8ValidityRejectsCutOverlongSurrogateAndTooLargeSequences) {
     // Cut short, overlong, a surrogate, past U+10FFFF.
     for (const char* bad : {"\xEC\xA0", "\xC0\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80"})
         EXPECT_FALSE(flights::isValidUtf8(bad)) << bad;
+}
+
+TEST(FlightHistory, RowsAndTheFreshnessLineSpeakTheCardsWords) {
+    platform::TimePoint now{};
+    int offset = 0;
+    ASSERT_TRUE(platform::parseIsoInstant("2026-12-07T09:41:30+09:00", now, offset));
+    const platform::VirtualClock clock(now, offset);
+    using F = flights::ChangedField;
+    const struct {
+        flights::FieldChange change;
+        std::chrono::minutes ago;
+        const char* row;
+    } rows[] = {
+        {{F::Gate, "132", "252"}, {}, "09:41 게이트번호 132 → 252"},
+        {{F::Time, "1030", "1105"}, {}, "09:41 변경시간 10:30 → 11:05"},
+        {{F::Carousel, "", "7"}, std::chrono::hours(10), "12/06 23:41 수화물수취대 - → 7"},
+        {{F::Status, "탑승중", ""}, {}, "09:41 운항상태 탑승중 → -"},
+    };
+    for (const auto& r : rows) {
+        const flights::HistoryEntry e{now - r.ago, r.change};
+        EXPECT_EQ(flights::historyTime(clock, e, "20261207") + " " + flights::historyChange(e),
+                  r.row);
+    }
+    const std::pair<std::optional<std::chrono::seconds>, const char*> freshness[] = {
+        {std::nullopt, ""},
+        {std::chrono::seconds(59), "방금 확인"},
+        {std::chrono::minutes(5), "5분 전 확인"},
+        {std::chrono::hours(3), "3시간 전 확인"},
+        {std::chrono::hours(48), "12/05 09:41 확인"}};
+    for (const auto& [ago, text] : freshness)
+        EXPECT_EQ(
+            flights::freshnessText(clock, ago ? std::optional(now - *ago) : std::nullopt, now),
+            text);
 }

@@ -6,6 +6,9 @@
 #include "app/AppFixture.h"
 #include "flights/AirportInfo.h"
 #include "flights/FlightStatements.h"
+#include "flights/UIAirportSchedule.h"
+#include "flights/UIAirportSchedule1.h"
+#include "flights/UIFlightHistory.h"
 
 #include <algorithm>
 #include <array>
@@ -33,6 +36,7 @@ class Refresh : public testing_support::AppFixture {
 protected:
     explicit Refresh(const char* now = "2026-12-07T09:30:00+09:00") : AppFixture(now) {
         refreshForReal = true;
+        install = flights::registerFlightScreens;
         config.airportServiceURL = server.base() + FeedServer::kAirportService;
         config.carrierServiceURL = server.base() + "/sub_tamberlinove/tamberlinove02.asmx";
         config.internationalAirportAPI = server.base();
@@ -131,6 +135,46 @@ TEST_F(Refresh, AGateChangeAtIncheonIsAnnouncedHalfASecondLaterWrittenAndDrawn) 
     tick(); // the next tick compares against what was written: nothing new
     loop->advance(1s);
     EXPECT_EQ(alerts().size(), 1u);
+    // The change was also handed to the desktop, which shows it only behind other windows.
+    ASSERT_EQ(notifications.presented.size(), 1u);
+    EXPECT_EQ(notifications.presented[0].title + notifications.presented[0].body,
+              "정보변경" + alerts()[0].second);
+    EXPECT_EQ(notifications.presented[0].badge, 0);
+
+    // It is kept in the flight's history until the flight is no longer tracked.
+    window().pressAlertButton("확인");
+    main().btn_History.onTap();
+    auto& history = dynamic_cast<flights::UIFlightHistory&>(*window().front());
+    ASSERT_EQ(history.tbl_History.rowCount(), 1);
+    EXPECT_EQ(history.tbl_History.cell(0).label("lbl_Time").text() + " " +
+                  history.tbl_History.cell(0).label("lbl_Change").text(),
+              "09:31 게이트번호 23 → 25");
+    history.btn_Calendar.onTap();
+    EXPECT_EQ(browser.opened.back(), "file://" + data.str() + "/flights.ics");
+    history.dismiss(false);
+    auto list = std::make_shared<flights::UIAirportSchedule1>(*context);
+    main().present(list, false);
+    list->deleteInfo(stored("KE701"));
+    EXPECT_TRUE(query("SELECT * FROM aFlightHistory").empty());
+}
+
+TEST_F(Refresh, ThreeTicksOfFailedAnswersMarkTheValuesStaleAndTheLastConfirmationSurvivesARestart) {
+    departures();
+    storeFlight(incheonNarita());
+    launch();
+    EXPECT_EQ(main().lbl_Freshness.text(), "방금 확인");
+    server.answer(FeedServer::kInternationalDepartures,
+                  "<response><header><resultCode>30</resultCode></header></response>");
+    for (const bool stale : {false, false, true}) {
+        tick();
+        EXPECT_EQ(main().lbl_Stale.hidden(), !stale);
+    }
+    launch();
+    EXPECT_EQ(main().lbl_Freshness.text(), "3분 전 확인");
+    departures();
+    tick();
+    EXPECT_EQ(main().lbl_Freshness.text(), "방금 확인");
+    EXPECT_TRUE(main().lbl_Stale.hidden());
 }
 
 TEST_F(Refresh, AFlightOutsideKoreaIsAskedOfTheTimetableWithItsKey) {

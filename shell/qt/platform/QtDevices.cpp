@@ -48,9 +48,12 @@ void QtBrowser::openUrl(const std::string& url, std::function<void(bool)> done) 
     };
 
     const QUrl address(QString::fromStdString(url));
-    // Only web addresses: anything else could start a local program.
-    if (!address.isValid() ||
-        (address.scheme() != QLatin1String("http") && address.scheme() != QLatin1String("https"))) {
+    // Only web addresses and calendar files (the tracked flights' calendar goes to the
+    // desktop's calendar): anything else could start a local program.
+    const bool calendarFile =
+        address.isLocalFile() && address.toLocalFile().endsWith(QLatin1String(".ics"));
+    if (!address.isValid() || (address.scheme() != QLatin1String("http") &&
+                               address.scheme() != QLatin1String("https") && !calendarFile)) {
         platform::logLine("not opened: not a web address");
         answer(false);
         return;

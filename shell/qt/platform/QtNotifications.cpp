@@ -87,6 +87,10 @@ void QtNotifications::schedule(const platform::LocalNotification& n) {
     timer->start();
 }
 
+void QtNotifications::present(const platform::LocalNotification& n) {
+    fire(n);
+}
+
 void QtNotifications::cancelAll() {
     for (auto& [id, timer] : pending_) {
         timer->stop();
@@ -148,7 +152,7 @@ void QtNotifications::fire(const platform::LocalNotification& n) {
     // The "default" action is what a click on the notification invokes.
     const QString body = QString::fromStdString(n.body);
     call << QStringLiteral("tamberlinove") << 0u << QStringLiteral("tamberlinove")
-         << QStringLiteral("토벨라문") << body
+         << (n.title.empty() ? QStringLiteral("토벨라문") : QString::fromStdString(n.title)) << body
          << QStringList{QStringLiteral("default"), QStringLiteral("열기")} << hints << -1;
     listen();
     auto* watcher =

@@ -36,6 +36,8 @@ public:
 
     /// Fires `n` after n.fireInSeconds.
     void schedule(const platform::LocalNotification& n) override;
+    /// Fires `n` now; cancelAll cannot withdraw it.
+    void present(const platform::LocalNotification& n) override;
     /// Drops every notification that has not fired yet.
     void cancelAll() override;
     /// Also sent as the launcher entry's count (shown while above 0).
