@@ -54,6 +54,17 @@ const std::vector<std::string> kTodaysFlight{
     "'20261207','2345','20261207','2359','ICN','인천','로스앤젤레스','ICN','LAX','248','12','B',"
     "'결항','G01-G19','1')"};
 
+// A flight tracked since the morning: three changes kept and last confirmed at 09:26.
+const std::vector<std::string> kFlightWithHistory{
+    "INSERT INTO aFlightInfo VALUES('OZ','OZ541','20261207','20261207','1040','20261207','1525',"
+    "'20261207','1105','20261207','1550','ICN','인천','프랑크푸르트','ICN','FRA','252','','',"
+    "'탑승준비','L01-L18','1')",
+    "INSERT INTO aFlightHistory VALUES('ICN','FRA','OZ541','20261207',1796594700,'checkin','',"
+    "'L01-L18'),('ICN','FRA','OZ541','20261207',1796600820,'status','','탑승준비'),"
+    "('ICN','FRA','OZ541','20261207',1796602320,'time','1040','1105'),"
+    "('ICN','FRA','OZ541','20261207',1796602320,'gate','132','252')",
+    "INSERT INTO aFlightConfirmed VALUES('ICN','FRA','OZ541','20261207',1796603160)"};
+
 class ScreenshotTest : public ::testing::Test {
 protected:
     testing_support::TempDir dir;
@@ -132,6 +143,10 @@ TEST_F(ScreenshotTest, EveryScreenAtBothSizesAndKeysThatCloseOrPress) {
     const std::vector<Row> rows{
         {"main", close, Both, nullptr},
         {"main with today's flight", close, Both, "main", Unlike, cancelledBadge, &kTodaysFlight},
+        {"main with a flight's freshness", close, Both, "main", Unlike, nullptr,
+         &kFlightWithHistory},
+        {"flight history", close + "--tap btn_History", Both, "main", Unlike, toolView,
+         &kFlightWithHistory},
         {"help overlay", ""},
         {"help overlay, Escape", key("Escape"), Default, "main", Same},
         {"floating menu", close + "--tap addButton"},

@@ -145,6 +145,63 @@ Item {
                 }
             }
 
+            // When the values were last confirmed, the mark that they may be stale, and the
+            // quiet way to the flight's change history.
+            Row {
+                x: 18
+                y: 110
+                spacing: 6
+                OutletLabel {
+                    anchors.verticalCenter: parent.verticalCenter
+                    outlet: card.o.lbl_Freshness
+                    visible: text.length > 0 && !card.o.lbl_Freshness.hidden
+                    color: "#B5E6E1"
+                    font.pixelSize: 11
+                }
+                Rectangle {
+                    anchors.verticalCenter: parent.verticalCenter
+                    visible: !card.o.lbl_Stale.hidden
+                    width: stale.implicitWidth + 12
+                    height: 17
+                    radius: 8.5
+                    color: "#40F2705E"
+                    OutletLabel {
+                        id: stale
+                        anchors.centerIn: parent
+                        outlet: card.o.lbl_Stale
+                        color: "#FFE2DC"
+                        font.pixelSize: 10
+                        font.bold: true
+                    }
+                }
+            }
+            Rectangle {
+                anchors.right: parent.right
+                anchors.rightMargin: 14
+                y: 105
+                width: history.implicitWidth + 18
+                height: 22
+                radius: 11
+                visible: !card.o.btn_History.hidden
+                color: historyArea.containsMouse ? "#33FFFFFF" : "#1FFFFFFF"
+                Text {
+                    id: history
+                    anchors.centerIn: parent
+                    text: card.o.btn_History.title + " ›"
+                    color: "white"
+                    font.family: Theme.family
+                    font.pixelSize: 11
+                }
+                TapArea {
+                    id: historyArea
+                    anchors.fill: parent
+                    anchors.margins: -4
+                    hoverEnabled: true
+                    screen: card.screen
+                    outlet: "btn_History"
+                }
+            }
+
             // The route between the two airports.
             Row {
                 anchors.horizontalCenter: parent.horizontalCenter
