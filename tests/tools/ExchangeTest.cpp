@@ -97,10 +97,7 @@ TEST(AmountFormatter, KoreanGroupingTwoDecimalsNoTrailingZeros) {
     EXPECT_EQ(parseAmount(written, de.symbols()), Decimal("1234.5"));
 }
 
-TEST(ExchangeText, CaptionsAndTimeStamps) {
-    ExchangeRate r = rate("JPY(100)", "889.54");
-    r.CUR_NM = "일본 옌";
-    EXPECT_EQ(exchangeCaption(r), "일본 옌 (JPY(100))");
+TEST(ExchangeText, TimeStamps) {
     EXPECT_EQ(exchangeStamp("2026120711"), "2026.12.07 11시 기준");
     EXPECT_EQ(exchangeStamp("20261207110000"), "2026.12.07 11시 기준");
     EXPECT_EQ(exchangeStamp("202612071"), std::nullopt);
