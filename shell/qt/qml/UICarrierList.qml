@@ -10,7 +10,7 @@ Rectangle {
     readonly property var o: screen.outlets
     readonly property var rows: o.carrierTableView.rows || []
     readonly property bool searching: !o.img_Search.hidden
-    readonly property int seen: rows.filter(r => r.img_Status && r.img_Status.image === "m2_btn_on.png").length
+    readonly property int seen: rows.filter(r => r.img_Status && r.img_Status.state === "seen").length
     color: Theme.page
 
     CarrierHeader {
@@ -50,7 +50,7 @@ Rectangle {
             required property var modelData
             required property int index
             readonly property bool near: modelData.img_Status
-                                         && modelData.img_Status.image === "m2_btn_on.png"
+                                         && modelData.img_Status.state === "seen"
             readonly property real small: modelData.lbl_Name && modelData.lbl_Name.fontSize
                                           ? modelData.lbl_Name.fontSize : 0
             width: ListView.view.width
@@ -63,7 +63,7 @@ Rectangle {
                 radius: 14
                 color: "white"
                 border.color: row.modelData.img_TopImage
-                              && row.modelData.img_TopImage.image === "list1_container2_1.png"
+                              && row.modelData.img_TopImage.state === "first"
                               ? Theme.aqua : Theme.line
 
                 // Seen status: a lit dot with a soft halo, or a grey one.
