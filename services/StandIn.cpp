@@ -337,6 +337,10 @@ std::string StandIn::today() const {
     return localMoment(state_->now()).date.text();
 }
 
+std::vector<std::string> StandIn::demoTagUuids() {
+    return openStore("")->beaconUuids();
+}
+
 std::vector<std::map<std::string, std::string>> StandIn::unitRegistry() const {
     return state_->read([](DataStore& store) { return store.units(); });
 }

@@ -46,6 +46,10 @@ public:
     /// The date on the services' clock now, "yyyyMMdd".
     std::string today() const;
 
+    /// The UUIDs of the demo's luggage tags, as the carrier service lists them; read from the
+    /// seeded data, so no instance needs to run.
+    static std::vector<std::string> demoTagUuids();
+
     /// Registered carrier units (Unit_Join01), each row parameter name -> value.
     std::vector<std::map<std::string, std::string>> unitRegistry() const;
     /// Records of Log_FilghtInput01, in arrival order.

@@ -77,6 +77,14 @@ platform::Paths Launch::paths() const {
     return platform::Paths{documents_, platform::Paths::defaultResources()};
 }
 
+std::vector<platform::BeaconUuid> Launch::demoTagUuids() const {
+    std::vector<platform::BeaconUuid> uuids;
+    for (const std::string& text : services::StandIn::demoTagUuids())
+        if (auto uuid = platform::parseBeaconUuid(text))
+            uuids.push_back(*uuid);
+    return uuids;
+}
+
 bool parseCommandLine(int argc, char** argv, LaunchOptions& out) {
     if (auto error = parseLaunchOptions(std::vector<std::string>(argv + 1, argv + argc), out)) {
         std::cerr << "tamberlinove: " << *error << '\n' << usage();

@@ -3,6 +3,7 @@
 // and the in-process stand-in services of demo mode.
 
 #include "app/Config.h"
+#include "platform/BeaconUuid.h"
 #include "platform/Clock.h"
 #include "platform/Http.h"
 #include "platform/Paths.h"
@@ -60,6 +61,9 @@ public:
     platform::HttpOptions httpOptions() const;
     /// The data directory and the shipped resources.
     platform::Paths paths() const;
+    /// The UUIDs of the demo's luggage tags (the stand-in carrier service's), for the window's
+    /// scripted tags; known whether or not the demo services run.
+    std::vector<platform::BeaconUuid> demoTagUuids() const;
 
 private:
     std::string documents_;

@@ -17,8 +17,6 @@
 #include "platform/QtNotifications.h"
 #include "platform/QtScreenSaver.h"
 #include "platform/SimulatedRadio.h"
-#include "services/Csv.h"
-#include "services/EmbeddedFiles.h"
 
 #include <QCoreApplication>
 #include <QFontDatabase>
@@ -214,16 +212,9 @@ void QtApp::makeRadio() {
         bluetooth_ = std::move(adapter);
         return;
     }
-    // The demo's tags carry the UUIDs the stand-in carrier service lists.
-    std::vector<platform::BeaconUuid> uuids;
-    if (auto file = services::embeddedFile("beacons.csv"))
-        for (const auto& record : services::parseCsv(*file, "beacons.csv"))
-            if (auto it = record.find("sUnitUUID"); it != record.end())
-                if (auto uuid = platform::parseBeaconUuid(it->second))
-                    uuids.push_back(*uuid);
     auto adapter = std::make_unique<platform::SimulatedBluetoothAdapter>();
     auto radio = std::make_unique<platform::SimulatedBeaconRadio>(*loop_, *adapter);
-    demoTags_ = std::make_unique<platform::DemoTags>(*loop_, *radio, uuids);
+    demoTags_ = std::make_unique<platform::DemoTags>(*loop_, *radio, launch_.demoTagUuids());
     radio_ = std::move(radio);
     bluetooth_ = std::move(adapter);
 }
