@@ -25,14 +25,6 @@ CarrierAlarm::CarrierAlarm(CarrierContext context, ui::Screen& screen, ui::Butto
                            Hooks hooks)
     : context_(std::move(context)), screen_(screen), button_(button), hooks_(std::move(hooks)) {}
 
-template <typename F> std::function<void()> CarrierAlarm::guarded(F f) {
-    std::weak_ptr<CarrierAlarm> weak = weak_from_this();
-    return [weak, f = std::move(f)] {
-        if (auto self = weak.lock())
-            f(*self);
-    };
-}
-
 void CarrierAlarm::stopSearch() {
     if (bluetoothScanner)
         bluetoothScanner->StopBeacon();
@@ -43,12 +35,11 @@ void CarrierAlarm::stopSearch() {
 
 void CarrierAlarm::btn_Alarm_Clicked() {
     if (hooks_.isState()) {
-        screen_.showAlert(
-            ui::Alert{kTitle,
-                      kStopMessage,
-                      {ui::AlertButton{"확인", ui::AlertButton::Role::Default,
-                                       guarded([](CarrierAlarm& a) { a.stopSearch(); })},
-                       ui::AlertButton{"취소", ui::AlertButton::Role::Cancel, {}}}});
+        screen_.showAlert(ui::Alert{kTitle,
+                                    kStopMessage,
+                                    {ui::AlertButton{"확인", ui::AlertButton::Role::Default,
+                                                     lifetime_.guard([this] { stopSearch(); })},
+                                     ui::AlertButton{"취소", ui::AlertButton::Role::Cancel, {}}}});
         return;
     }
     hooks_.setState(true);
@@ -62,11 +53,11 @@ void CarrierAlarm::btn_Alarm_Clicked() {
     bluetoothScanner->delegate = std::weak_ptr<CarrierRegDelegate>(shared_from_this());
     std::weak_ptr<BluetoothScanner> scanner = bluetoothScanner;
     // Only the confirmation starts the scan.
-    auto start = guarded([rows, scanner](CarrierAlarm& a) {
+    auto start = lifetime_.guard([this, rows, scanner] {
         if (auto s = scanner.lock()) {
             s->GetBeacon(rows);
-            a.button_.setImage(kAlarmOnPicture);
-            a.button_.setState("searching");
+            button_.setImage(kAlarmOnPicture);
+            button_.setState("searching");
         }
     });
     screen_.showAlert(ui::Alert{
@@ -86,10 +77,10 @@ void CarrierAlarm::SetBeaconSuccessLog(const std::string& uuid, const std::strin
 void CarrierAlarm::BluetoothState(bool poweredOn) {
     if (poweredOn)
         return;
-    screen_.showAlert(adapterOffAlert(guarded([](CarrierAlarm& a) {
-        a.hooks_.setState(false);
-        a.button_.setImage(kAlarmOffPicture);
-        a.button_.setState("");
+    screen_.showAlert(adapterOffAlert(lifetime_.guard([this] {
+        hooks_.setState(false);
+        button_.setImage(kAlarmOffPicture);
+        button_.setState("");
     })));
     if (bluetoothScanner)
         bluetoothScanner->StopBeacon();

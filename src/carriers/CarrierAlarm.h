@@ -7,6 +7,7 @@
 #include "carriers/BluetoothScanner.h"
 #include "carriers/CarrierContext.h"
 #include "carriers/CarrierRegDelegate.h"
+#include "platform/Lifetime.h"
 #include "ui/Screen.h"
 
 #include <functional>
@@ -53,12 +54,12 @@ public:
 
 private:
     void stopSearch();
-    template <typename F> std::function<void()> guarded(F f);
 
     CarrierContext context_;
     ui::Screen& screen_;
     ui::Button& button_;
     Hooks hooks_;
+    platform::Lifetime lifetime_{context_.platform.loop, *this};
 };
 
 } // namespace carriers

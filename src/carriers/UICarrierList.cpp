@@ -19,8 +19,7 @@ const std::string& column(const storage::Row& row, const char* key) {
 
 UICarrierList::UICarrierList(CarrierContext context)
     : ui::Screen("UICarrierList"), context_(std::move(context)), dbClass(context_.databaseFile),
-      timer1_(context_.platform.loop), lookTimer_(context_.platform.loop),
-      seen_(context_.databaseFile, context_.platform.clock), minuteTimer_(context_.platform.loop) {
+      seen_(context_.databaseFile, context_.platform.clock) {
     addOutlet("btn_Back", btn_Back);
     addOutlet("btn_Refresh", btn_Refresh);
     addOutlet("img_Search", img_Search);
@@ -62,21 +61,23 @@ void UICarrierList::setBluetooth() {
     // when the scan starts is reported to it.
     bluetoothScanner->delegate = self();
     bluetoothScanner->GetBeacon(rows);
-    timer1_.start(kScanSeconds, weak_from_this(), [this] { stopBluetooth(); });
+    timer1_ = lifetime_.after(platform::seconds(kScanSeconds), [this] { stopBluetooth(); });
     startLooking();
 }
 
 void UICarrierList::startLooking() {
-    lookTimer_.start(kLookingSeconds, weak_from_this(), [this] { carrierTableView.reloadData(); });
+    lookTimer_ = lifetime_.after(platform::seconds(kLookingSeconds),
+                                 [this] { carrierTableView.reloadData(); });
     carrierTableView.reloadData();
 }
 
 void UICarrierList::armMinuteRefresh() {
     if (const auto wait = seen_.untilNextMinute(data))
-        minuteTimer_.start(std::chrono::duration<double>(*wait).count(), weak_from_this(), [this] {
-            carrierTableView.reloadData();
-            armMinuteRefresh();
-        });
+        minuteTimer_ = lifetime_.after(
+            platform::seconds(std::chrono::duration<double>(*wait).count()), [this] {
+                carrierTableView.reloadData();
+                armMinuteRefresh();
+            });
 }
 
 void UICarrierList::stopBluetooth() {
@@ -179,7 +180,7 @@ void UICarrierList::SendAlertDialog(const std::string& title, const std::string&
 
 void UICarrierList::BluetoothState(bool poweredOn) {
     if (!poweredOn)
-        alertAdapterOff(*this, [this] { stopBluetooth(); });
+        showAlert(adapterOffAlert(lifetime_.guard([this] { stopBluetooth(); })));
 }
 
 } // namespace carriers

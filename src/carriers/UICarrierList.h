@@ -8,7 +8,7 @@
 #include "carriers/CarrierSeen.h"
 #include "carriers/PutName.h"
 #include "carriers/ScanParts.h"
-#include "platform/MainLoop.h"
+#include "platform/Lifetime.h"
 #include "storage/DBClass.h"
 #include "ui/Screen.h"
 
@@ -73,10 +73,11 @@ private:
 
     CarrierContext context_;
     storage::DBClass dbClass;
-    ScanTimer timer1_;
-    ScanTimer lookTimer_;
+    platform::Timer timer1_;    ///< the scan's limit
+    platform::Timer lookTimer_; ///< the end of "찾는 중"
     CarrierSeen seen_;
-    ScanTimer minuteTimer_;
+    platform::Timer minuteTimer_;
+    platform::Lifetime lifetime_{context_.platform.loop, *this};
 };
 
 } // namespace carriers
