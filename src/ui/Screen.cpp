@@ -75,13 +75,21 @@ const Screen* Screen::coveringScreen() const {
     return nullptr;
 }
 
+const Screen* Screen::presentedOver() const {
+    const Screen* top = this;
+    while (top->parent_)
+        top = top->parent_;
+    const Screen* front = top->window_ ? top->window_->front() : nullptr;
+    return front != top ? front : nullptr;
+}
+
 Screen::Reach Screen::reach(const Outlet& outlet) const {
     for (const Screen* s = this; s; s = s->parent_)
         if (s->hidden_)
             return Reach::Hidden;
     if (!shown(outlet))
         return Reach::Hidden;
-    if (coveringScreen())
+    if (presentedOver() || coveringScreen())
         return Reach::Covered;
     if (const View* overlay = frontOverlay()) {
         for (const Outlet* o = &outlet; o; o = o->container())
@@ -98,6 +106,8 @@ std::string Screen::unreachableReason(const Outlet& outlet) const {
     case Reach::Touchable:
         return {};
     case Reach::Covered:
+        if (const Screen* front = presentedOver())
+            return "outlet " + name + " is covered by " + front->name();
         if (const Screen* cover = coveringScreen())
             return "outlet " + name + " is covered by " + cover->name();
         return "outlet " + name + " is covered by " + outletName(*frontOverlay());

@@ -34,7 +34,8 @@ public:
     enum class Reach {
         Touchable, ///< shown and not beneath an overlay
         Hidden,    ///< hidden itself, or held by a hidden container, or the screen is hidden
-        Covered,   ///< beneath a shown overlay that does not hold it
+        Covered,   ///< beneath a shown overlay that does not hold it, a covering child
+                   ///< screen or a screen presented over this one
     };
     Reach reach(const Outlet& outlet) const;
     /// Why the outlet cannot be touched now, in words for logs and the driver; empty when
@@ -113,6 +114,9 @@ private:
     bool shown(const Outlet& outlet) const;
     /// The front-most shown overlay of this screen, if any.
     const View* frontOverlay() const;
+    /// The window's front screen when one is presented over this screen (only the front
+    /// screen of the window takes touches).
+    const Screen* presentedOver() const;
     /// The shown child that covers this screen from above, if any: one of its own children,
     /// or a sibling (of it or of a parent) laid over it.
     const Screen* coveringScreen() const;

@@ -1,5 +1,7 @@
 #include "ui/Screen.h"
+#include "ui/Input.h"
 #include "ui/Window.h"
+#include "widgets/FloatingActionButton.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -112,37 +114,6 @@ TEST(Window, AlertsQueueAndNoneIsDropped) {
     EXPECT_FALSE(w.pressAlertButton("확인"));
 }
 
-TEST(Outlets, TextFieldAsksItsDelegateBeforeChanging) {
-    TextField f;
-    int changes = 0;
-    f.shouldChange = [](const std::string& t) { return t.size() <= 3; };
-    f.onEditingChanged = [&] { ++changes; };
-    EXPECT_TRUE(f.type("ICN"));
-    EXPECT_FALSE(f.type("ICNX"));
-    EXPECT_EQ(f.text(), "ICN");
-    EXPECT_EQ(changes, 1);
-    f.setEnabled(false);
-    EXPECT_FALSE(f.type("GMP"));
-}
-
-TEST(Outlets, TableBuildsRowsFromItsDataSourceAndReportsEvents) {
-    Table t;
-    t.numberOfRows = [] { return 2; };
-    t.cellForRow = [](int row, Cell& c) {
-        c.label("lbl_FlightId").setText(row ? "OZ102" : "KE001");
-    };
-    std::vector<int> selected, shown;
-    t.onSelect = [&](int r) { selected.push_back(r); };
-    t.onWillDisplay = [&](int r) { shown.push_back(r); };
-    t.reloadData();
-    EXPECT_TRUE(t.select(1));
-    EXPECT_FALSE(t.select(2));
-    EXPECT_TRUE(t.willDisplay(0));
-    EXPECT_EQ(selected, std::vector<int>{1});
-    EXPECT_EQ(shown, std::vector<int>{0});
-    EXPECT_EQ(t.toJson()["rows"][1]["lbl_FlightId"]["text"], "OZ102");
-}
-
 TEST(Outlets, LabelJsonListsAttributedRunsInCharacters) {
     Label l;
     l.setAttributedText("2026/12/07", {TextRun{7, 3, false, Color{1, 1, 1, 1}}});
@@ -157,11 +128,12 @@ TEST(Outlets, LabelJsonListsAttributedRunsInCharacters) {
 namespace {
 
 /// A screen with a panel holding a button, buttons of its own (a back button and one that is
-/// not one: "btn_Close1"), and two overlays: a help sheet holding its close button, and a
-/// second sheet in front of it.
-class Layered : public Screen {
+/// not one: "btn_Close1"), two overlays (a help sheet holding its close button, and a second
+/// sheet in front of it), a table whose row holds a shown and a hidden button, a text field of
+/// three letters at most and a floating menu. `done` tells what a gesture reached.
+class Layered : public Screen, public widgets::floatMenuDelegate {
 public:
-    Layered() : Screen("Layered") {
+    Layered() : Screen("Layered"), menuButton({}, 320, 568, "", "", std::nullopt) {
         addOutlet("v_Panel", panel);
         addOutlet("btn_InPanel", inPanel);
         addOutlet("btn_Menu", menu);
@@ -171,123 +143,179 @@ public:
         addOutlet("btn_Sheet", sheetButton);
         addOutlet("btn_Exchange_Back", back);
         addOutlet("btn_Close1", close1);
+        addOutlet("tbl_Rows", rows);
+        addOutlet("txt_Field", field);
+        addOutlet("addButton", menuButton);
         contain(panel, {&inPanel});
         contain(help, {&helpClose});
         contain(sheet, {&sheetButton});
+        contain(panel, {&panel}); // a view cannot hold itself
         help.setCoversScreen(true);
         sheet.setCoversScreen(true);
         help.setHidden(true);
         sheet.setHidden(true);
+        for (auto& [name, o] : outlets())
+            if (auto* b = dynamic_cast<Button*>(o))
+                b->onTap = [this, n = name] { done = n; };
+        rows.numberOfRows = [] { return 1; };
+        rows.cellForRow = [this](int, Cell& c) {
+            for (const char* n : {"btn_Shown", "btn_Hidden"})
+                c.button(n).onTap = [this, n] { done = std::string("row ") + n; };
+            c.button("btn_Hidden").setHidden(true);
+        };
+        rows.reloadData();
+        rows.onSelect = [this](int r) { done = "selected " + std::to_string(r); };
+        rows.onWillDisplay = [this](int r) { done = "shown " + std::to_string(r); };
+        field.shouldChange = [](const std::string& t) { return t.size() <= 3; };
+        field.onEditingChanged = [this] { done = "typed " + field.text(); };
+        menuButton.labelArray = {"여권사진", "도움말"};
     }
-    using Screen::contain;
+    void didSelectMenuOptionAtIndex(int i) override { done = "menu " + std::to_string(i); }
     using Screen::setBackControl;
     View panel, help, sheet;
     Button inPanel, menu, helpClose, sheetButton, back, close1;
+    Table rows;
+    TextField field;
+    widgets::FloatingActionButton menuButton;
+    std::string done;
 };
 
 } // namespace
 
-TEST(Containment, HiddenContainersHideAndAShownOverlayCoversWhatItDoesNotHold) {
-    Layered s;
-    s.panel.setHidden(true);
-    EXPECT_EQ(s.unreachableReason(s.inPanel), "outlet btn_InPanel is hidden: v_Panel is hidden");
-    EXPECT_FALSE(s.inPanel.hidden()); // its own flag is untouched: it shows with its container
-    s.panel.setHidden(false);
-    EXPECT_EQ(s.reach(s.inPanel), Screen::Reach::Touchable);
-    EXPECT_EQ(s.reach(s.helpClose), Screen::Reach::Hidden);
-    s.contain(s.panel, {&s.panel}); // a view cannot hold itself
-    EXPECT_EQ(s.panel.container(), nullptr);
-    EXPECT_EQ(s.reach(s.panel), Screen::Reach::Touchable);
-
-    s.help.setHidden(false);
-    EXPECT_EQ(s.reach(s.helpClose), Screen::Reach::Touchable);
-    EXPECT_EQ(s.reach(s.help), Screen::Reach::Touchable);
-    EXPECT_EQ(s.reach(s.inPanel), Screen::Reach::Covered);
-    EXPECT_EQ(s.unreachableReason(s.menu), "outlet btn_Menu is covered by View_Help");
-    EXPECT_EQ(s.unreachableReason(s.helpClose), "");
-    s.sheet.setHidden(false); // registered later: in front of help
-    EXPECT_EQ(s.reach(s.helpClose), Screen::Reach::Covered);
-    EXPECT_EQ(s.reach(s.sheetButton), Screen::Reach::Touchable);
-    s.sheet.setHidden(true);
-    s.help.setHidden(true);
-    EXPECT_EQ(s.reach(s.menu), Screen::Reach::Touchable);
-}
-
-TEST(Containment, HiddenChildScreensHideTheirOutletsAndACoveringChildCoversWhatLiesBelow) {
-    auto parent = std::make_shared<Layered>();
-    auto sheet = std::make_shared<Layered>();
-    auto popup = std::make_shared<Layered>();
-    parent->addChild(sheet);
-    parent->addChild(popup); // lies above the sheet
-    sheet->setHidden(true);
-    EXPECT_EQ(sheet->unreachableReason(sheet->menu),
-              "outlet btn_Menu is hidden: Layered is hidden");
-    sheet->setHidden(false);
-    parent->help.setHidden(false); // a parent's overlay does not reach into its children
-    EXPECT_EQ(sheet->reach(sheet->menu), Screen::Reach::Touchable);
-    parent->help.setHidden(true);
-
-    sheet->setCoversParent(true);
-    EXPECT_EQ(parent->unreachableReason(parent->menu), "outlet btn_Menu is covered by Layered");
-    EXPECT_EQ(popup->reach(popup->menu), Screen::Reach::Touchable);
-    popup->setCoversParent(true); // above the sheet: covers it too
-    EXPECT_EQ(sheet->reach(sheet->menu), Screen::Reach::Covered);
-    popup->setHidden(true); // a hidden child covers nothing
-    EXPECT_EQ(sheet->reach(sheet->menu), Screen::Reach::Touchable);
-    parent->removeChild(sheet.get());
-    EXPECT_EQ(parent->reach(parent->menu), Screen::Reach::Touchable);
-}
-
-TEST(Escape, ClosesTheFrontMostThingAndEnterPressesTheAlertsDefault) {
-    using R = AlertButton::Role;
-    enum Setup { Plain, NamedBack, Overlay, Child, NoBack };
+// Commands and the keys Escape and Enter, as a person gives them to the window.
+TEST(Input, PerformsOnlyWhatAPersonCouldDoInTheWindowAndSaysWhyNot) {
+    // What is set up before the command; OnSheet and OnRoot perform it on that screen alone, as
+    // its view does.
+    constexpr unsigned PanelHidden = 1, Help = 1 << 1, SheetView = 1 << 2, Alerted = 1 << 3,
+                       Presented = 1 << 4, MenuOpen = 1 << 5, Sheet = 1 << 6, SheetCovers = 1 << 7,
+                       SheetHidden = 1 << 8, Popup = 1 << 9, PopupCovers = 1 << 10,
+                       OnSheet = 1 << 11, FieldOff = 1 << 12, NamedBack = 1 << 13, NoBack = 1 << 14,
+                       AlertCancel = 1 << 15, AlertDestructive = 1 << 16, OnRoot = 1 << 17;
     struct Case {
-        const char* what;
-        Setup setup;
-        std::vector<std::pair<const char*, R>> alert;
-        const char* escape; ///< what Escape presses ("" nothing)
-        const char* enter;  ///< what Enter presses ("" nothing)
+        const char* command; ///< a command's text, or "Escape" or "Enter"
+        unsigned setup;
+        const char* refusal; ///< "" when carried out
+        const char* done;    ///< what it reached ("" nothing)
     };
     const Case cases[] = {
-        {"the screen's back button", Plain, {}, "btn_Exchange_Back", ""},
-        {"a named back control", NamedBack, {}, "btn_Menu", ""},
-        {"a shown overlay's close button", Overlay, {}, "btn_Help_Close", ""},
-        {"a shown child first", Child, {}, "child btn_Exchange_Back", ""},
-        {"no back button", NoBack, {}, "", ""},
-        {"alert", Plain, {{"확인", R::Default}, {"취소", R::Cancel}}, "취소", "확인"},
-        {"an alert's only button", Plain, {{"OK", R::Destructive}}, "OK", "OK"},
-        // An alert without a cancel button stays, and so does the screen.
-        {"no cancel", Plain, {{"삭제", R::Destructive}, {"보관", R::Destructive}}, "", ""},
+        {R"({"cmd":"tap","outlet":"btn_InPanel"})", PanelHidden,
+         "outlet btn_InPanel is hidden: v_Panel is hidden", ""},
+        {R"({"cmd":"tap","outlet":"btn_InPanel"})", Help,
+         "outlet btn_InPanel is covered by View_Help", ""},
+        // Of two overlays the one registered later lies in front.
+        {R"({"cmd":"tap","outlet":"btn_Help_Close"})", Help | SheetView,
+         "outlet btn_Help_Close is covered by View_Sheet", ""},
+        {R"({"cmd":"tap","outlet":"btn_Sheet"})", Help | SheetView, "", "btn_Sheet"},
+        // A parent's overlay does not reach its children; they are searched front-most first.
+        {R"({"cmd":"tap","outlet":"btn_Menu"})", Help | Sheet, "", "sheet btn_Menu"},
+        {R"({"cmd":"tap","outlet":"btn_Menu"})", Sheet | SheetCovers | OnRoot,
+         "outlet btn_Menu is covered by Layered", ""},
+        {R"({"cmd":"tap","outlet":"btn_Menu"})", Sheet | SheetCovers | SheetHidden | OnRoot, "",
+         "btn_Menu"},
+        {R"({"cmd":"tap","outlet":"btn_Menu"})", Sheet | SheetHidden | OnSheet,
+         "outlet btn_Menu is hidden: Layered is hidden", ""},
+        {R"({"cmd":"tap","outlet":"btn_Menu"})", Sheet | Popup | OnSheet, "", "sheet btn_Menu"},
+        {R"({"cmd":"tap","outlet":"btn_Menu"})", Sheet | Popup | PopupCovers | OnSheet,
+         "outlet btn_Menu is covered by Layered", ""},
+        {R"({"cmd":"tap","outlet":"btn_Menu","screen":"Layered"})", Presented,
+         "outlet btn_Menu is covered by UIExchange", ""},
+        {R"({"cmd":"tap","outlet":"btn_Menu"})", Alerted, "outlet btn_Menu is covered by an alert",
+         ""},
+        {R"({"cmd":"tap","outlet":"btn_None"})", 0, "no outlet btn_None on Layered", ""},
+        {R"({"cmd":"tap","table":"tbl_Rows","row":0,"outlet":"btn_Shown"})", 0, "",
+         "row btn_Shown"},
+        {R"({"cmd":"tap","table":"tbl_Rows","row":0,"outlet":"btn_Hidden"})", 0,
+         "outlet btn_Hidden in row 0 of table tbl_Rows is hidden", ""},
+        {R"({"cmd":"tap","table":"tbl_Rows","row":"0","outlet":"btn_Shown"})", 0,
+         R"(no row "0" in table tbl_Rows)", ""},
+        {R"({"cmd":"tap","table":"tbl_Rows","row":0,"outlet":"btn_Shown"})", Alerted,
+         "table tbl_Rows is covered by an alert", ""},
+        {R"({"cmd":"type","outlet":"txt_Field","text":"ICNX"})", 0, "", ""}, // its delegate's no
+        {R"({"cmd":"type","outlet":"txt_Field","text":"ICN"})", FieldOff,
+         "text field txt_Field is disabled", ""},
+        {R"({"cmd":"select","outlet":"tbl_Rows","row":0})", 0, "", "selected 0"},
+        {R"({"cmd":"display","outlet":"tbl_Rows","row":0})", 0, "", "shown 0"},
+        {R"({"cmd":"select","outlet":"tbl_Rows","row":1})", 0, "no row 1 in table tbl_Rows", ""},
+        {R"({"cmd":"menu","index":1})", MenuOpen, "", "menu 1"},
+        {R"({"cmd":"menu","index":2})", MenuOpen, "the menu has no row 2", ""},
+        {R"({"cmd":"menu","index":1})", 0, "no floating menu is open", ""},
+        {R"({"cmd":"menu","index":1})", MenuOpen | Help, "outlet addButton is covered by View_Help",
+         ""},
+        {R"({"cmd":"menu","index":1})", MenuOpen | Alerted, "the menu is covered by an alert", ""},
+        {R"({"cmd":"alert","button":"확인"})", Alerted, "", "확인"},
+        // Escape closes the front-most thing through its back control, never "btn_Close1".
+        {"Escape", 0, "", "btn_Exchange_Back"},
+        {"Escape", NamedBack, "", "btn_Menu"},
+        {"Escape", Help, "", "btn_Help_Close"},
+        {"Escape", Sheet, "", "sheet btn_Exchange_Back"},
+        {"Escape", Sheet | SheetHidden, "", "btn_Exchange_Back"},
+        {"Escape", NoBack, "refused", ""},
+        {"Enter", 0, "refused", ""},
+        // An alert's cancel (else only) button; Enter its default. Without a cancel button
+        // Escape leaves the alert, and the screen beneath it, alone.
+        {"Escape", Alerted, "", "확인"},
+        {"Escape", Alerted | AlertCancel, "", "취소"},
+        {"Enter", Alerted | AlertCancel, "", "확인"},
+        {"Escape", Alerted | AlertDestructive, "refused", ""},
+        {"Enter", AlertDestructive, "refused", ""},
     };
+    using R = AlertButton::Role;
     for (const auto& c : cases) {
-        for (const bool enter : {false, true}) {
-            SCOPED_TRACE(std::string(c.what) + (enter ? ", Enter" : ", Escape"));
-            std::string tapped;
-            Window w;
-            auto root = std::make_shared<Layered>();
-            auto child = std::make_shared<Layered>();
-            w.setRoot(root);
+        SCOPED_TRACE(c.command);
+        Window w;
+        auto root = std::make_shared<Layered>();
+        root->menuButton.delegate = root;
+        w.setRoot(root);
+        root->panel.setHidden(c.setup & PanelHidden);
+        root->help.setHidden(!(c.setup & Help));
+        root->sheet.setHidden(!(c.setup & SheetView));
+        root->field.setEnabled(!(c.setup & FieldOff));
+        root->back.setHidden(c.setup & NoBack);
+        if (c.setup & NamedBack)
+            root->setBackControl(root->menu);
+        auto sheet = std::make_shared<Layered>(), popup = std::make_shared<Layered>();
+        for (auto [child, flag, covers] :
+             {std::tuple{sheet, Sheet, SheetCovers}, {popup, Popup, PopupCovers}}) {
+            if (!(c.setup & flag))
+                continue;
             root->addChild(child);
-            child->setHidden(c.setup != Child);
-            for (auto* s : {root.get(), child.get()}) {
-                const std::string who = s == child.get() ? "child " : "";
-                for (auto& [name, o] : s->outlets())
-                    if (auto* b = dynamic_cast<Button*>(o))
-                        b->onTap = [&tapped, n = who + name] { tapped = n; };
-            }
-            if (c.setup == NamedBack)
-                root->setBackControl(root->menu);
-            root->help.setHidden(c.setup != Overlay);
-            root->back.setHidden(c.setup == NoBack);
-            Alert a{"알림", "", {}};
-            for (auto [title, role] : c.alert)
-                a.buttons.push_back(
-                    {title, role, [&tapped, t = std::string(title)] { tapped = t; }});
-            if (!c.alert.empty())
-                w.showAlert(std::move(a));
-            const bool done = enter ? w.pressAlertDefault() : w.back();
-            EXPECT_EQ(tapped, enter ? c.enter : c.escape);
-            EXPECT_EQ(done, !tapped.empty());
+            child->setCoversParent(c.setup & covers);
+            for (auto& [name, o] : child->outlets())
+                if (auto* b = dynamic_cast<Button*>(o))
+                    b->onTap = [&root, n = (child == sheet ? "sheet " : "popup ") + name] {
+                        root->done = n;
+                    };
+        }
+        sheet->setHidden(c.setup & SheetHidden);
+        if (c.setup & MenuOpen)
+            root->menuButton.handleTap();
+        if (c.setup & Presented)
+            root->present(std::make_shared<Screen>("UIExchange"), false);
+        Alert alert{"알림", "", {}};
+        for (auto [flag, title, role] : {std::tuple{Alerted, "확인", R::Default},
+                                         {AlertCancel, "취소", R::Cancel},
+                                         {AlertDestructive, "삭제", R::Destructive},
+                                         {AlertDestructive, "보관", R::Destructive}})
+            if (c.setup & flag)
+                alert.buttons.push_back({title, role, [&root, t = title] { root->done = t; }});
+        if (!alert.buttons.empty())
+            w.showAlert(std::move(alert));
+        const std::string_view key = c.command;
+        const bool pressed = key == "Escape" ? w.back() : key == "Enter" && w.pressAlertDefault();
+        const Refusal refusal = key == "Escape" || key == "Enter"
+                                    ? pressed ? Refusal() : "refused"
+                                    : perform(w, *parseCommand(nlohmann::json::parse(c.command)),
+                                              c.setup & OnSheet  ? sheet.get()
+                                              : c.setup & OnRoot ? root.get()
+                                                                 : nullptr);
+        EXPECT_EQ(refusal.value_or(""), c.refusal);
+        EXPECT_EQ(root->done, c.done);
+        if (c.setup & Alerted) { // a field under an alert still gives up the keyboard
+            root->field.setFirstResponder(true);
+            Command blur;
+            blur.kind = Command::Kind::Focus, blur.outlet = "txt_Field", blur.gains = false;
+            EXPECT_FALSE(perform(w, blur));
+            EXPECT_FALSE(root->field.firstResponder());
         }
     }
 }
