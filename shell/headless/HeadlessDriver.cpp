@@ -1,9 +1,8 @@
 #include "HeadlessDriver.h"
 
 #include "Subsystems.h"
+#include "ui/Input.h"
 #include "ui/Screen.h"
-#include "widgets/CalendarView.h"
-#include "widgets/FloatingActionButton.h"
 
 #include <cerrno>
 #include <fstream>
@@ -34,49 +33,9 @@ json alertJson(const ui::Alert& a) {
     return {{"title", a.title}, {"message", a.message}, {"buttons", std::move(buttons)}};
 }
 
-/// Candidates for an outlet name: the screen's children front-most first, then the screen.
-void collect(ui::Screen& s, const std::string& name,
-             std::vector<std::pair<ui::Outlet*, ui::Screen*>>& found) {
-    const auto& children = s.children();
-    for (auto it = children.rbegin(); it != children.rend(); ++it)
-        collect(**it, name, found);
-    if (ui::Outlet* o = s.findOutlet(name))
-        found.emplace_back(o, &s);
-}
-
-/// The outlet of that name a person can touch, else one that is shown but covered, else a
-/// hidden one; with the reason it cannot be touched (empty when it can), or none at all.
-std::pair<ui::Outlet*, std::string> findOutlet(ui::Screen& s, const std::string& name) {
-    std::vector<std::pair<ui::Outlet*, ui::Screen*>> found;
-    collect(s, name, found);
-    for (auto want : {ui::Screen::Reach::Touchable, ui::Screen::Reach::Covered})
-        for (auto& [outlet, screen] : found)
-            if (screen->reach(*outlet) == want)
-                return {outlet, screen->unreachableReason(*outlet)};
-    if (found.empty())
-        return {nullptr, {}};
-    return {found.front().first, found.front().second->unreachableReason(*found.front().first)};
-}
-
 std::string str(const json& c, const char* key) {
     auto it = c.find(key);
     return it != c.end() && it->is_string() ? it->get<std::string>() : std::string();
-}
-
-/// A tap on the day `date` ("yyyyMMdd") of a calendar.
-std::optional<std::string> selectDate(ui::Outlet& outlet, const std::string& name,
-                                      const std::string& date) {
-    auto* calendar = dynamic_cast<widgets::CalendarView*>(&outlet);
-    if (!calendar)
-        return "outlet " + name + " is not a calendar";
-    auto day = widgets::dates::parseCompact(date);
-    if (!day)
-        return "date needs yyyyMMdd, not '" + date + "'";
-    if (!calendar->cellAtDate(*day))
-        return "the calendar " + name + " does not show " + date;
-    if (!calendar->selectDate(*day))
-        return "the calendar " + name + " does not take " + date;
-    return std::nullopt;
 }
 
 } // namespace
@@ -274,102 +233,15 @@ HeadlessDriver::json HeadlessDriver::dump() const {
 }
 
 std::optional<std::string> HeadlessDriver::execute(const std::string& cmd, const json& c) {
-    auto& window = context_->window;
-    auto targetScreen = [&]() -> ui::Screen* {
-        const std::string name = str(c, "screen");
-        if (name.empty())
-            return window.front();
-        auto stack = window.stack();
-        for (auto it = stack.rbegin(); it != stack.rend(); ++it)
-            if ((*it)->name() == name)
-                return *it;
-        return nullptr;
-    };
-    auto intArg = [&](const char* key) -> std::optional<int> {
-        auto it = c.find(key);
-        if (it == c.end() || !it->is_number_integer())
-            return std::nullopt;
-        return it->get<int>();
-    };
-
     if (cmd == "dump") {
         send(dump());
         return std::nullopt;
     }
-    // An alert is modal, as in the window: nothing beneath it can be touched.
-    const bool touches =
-        cmd == "tap" || cmd == "type" || cmd == "select" || cmd == "display" || cmd == "menu";
-    if (touches && !window.alerts().empty()) {
-        const std::string what = cmd == "menu" ? "the menu"
-                                 : cmd == "tap" && c.contains("table")
-                                     ? "table " + str(c, "table")
-                                     : "outlet " + str(c, "outlet");
-        return what + " is covered by an alert";
-    }
-    if (cmd == "tap" || cmd == "type" || cmd == "select" || cmd == "display") {
-        ui::Screen* screen = targetScreen();
-        if (!screen)
-            return "no screen " + str(c, "screen") + " is shown";
-        const std::string name =
-            cmd == "tap" && c.contains("table") ? str(c, "table") : str(c, "outlet");
-        auto [outlet, unreachable] = findOutlet(*screen, name);
-        if (!outlet)
-            return "no outlet " + name + " on " + screen->name();
-        if (!unreachable.empty())
-            return unreachable;
-        if (cmd == "tap" && c.contains("table")) {
-            auto* table = dynamic_cast<ui::Table*>(outlet);
-            auto row = intArg("row");
-            if (!table || !row || *row < 0 || *row >= table->rowCount())
-                return "no row " + c.value("row", json()).dump() + " in table " + name;
-            ui::Outlet* inner = table->cell(*row).find(str(c, "outlet"));
-            if (!inner || !inner->tap())
-                return "row " + std::to_string(*row) + " has no tappable " + str(c, "outlet");
-            return std::nullopt;
-        }
-        if (cmd == "tap")
-            return outlet->tap()
-                       ? std::nullopt
-                       : std::optional<std::string>("outlet " + name + " cannot be tapped now");
-        if (cmd == "type") {
-            auto* field = dynamic_cast<ui::TextField*>(outlet);
-            if (!field)
-                return "outlet " + name + " is not a text field";
-            if (!field->enabled())
-                return "text field " + name + " is disabled";
-            field->type(str(c, "text"));
-            return std::nullopt;
-        }
-        if (cmd == "select" && c.contains("date"))
-            return selectDate(*outlet, name, str(c, "date"));
-        auto* table = dynamic_cast<ui::Table*>(outlet);
-        auto row = intArg("row");
-        if (!table)
-            return "outlet " + name + " is not a table";
-        if (!row || !(cmd == "select" ? table->select(*row) : table->willDisplay(*row)))
-            return "no row " + c.value("row", json()).dump() + " in table " + name;
-        return std::nullopt;
-    }
-    if (cmd == "alert") {
-        if (window.alerts().empty())
-            return "no alert is shown";
-        if (!window.pressAlertButton(str(c, "button")))
-            return "the alert has no button " + str(c, "button");
-        return std::nullopt;
-    }
-    if (cmd == "menu") {
-        auto index = intArg("index");
-        ui::Screen* screen = window.front();
-        for (const auto& [name, o] : screen->outlets()) {
-            auto* menu = dynamic_cast<widgets::FloatingActionButton*>(o);
-            if (menu && menu->isMenuVisible())
-                return index && menu->selectRow(*index)
-                           ? std::nullopt
-                           : std::optional<std::string>("the menu has no row " +
-                                                        c.value("index", json()).dump());
-        }
-        return "no floating menu is open";
-    }
+    // What a person does to the window goes where the window's own touches go; zooming is
+    // the window's gesture, not one of the driver's commands.
+    if (cmd != "zoom")
+        if (auto command = ui::parseCommand(c))
+            return ui::perform(context_->window, *command);
     if (cmd == "advance") {
         if (!virtualTime_)
             return "advance needs --virtual-time";

@@ -2,6 +2,8 @@
 
 #include "bridge/ScreenItem.h"
 #include "bridge/WindowBridge.h"
+#include "ui/Input.h"
+#include "ui/Screen.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -9,25 +11,17 @@
 #include <QWindow>
 #include <charconv>
 #include <cmath>
-#include <functional>
 #include <nlohmann/json.hpp>
 
 namespace qtshell {
 namespace {
 
-/// Tries `action` on the front screen's children, front-most first, then on the screen.
-bool onFrontScreen(WindowBridge& bridge, const std::function<bool(ScreenItem&)>& action) {
+/// The window of the model the bridge shows.
+ui::Window* windowOf(WindowBridge& bridge) {
     auto* stack = bridge.stack();
-    if (stack->count() == 0)
-        return false;
-    auto* front = qobject_cast<ScreenItem*>(stack->get(stack->count() - 1));
-    if (!front)
-        return false;
-    const auto& children = front->childItems();
-    for (auto it = children.rbegin(); it != children.rend(); ++it)
-        if (action(**it))
-            return true;
-    return action(*front);
+    auto* root = stack->count() > 0 ? qobject_cast<ScreenItem*>(stack->get(0)) : nullptr;
+    ui::Screen* screen = root ? root->screen() : nullptr;
+    return screen ? screen->window() : nullptr;
 }
 
 /// A key pressed and released in the app's window, as the keyboard delivers it ("Escape",
@@ -100,43 +94,20 @@ std::optional<std::string> runScreenStep(WindowBridge& bridge, const std::string
     if (!c.is_object() || !c.contains("cmd") || !c["cmd"].is_string())
         return "not a command: " + command;
     const std::string cmd = c["cmd"];
-    const QString outlet = QString::fromStdString(c.value("outlet", std::string()));
-    const int row = c.contains("row") && c["row"].is_number_integer() ? c["row"].get<int>() : -1;
-    bool done = false;
-    if (cmd == "alert") {
-        done = bridge.pressAlertButton(QString::fromStdString(c.value("button", std::string())));
-    } else if (cmd == "tap" && c.contains("table")) {
-        const QString table = QString::fromStdString(c.value("table", std::string()));
-        done = onFrontScreen(bridge, [&](ScreenItem& s) { return s.tapInRow(table, row, outlet); });
-    } else if (cmd == "tap") {
-        done = onFrontScreen(bridge, [&](ScreenItem& s) { return s.tap(outlet); });
-    } else if (cmd == "type") {
-        const QString text = QString::fromStdString(c.value("text", std::string()));
-        done = onFrontScreen(bridge, [&](ScreenItem& s) { return s.type(outlet, text); });
-    } else if (cmd == "select" && c.contains("date")) {
-        const QString date = QString::fromStdString(c.value("date", std::string()));
-        done = onFrontScreen(bridge, [&](ScreenItem& s) { return s.selectDate(outlet, date); });
-    } else if (cmd == "select") {
-        done = onFrontScreen(bridge, [&](ScreenItem& s) { return s.select(outlet, row); });
-    } else if (cmd == "menu") {
-        const int index =
-            c.contains("index") && c["index"].is_number_integer() ? c["index"].get<int>() : -1;
-        done = onFrontScreen(bridge, [&](ScreenItem& s) { return s.menuSelect(index); });
-    } else if (cmd == "zoom") {
-        // The window's own step: what a pinch or the wheel does to a zoomable image.
-        const double scale =
-            c.contains("scale") && c["scale"].is_number() ? c["scale"].get<double>() : 1.0;
-        done = onFrontScreen(bridge, [&](ScreenItem& s) { return s.zoom(outlet, scale); });
-    } else if (cmd == "key") {
+    std::optional<std::string> refusal;
+    if (cmd == "key") {
         // The window's own step: a key through the window, as the keyboard sends it.
-        done = pressKey(c.value("key", std::string()));
-    } else if (cmd == "display") {
-        done = onFrontScreen(bridge, [&](ScreenItem& s) { return s.display(outlet, row); });
+        if (!pressKey(c.value("key", std::string())))
+            refusal = "no such key";
+    } else if (auto gesture = ui::parseCommand(c)) {
+        ui::Window* window = windowOf(bridge);
+        refusal = window ? ui::perform(*window, *gesture) : "no window";
+        bridge.afterEvent();
     } else {
         return "unknown step " + cmd;
     }
-    if (!done)
-        return "the step " + command + " could not be carried out";
+    if (refusal)
+        return "the step " + command + " could not be carried out: " + *refusal;
     return std::nullopt;
 }
 

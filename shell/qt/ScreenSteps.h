@@ -1,8 +1,8 @@
 #pragma once
 /// @file
 /// Steps taken in the window before a screenshot, so that any screen can be drawn from the
-/// command line: driver commands (tap, type, select, display, menu, alert) run through the
-/// same screen items that QML's touches go through, zooms of a zoomable image
+/// command line: driver commands (tap, type, select, display, menu, alert) performed as the
+/// window's touches are (ui::perform), zooms of a zoomable image
 /// ({"cmd":"zoom","outlet":...,"scale":...}), keys pressed in the window
 /// ({"cmd":"key","key":"Escape"}), and waits.
 
@@ -25,8 +25,8 @@ struct ScreenStep {
     static std::optional<ScreenStep> parse(const std::string& option, const std::string& value);
 };
 
-/// Runs one driver command on the front-most screen (its child screens first); returns an
-/// error message when the command is unknown or could not be carried out.
+/// Runs one step on the front-most screen (its child screens first); returns an error message
+/// when the step is unknown or was refused, with the reason.
 std::optional<std::string> runScreenStep(WindowBridge& bridge, const std::string& command);
 
 } // namespace qtshell

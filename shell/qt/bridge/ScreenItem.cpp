@@ -2,10 +2,9 @@
 
 #include "bridge/OutletVariant.h"
 #include "bridge/WindowBridge.h"
+#include "ui/Input.h"
 #include "ui/Screen.h"
-#include "widgets/CalendarView.h"
-#include "widgets/FloatingActionButton.h"
-#include "widgets/ImageZoom.h"
+#include "ui/Window.h"
 
 namespace qtshell {
 
@@ -131,102 +130,82 @@ void ScreenItem::release() {
         deleteLater();
 }
 
-ui::Outlet* ScreenItem::visibleOutlet(const QString& name) const {
-    ui::Screen* s = screen();
-    if (!s)
-        return nullptr;
-    ui::Outlet* o = s->findOutlet(name.toStdString());
-    // A person can only touch what is shown and not beneath an overlay.
-    return o && s->reach(*o) == ui::Screen::Reach::Touchable ? o : nullptr;
+namespace {
+
+ui::Command command(ui::Command::Kind kind, const QString& outlet, std::optional<int> row = {}) {
+    ui::Command c;
+    c.kind = kind;
+    c.outlet = outlet.toStdString();
+    c.row = row;
+    if (row)
+        c.rowText = std::to_string(*row);
+    return c;
 }
 
-bool ScreenItem::tap(const QString& outlet) {
-    ui::Outlet* o = visibleOutlet(outlet);
-    const bool done = o && o->tap();
+} // namespace
+
+bool ScreenItem::perform(const ui::Command& command) {
+    ui::Screen* s = screen();
+    ui::Window* w = s ? s->window() : nullptr;
+    const bool done = w && !ui::perform(*w, command, s);
     bridge_.afterEvent();
     return done;
 }
 
+bool ScreenItem::tap(const QString& outlet) {
+    return perform(command(ui::Command::Kind::Tap, outlet));
+}
+
 bool ScreenItem::type(const QString& outlet, const QString& text) {
-    auto* field = dynamic_cast<ui::TextField*>(visibleOutlet(outlet));
-    const bool done = field && field->type(text.toStdString());
-    bridge_.afterEvent();
+    auto c = command(ui::Command::Kind::Type, outlet);
+    c.text = text.toStdString();
+    const bool done = perform(c);
+    // Typing the model did not take (under an alert, or refused by the field's delegate)
+    // leaves its text as it was: the view shows that text again.
+    refreshOutlet(c.outlet);
     return done;
 }
 
 bool ScreenItem::select(const QString& table, int row) {
-    auto* t = dynamic_cast<ui::Table*>(visibleOutlet(table));
-    const bool done = t && t->select(row);
-    bridge_.afterEvent();
-    return done;
+    return perform(command(ui::Command::Kind::Select, table, row));
 }
 
 bool ScreenItem::display(const QString& table, int row) {
-    auto* t = dynamic_cast<ui::Table*>(visibleOutlet(table));
-    const bool done = t && t->willDisplay(row);
-    bridge_.afterEvent();
-    return done;
+    return perform(command(ui::Command::Kind::Display, table, row));
 }
 
 bool ScreenItem::tapInRow(const QString& table, int row, const QString& outlet) {
-    auto* t = dynamic_cast<ui::Table*>(visibleOutlet(table));
-    bool done = false;
-    if (t && row >= 0 && row < t->rowCount()) {
-        ui::Outlet* inner = t->cell(row).find(outlet.toStdString());
-        done = inner && !inner->hidden() && inner->tap();
-    }
-    bridge_.afterEvent();
-    return done;
+    auto c = command(ui::Command::Kind::TapInRow, outlet, row);
+    c.table = table.toStdString();
+    return perform(c);
 }
 
 bool ScreenItem::selectDate(const QString& calendar, const QString& yyyymmdd) {
-    auto* c = dynamic_cast<widgets::CalendarView*>(visibleOutlet(calendar));
-    const auto day = widgets::dates::parseCompact(yyyymmdd.toStdString());
-    const bool done = c && day && c->selectDate(*day);
-    bridge_.afterEvent();
-    return done;
+    auto c = command(ui::Command::Kind::SelectDate, calendar);
+    c.text = yyyymmdd.toStdString();
+    return perform(c);
 }
 
 bool ScreenItem::selectCalendarItem(const QString& calendar, int section, int item) {
-    auto* c = dynamic_cast<widgets::CalendarView*>(visibleOutlet(calendar));
-    const bool done = c && c->selectItem({section, item});
-    bridge_.afterEvent();
-    return done;
+    auto c = command(ui::Command::Kind::SelectCell, calendar, section);
+    c.item = item;
+    return perform(c);
 }
 
 bool ScreenItem::zoom(const QString& outlet, double scale) {
-    auto* z = dynamic_cast<widgets::ImageZoom*>(visibleOutlet(outlet));
-    if (z)
-        z->setZoomScale(scale);
-    bridge_.afterEvent();
-    return z != nullptr;
+    auto c = command(ui::Command::Kind::Zoom, outlet);
+    c.scale = scale;
+    return perform(c);
 }
 
 bool ScreenItem::focus(const QString& outlet, bool has) {
-    ui::Screen* s = screen();
-    // Giving up the keyboard is always taken; only a field a person can reach takes it.
-    auto* field = dynamic_cast<ui::TextField*>(has ? visibleOutlet(outlet)
-                                               : s ? s->findOutlet(outlet.toStdString())
-                                                   : nullptr);
-    if (field)
-        field->setFirstResponder(has);
-    bridge_.afterEvent();
-    return field != nullptr;
+    auto c = command(ui::Command::Kind::Focus, outlet);
+    c.gains = has;
+    return perform(c);
 }
 
 bool ScreenItem::menuSelect(int index) {
-    bool done = false;
-    if (ui::Screen* s = screen()) {
-        for (const auto& [name, o] : s->outlets()) {
-            auto* menu = dynamic_cast<widgets::FloatingActionButton*>(o);
-            if (menu && menu->isMenuVisible()) {
-                done = menu->selectRow(index);
-                break;
-            }
-        }
-    }
-    bridge_.afterEvent();
-    return done;
+    return perform(command(ui::Command::Kind::Menu, {}, index));
 }
 
 QVariantMap ScreenItem::outlet(const QString& name) const {

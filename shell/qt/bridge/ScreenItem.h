@@ -13,7 +13,7 @@
 #include <string>
 
 namespace ui {
-class Outlet;
+struct Command;
 class Screen;
 } // namespace ui
 
@@ -48,7 +48,10 @@ public:
     /// False once the screen has been dismissed; events are then ignored.
     bool attached() const;
 
-    /// A tap on a button, a tappable view or image; false when it is hidden or takes no tap.
+    // A person's gestures, performed through ui::perform: each is false when refused (the
+    // outlet is hidden, covered or of another kind, or an alert is up).
+
+    /// A tap on a button, a tappable view or image.
     Q_INVOKABLE bool tap(const QString& outlet);
     /// Typing into a text field (its delegate is asked, then its editing-changed event fires).
     Q_INVOKABLE bool type(const QString& outlet, const QString& text);
@@ -61,9 +64,9 @@ public:
     Q_INVOKABLE bool selectDate(const QString& calendar, const QString& yyyymmdd);
     /// A tap on an item of a calendar (a day or a blank cell).
     Q_INVOKABLE bool selectCalendarItem(const QString& calendar, int section, int item);
-    /// Zooms a zoomable image to `scale` (kept within its limits); false when it is not shown.
+    /// Zooms a zoomable image to `scale` (kept within its limits).
     Q_INVOKABLE bool zoom(const QString& outlet, double scale);
-    /// A text field gained or lost the keyboard focus.
+    /// A text field gained or lost the keyboard focus (losing it is always taken).
     Q_INVOKABLE bool focus(const QString& outlet, bool has);
     /// Picks a row of this screen's open floating menu.
     Q_INVOKABLE bool menuSelect(int index);
@@ -88,7 +91,9 @@ signals:
     void attachedChanged();
 
 private:
-    ui::Outlet* visibleOutlet(const QString& name) const;
+    /// Performs a command on this screen as a person's gesture (ui::perform); false when it
+    /// was refused or the screen has left the window.
+    bool perform(const ui::Command& command);
     void scheduleNotify();
 
     std::weak_ptr<ui::Screen> screen_;
