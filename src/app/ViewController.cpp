@@ -9,6 +9,7 @@
 #include "flights/FlightText.h"
 #include "platform/Files.h"
 #include "platform/Log.h"
+#include "storage/Connection.h"
 #include "widgets/PictureSize.h"
 
 namespace app {
@@ -35,7 +36,8 @@ void setStatus(ui::Label& label, std::string word) {
 } // namespace
 
 ViewController::ViewController(AppContext& context, AppDelegate& delegate)
-    : ui::Screen("ViewController"), context_(context), delegate_(delegate),
+    : ui::Screen("ViewController"), dbClass(context.databaseFile()), context_(context),
+      delegate_(delegate),
       environment_(context.platform.paths.documents, context.platform.paths.resources) {
     for (auto [name, label] : {std::pair{"lbl_Date", &lbl_Date},
                                {"lbl_FlightId", &lbl_FlightId},
@@ -130,11 +132,8 @@ void ViewController::viewDidLoad() {
     delegate_.isState = false;
     removeNotification();
 
-    dbClass_ = std::make_unique<storage::DBClass>(context_.databaseFile());
-    dbClass_->ConnectDB();
     // The start-up check: a file that cannot be read is set aside here, once per start.
-    dbClass_->createDatabase(context_.platform.clock);
-    dbClass_->DisConnectDB();
+    storage::createDatabase(dbClass, &context_.platform.clock);
 
     v_BeAirSchedule.setHidden(false);
     v_NoAirSchedule.setHidden(true);
@@ -243,11 +242,8 @@ bool ViewController::getAirportInfo() {
     auto& clock = context_.platform.clock;
     const std::string day =
         platform::formatLocal(clock, clock.now() - std::chrono::seconds(3600), "yyyyMMdd");
-    if (!dbClass_)
-        dbClass_ = std::make_unique<storage::DBClass>(context_.databaseFile());
-    dbClass_->ConnectDB();
-    const auto rows = dbClass_->SelectExcuteQuery(flights::nextFlightStatement(day));
-    dbClass_->DisConnectDB();
+    const auto rows =
+        storage::Connection(dbClass)->query(flights::nextFlightStatement(day)).valueOr({});
 
     if (rows.empty()) {
         clearAirportView();

@@ -136,7 +136,8 @@ public:
 
     bool timerRunning() const { return timer_.has_value(); }
     AppContext& context() { return context_; }
-    storage::DBClass& dbClass() { return *dbClass_; }
+
+    storage::DBClass dbClass;
 
 protected:
     void viewDidLoad() override;
@@ -159,7 +160,6 @@ private:
     AppContext& context_;
     AppDelegate& delegate_;
     Environment environment_;
-    std::unique_ptr<storage::DBClass> dbClass_;
     std::optional<platform::TimerId> timer_;
     std::shared_ptr<carriers::CarrierAlarm> carrierAlarm_;
     std::unique_ptr<flights::FlightRefresh> refresh_;

@@ -71,10 +71,9 @@ bool recordChanges(storage::DBClass& db, const FlightKey& k, platform::TimePoint
     for (const auto& c : changes) {
         const auto code = std::find_if(kCodes.begin(), kCodes.end(),
                                        [&](const auto& p) { return p.first == c.field; });
-        if (db.InsertUpdateDeleteExcuteTemplate(kInsertChange,
-                                                {k.airportcode_departure, k.airportcode_arrival,
-                                                 k.flightId, k.scheduleDate, at, code->second,
-                                                 c.before, c.after}) != storage::kStatementDone) {
+        if (db.execute(kInsertChange, {k.airportcode_departure, k.airportcode_arrival, k.flightId,
+                                       k.scheduleDate, at, code->second, c.before, c.after}) !=
+            storage::Status::Ok) {
             platform::logLine("flight history could not be written: " + k.flightId + " " +
                               std::string(code->second));
             written = false;
@@ -85,7 +84,7 @@ bool recordChanges(storage::DBClass& db, const FlightKey& k, platform::TimePoint
 
 std::vector<HistoryEntry> flightHistory(storage::DBClass& db, const FlightKey& key) {
     std::vector<HistoryEntry> out;
-    for (const auto& row : db.SelectExcuteQuery(keyed(kSelectChanges, key))) {
+    for (const auto& row : db.query(keyed(kSelectChanges, key)).valueOr({})) {
         const auto code = std::find_if(kCodes.begin(), kCodes.end(),
                                        [&](const auto& p) { return p.second == row.at("1"); });
         if (code == kCodes.end())
@@ -96,16 +95,15 @@ std::vector<HistoryEntry> flightHistory(storage::DBClass& db, const FlightKey& k
 }
 
 bool recordConfirmation(storage::DBClass& db, const FlightKey& k, platform::TimePoint at) {
-    if (db.InsertUpdateDeleteExcuteTemplate(
-            kStoreConfirmation, {k.airportcode_departure, k.airportcode_arrival, k.flightId,
-                                 k.scheduleDate, seconds(at)}) == storage::kStatementDone)
+    if (db.execute(kStoreConfirmation, {k.airportcode_departure, k.airportcode_arrival, k.flightId,
+                                        k.scheduleDate, seconds(at)}) == storage::Status::Ok)
         return true;
     platform::logLine("flight confirmation could not be written: " + k.flightId);
     return false;
 }
 
 std::optional<platform::TimePoint> lastConfirmation(storage::DBClass& db, const FlightKey& key) {
-    const auto rows = db.SelectExcuteQuery(keyed(kSelectConfirmation, key));
+    const auto rows = db.query(keyed(kSelectConfirmation, key)).valueOr({});
     if (rows.empty())
         return std::nullopt;
     return fromSeconds(rows.front().at("0"));
@@ -113,7 +111,7 @@ std::optional<platform::TimePoint> lastConfirmation(storage::DBClass& db, const 
 
 void forgetFlight(storage::DBClass& db, const FlightKey& key) {
     for (const auto tmpl : kForget)
-        if (db.InsertUpdateDeleteExcuteQuery(keyed(tmpl, key)) != storage::kStatementDone)
+        if (db.execute(keyed(tmpl, key)) != storage::Status::Ok)
             platform::logLine("flight history could not be removed: " + key.flightId);
 }
 

@@ -4,7 +4,7 @@
 #include "flights/FlightHistory.h"
 #include "flights/FlightText.h"
 #include "platform/Log.h"
-#include "storage/DBClass.h"
+#include "storage/Connection.h"
 
 namespace flights {
 namespace {
@@ -155,10 +155,8 @@ void FlightRefresh::answered(unsigned tick, Outcome outcome, const std::function
     handle(); // a change found is written with the confirmation
     if (confirmationUnwritten_ && followed_) {
         confirmationUnwritten_ = false;
-        storage::DBClass db(setup_.databaseFile);
-        db.ConnectDB();
-        (void)recordConfirmation(db, *followed_, *confirmedAt_);
-        db.DisConnectDB();
+        (void)recordConfirmation(*storage::Connection(setup_.databaseFile), *followed_,
+                                 *confirmedAt_);
     }
     settle(tick);
 }
@@ -182,10 +180,7 @@ void FlightRefresh::follow() {
     followed_ = key;
     failedTicks_ = 0;
     confirmationUnwritten_ = false;
-    storage::DBClass db(setup_.databaseFile);
-    db.ConnectDB();
-    confirmedAt_ = lastConfirmation(db, key);
-    db.DisConnectDB();
+    confirmedAt_ = lastConfirmation(*storage::Connection(setup_.databaseFile), key);
 }
 
 std::optional<platform::TimePoint> FlightRefresh::lastConfirmed() {
@@ -261,27 +256,24 @@ void FlightRefresh::apply(const FlightUpdate& update) {
 }
 
 void FlightRefresh::write(const FlightUpdate& update) {
-    storage::DBClass db(setup_.databaseFile);
-    db.ConnectDB();
+    const storage::Connection db(setup_.databaseFile);
     // The change, its history and the confirmation that came with it are one commit: a
     // tick writes the file once. A history row that fails is logged and the change stays.
-    std::string result;
-    db.inTransaction("flight refresh", [&] {
-        result =
-            db.InsertUpdateDeleteExcuteQuery(refreshFlightStatement(update.fields, update.key));
-        if (result != storage::kStatementDone)
+    storage::Status result = storage::Status::NotOpen;
+    db->inTransaction("flight refresh", [&] {
+        result = db->execute(refreshFlightStatement(update.fields, update.key));
+        if (result != storage::Status::Ok)
             return false;
-        (void)recordChanges(db, update.key, platform_.clock.now(), update.changes);
+        (void)recordChanges(*db, update.key, platform_.clock.now(), update.changes);
         if (confirmationUnwritten_ && followed_ == update.key) {
             confirmationUnwritten_ = false;
-            (void)recordConfirmation(db, update.key, *confirmedAt_);
+            (void)recordConfirmation(*db, update.key, *confirmedAt_);
         }
         return true;
     });
-    db.DisConnectDB();
-    if (result != storage::kStatementDone)
-        platform::logLine("flight refresh could not be written: " +
-                          (result.empty() ? std::string("-1") : result));
+    // A failing file is logged by the database itself with SQLite's message.
+    if (result != storage::Status::Ok)
+        platform::logLine("flight refresh could not be written");
     else
         rewriteCalendarSoon();
 }
@@ -300,13 +292,9 @@ void FlightRefresh::rewriteCalendarSoon() {
 }
 
 void FlightRefresh::insertInfo(const LiveFields& fields, const FlightKey& key) {
-    storage::DBClass db(setup_.databaseFile);
-    db.ConnectDB();
-    const std::string result =
-        db.InsertUpdateDeleteExcuteQuery(refreshFlightStatement(fields, key));
-    db.DisConnectDB();
-    if (result != storage::kStatementDone)
-        platform::logLine("flight refresh could not be written: " + result);
+    if (storage::Connection(setup_.databaseFile)->execute(refreshFlightStatement(fields, key)) !=
+        storage::Status::Ok)
+        platform::logLine("flight refresh could not be written");
 }
 
 } // namespace flights

@@ -3,6 +3,7 @@
 #include "flights/FlightStatements.h"
 #include "flights/UIAirportCustomCellText.h"
 #include "flights/UIFlightHistory.h"
+#include "storage/Connection.h"
 #include "storage/SqlFormat.h"
 
 namespace flights {
@@ -42,10 +43,8 @@ std::string detailScheduleLine(std::string_view estimatedDate, std::string_view 
 
 void logFlightTracking(app::AppContext& context, const AirportInfo& info,
                        const std::string& status) {
-    storage::DBClass db(context.databaseFile());
-    db.ConnectDB();
-    const auto carriers = db.SelectExcuteQuery(kRegisteredCarriers);
-    db.DisConnectDB();
+    const auto carriers =
+        storage::Connection(context.databaseFile())->query(kRegisteredCarriers).valueOr({});
     if (carriers.empty())
         return;
     const storage::Row& carrier = carriers.back();
@@ -79,7 +78,8 @@ void logFlightTracking(app::AppContext& context, const AirportInfo& info,
 }
 
 UIAirportDetailViewController::UIAirportDetailViewController(app::AppContext& context)
-    : ui::Screen("UIAirportDetailViewController"), context_(context) {
+    : ui::Screen("UIAirportDetailViewController"), dbClass(context.databaseFile()),
+      context_(context) {
     for (auto [name, label] : {std::pair{"lbl_Airline", &lbl_Airline},
                                {"lbl_FlightId", &lbl_FlightId},
                                {"lbl_ScheduleDateTime", &lbl_ScheduleDateTime},
@@ -99,10 +99,7 @@ UIAirportDetailViewController::UIAirportDetailViewController(app::AppContext& co
 }
 
 void UIAirportDetailViewController::viewDidLoad() {
-    dbClass = std::make_unique<storage::DBClass>(context_.databaseFile());
-    dbClass->ConnectDB();
-    dbClass->createDatabase();
-    dbClass->DisConnectDB();
+    storage::createDatabase(dbClass);
 }
 
 void UIAirportDetailViewController::getAirportInfo(const AirportInfo& info) {
@@ -131,12 +128,12 @@ void UIAirportDetailViewController::getAirportInfo(const AirportInfo& info) {
 
 bool UIAirportDetailViewController::isStored() {
     const FlightKey key = FlightKey::of(airportInfo1);
-    dbClass->ConnectDB();
-    const auto rows = dbClass->SelectExcuteQuery(
-        storage::sqlFormat(kStoredFlight, {key.airportcode_departure, key.airportcode_arrival,
-                                           key.flightId, key.scheduleDate}));
-    dbClass->DisConnectDB();
-    return !rows.empty();
+    return !storage::Connection(dbClass)
+                ->query(storage::sqlFormat(kStoredFlight,
+                                           {key.airportcode_departure, key.airportcode_arrival,
+                                            key.flightId, key.scheduleDate}))
+                .valueOr({})
+                .empty();
 }
 
 void UIAirportDetailViewController::btnInsertClicked() {
@@ -166,36 +163,34 @@ void UIAirportDetailViewController::closeView() {
 
 void UIAirportDetailViewController::insertInfo() {
     using namespace detail_text;
-    dbClass->ConnectDB();
-    std::string result =
-        dbClass->InsertUpdateDeleteExcuteQuery(insertFlightStatement(airportInfo1));
-    // The rewrite is for a flight already stored; after a failing file (full, locked,
-    // read-only) it would match no row and report a save that did not happen.
-    if (result != "0" && storage::rowLevelFailure(dbClass->lastResultCode()))
-        result = dbClass->InsertUpdateDeleteExcuteQuery(rewriteFlightStatement(airportInfo1));
-    if (result == "0") {
-        // A flight tracked again starts without the history of an earlier tracking that
-        // another build may have left.
-        forgetFlight(*dbClass, FlightKey::of(airportInfo1));
-        showAlert(okAlert(lifetime_, kSavedTitle, kSaved, [this] { closeAfterSuccess(); }));
-    } else
-        showAlert(ui::Alert::simple(kSaveFailedTitle, kSaveFailed, "OK"));
-    dbClass->DisConnectDB();
+    {
+        const storage::Connection connection(dbClass);
+        storage::Status result = dbClass.execute(insertFlightStatement(airportInfo1));
+        // The rewrite is for a flight already stored; after a failing file (full, locked,
+        // read-only) it would match no row and report a save that did not happen.
+        if (result == storage::Status::Refused)
+            result = dbClass.execute(rewriteFlightStatement(airportInfo1));
+        if (result == storage::Status::Ok) {
+            // A flight tracked again starts without the history of an earlier tracking that
+            // another build may have left.
+            forgetFlight(dbClass, FlightKey::of(airportInfo1));
+            showAlert(okAlert(lifetime_, kSavedTitle, kSaved, [this] { closeAfterSuccess(); }));
+        } else
+            showAlert(ui::Alert::simple(kSaveFailedTitle, kSaveFailed, "OK"));
+    }
     rewriteCalendar(context_);
     logFlightTracking(context_, airportInfo1, "1");
 }
 
 void UIAirportDetailViewController::deleteInfo() {
     using namespace detail_text;
-    dbClass->ConnectDB();
-    const std::string result =
-        dbClass->InsertUpdateDeleteExcuteQuery(deleteFlightStatement(FlightKey::of(airportInfo1)));
-    if (result == "0") {
-        forgetFlight(*dbClass, FlightKey::of(airportInfo1));
+    if (const storage::Connection connection(dbClass);
+        dbClass.execute(deleteFlightStatement(FlightKey::of(airportInfo1))) ==
+        storage::Status::Ok) {
+        forgetFlight(dbClass, FlightKey::of(airportInfo1));
         showAlert(okAlert(lifetime_, kUntrackedTitle, kUntracked, [this] { closeAfterSuccess(); }));
     } else
         showAlert(ui::Alert::simple(kUntrackFailedTitle, kUntrackFailed, "OK"));
-    dbClass->DisConnectDB();
     rewriteCalendar(context_);
     logFlightTracking(context_, airportInfo1, "2");
 }

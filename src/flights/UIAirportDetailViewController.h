@@ -51,7 +51,7 @@ public:
 
     AirportInfo airportInfo1;
     std::weak_ptr<AirportDetailDelegate> delegate;
-    std::unique_ptr<storage::DBClass> dbClass;
+    storage::DBClass dbClass;
 
     /// Shows a flight.
     void getAirportInfo(const AirportInfo& info);

@@ -4,11 +4,12 @@
 #include "flights/UIAirportCustomCell.h"
 #include "flights/UIAirportDetailViewController.h"
 #include "flights/UIFlightHistory.h"
+#include "storage/Connection.h"
 
 namespace flights {
 
 UIAirportSchedule1::UIAirportSchedule1(app::AppContext& context)
-    : ui::Screen("UIAirportSchedule1"), context_(context) {
+    : ui::Screen("UIAirportSchedule1"), dbClass(context.databaseFile()), context_(context) {
     addOutlet("btn_Back", btn_Back);
     addOutlet("btn_ScheduleSearch", btn_ScheduleSearch);
     addOutlet("myScheduleTableView", myScheduleTableView);
@@ -61,10 +62,7 @@ void UIAirportSchedule1::getMyAirportInfo(const std::string&, const std::string&
     auto& clock = context_.platform.clock;
     const std::string day =
         platform::formatLocal(clock, clock.now() - std::chrono::seconds(3600), "yyyyMMdd");
-    dbClass = std::make_unique<storage::DBClass>(context_.databaseFile());
-    dbClass->ConnectDB();
-    const auto rows = dbClass->SelectExcuteQuery(listFlightsStatement(day));
-    dbClass->DisConnectDB();
+    const auto rows = storage::Connection(dbClass)->query(listFlightsStatement(day)).valueOr({});
 
     img_FlightData.setHidden(!rows.empty());
     for (const auto& row : rows)
@@ -84,17 +82,13 @@ void UIAirportSchedule1::askToUntrack(int row) {
 
 void UIAirportSchedule1::deleteInfo(const AirportInfo& info) {
     using namespace detail_text;
-    storage::DBClass db(context_.databaseFile());
-    db.ConnectDB();
-    const std::string result =
-        db.InsertUpdateDeleteExcuteQuery(deleteFlightStatement(FlightKey::of(info)));
-    if (result == "0") {
-        forgetFlight(db, FlightKey::of(info));
+    if (const storage::Connection db(context_.databaseFile());
+        db->execute(deleteFlightStatement(FlightKey::of(info))) == storage::Status::Ok) {
+        forgetFlight(*db, FlightKey::of(info));
         showAlert(okAlert(lifetime_, kUntrackedTitle, kUntracked, [this] { reloadLater(); }));
     } else {
         showAlert(ui::Alert::simple(kUntrackFailedTitle, kUntrackFailed, "OK"));
     }
-    db.DisConnectDB();
     rewriteCalendar(context_);
     logFlightTracking(context_, info, "2");
 }

@@ -28,7 +28,7 @@ public:
     ui::Button btn_Back, btn_ScheduleSearch;
 
     std::vector<AirportInfo> data;
-    std::unique_ptr<storage::DBClass> dbClass;
+    storage::DBClass dbClass;
 
     /// Reloads the list (both arguments are unused, as the callers pass them).
     void getMyAirportInfo(const std::string& searchDate, const std::string& flightId);

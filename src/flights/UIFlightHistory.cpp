@@ -5,6 +5,7 @@
 #include "flights/RefreshPlan.h"
 #include "flights/TrackedFlight.h"
 #include "platform/Paths.h"
+#include "storage/Connection.h"
 
 namespace flights {
 
@@ -49,20 +50,18 @@ void UIFlightHistory::viewDidLoad() {
     // The flight the main card shows: the next unfinished one.
     const std::string day =
         platform::formatLocal(clock, clock.now() - std::chrono::seconds(3600), "yyyyMMdd");
-    storage::DBClass db(context_.databaseFile());
-    db.ConnectDB();
-    const auto rows = db.SelectExcuteQuery(nextFlightStatement(day));
+    const storage::Connection db(context_.databaseFile());
+    const auto rows = db->query(nextFlightStatement(day)).valueOr({});
     entries.clear();
     if (!rows.empty()) {
         TrackedFlight t;
         t.assign(rows.front());
-        entries = flightHistory(db, t.key());
+        entries = flightHistory(*db, t.key());
         const auto first = [](const TrackedFlight::List& l) { return TrackedFlight::first(l); };
         lbl_Flight.setText(first(t.FlightId_List) + " · " + first(t.AirportCode_Departure_List) +
                            " → " + first(t.AirportCode_Arrival_List) + " · " +
                            app::cardDate(first(t.ScheduleDate_List)));
     }
-    db.DisConnectDB();
     lbl_Empty.setText(rows.empty() ? kNoFlight : kNoChanges);
     lbl_Empty.setHidden(!entries.empty());
     tbl_History.reloadData();

@@ -27,7 +27,7 @@ void install(app::AppContext& context) {
 
 void GetCityCodeToNationCode(app::ViewController& main, const std::string& code) {
     auto& context = main.context();
-    ReferenceCache cache(main.dbClass(), [&context] { return context.commands(); });
+    ReferenceCache cache(main.dbClass, [&context] { return context.commands(); });
     const auto nation = cache.GetCityCodeToNationCode(code);
     if (!nation)
         return;
