@@ -77,12 +77,20 @@ platform::Paths Launch::paths() const {
     return platform::Paths{documents_, platform::Paths::defaultResources()};
 }
 
-std::vector<platform::BeaconUuid> Launch::demoTagUuids() const {
+namespace {
+
+std::vector<platform::BeaconUuid> readDemoTagUuids() {
     std::vector<platform::BeaconUuid> uuids;
     for (const std::string& text : services::StandIn::demoTagUuids())
         if (auto uuid = platform::parseBeaconUuid(text))
             uuids.push_back(*uuid);
     return uuids;
+}
+
+} // namespace
+
+std::vector<platform::BeaconUuid> Launch::demoTagUuids() const {
+    return demo_ ? demoTagUuids_ : readDemoTagUuids();
 }
 
 bool parseCommandLine(int argc, char** argv, LaunchOptions& out) {
@@ -116,8 +124,11 @@ std::optional<std::string> Launch::start(const LaunchOptions& options,
         if (!demo_->start()) {
             demo_.reset();
             platform::logLine("demo services could not start; using the configured hosts");
-        } else if (auto error = config_.apply(demo_->clientConfigJson())) {
-            platform::logLine("demo services: " + *error);
+        } else {
+            if (auto error = config_.apply(demo_->clientConfigJson()))
+                platform::logLine("demo services: " + *error);
+            // Read here, where the window's start-up waits for nothing.
+            demoTagUuids_ = readDemoTagUuids();
         }
     }
     return std::nullopt;

@@ -69,6 +69,7 @@ private:
     std::string documents_;
     app::Config config_;
     std::unique_ptr<services::StandIn> demo_;
+    std::vector<platform::BeaconUuid> demoTagUuids_; ///< read at start in demo mode
 };
 
 } // namespace shell
