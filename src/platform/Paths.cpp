@@ -24,6 +24,14 @@ std::string Paths::defaultResources() {
     if (const char* env = std::getenv("TAMBERLINOVE_RESOURCES"); env && *env)
         return env;
     std::error_code ec;
+    // An installed program finds its share folder beside its own bin folder, wherever the
+    // tree was installed (a package, a DESTDIR tree, another prefix).
+    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (!ec) {
+        const auto installed = exe.parent_path().parent_path() / "share" / "tamberlinove";
+        if (std::filesystem::is_directory(installed / "images", ec))
+            return installed.string();
+    }
     if (std::filesystem::is_directory(TAMBERLINOVE_INSTALL_DATA_DIR, ec))
         return TAMBERLINOVE_INSTALL_DATA_DIR;
     return TAMBERLINOVE_ASSETS_DIR;
