@@ -14,7 +14,8 @@ class Clock;
 namespace storage {
 
 /// Connects a DBClass when made (ConnectDB) and disconnects it when it ends (DisConnectDB),
-/// whatever way the work between ends.
+/// whatever way the work between ends. Connections on one DBClass do not nest: connecting
+/// closes an open connection first, so inner work on the same DBClass ends the outer's.
 class Connection {
 public:
     /// Works on the caller's @p db (a screen's own, say).
@@ -28,8 +29,6 @@ public:
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
 
-    /// False when the file could not be opened; every statement then fails with NotOpen.
-    bool opened() const { return db_.isOpen(); }
     DBClass& operator*() const { return db_; }
     DBClass* operator->() const { return &db_; }
 

@@ -110,16 +110,10 @@ Status statusOf(int code) {
 
 // The wrapper texts of a statement's status.
 std::string statementText(Status status) {
-    return std::string(status == Status::Ok          ? kStatementDone
-                       : status == Status::Exception ? kStatementError
-                                                     : kStatementFailed);
+    return status == Status::Ok ? "0" : status == Status::Exception ? "ERROR" : "-1";
 }
 
 } // namespace
-
-bool rowLevelFailure(int code) {
-    return statusOf(code) == Status::Refused;
-}
 
 void DBClass::noteResult(int rc, std::string_view sql) {
     lastResultCode_ = rc == SQLITE_DONE || rc == SQLITE_ROW ? SQLITE_OK : (rc & 0xff);

@@ -44,14 +44,6 @@ enum class Status {
     Exception,   ///< the platform raised an exception (logged as "Exception = ...")
 };
 
-/// Statement results of DBClass::InsertUpdateDeleteExcuteQuery.
-inline constexpr std::string_view kStatementDone = "0";
-inline constexpr std::string_view kStatementFailed = "-1";
-inline constexpr std::string_view kStatementError = "ERROR";
-
-/// True for SQLite result codes whose status is Status::Refused.
-bool rowLevelFailure(int code);
-
 /// A value, or the status of the failure that kept it from being read.
 template <typename T> class Result {
 public:
@@ -105,11 +97,6 @@ public:
     /// True while a connection is open.
     bool isOpen() const { return contactDB_ != nullptr; }
 
-    /// Opens (creating if needed) the database file, closing an open connection first.
-    /// NotOpen when SQLite cannot open it (logged); statements then fail with NotOpen.
-    Status open();
-    /// Finalizes the statements and closes the connection.
-    void close();
     /// Runs a query. Ok with an empty list: nothing matched.
     Result<Rows> query(const std::string& sql, Keys keys = Keys::Position);
     /// Prepares and steps a statement once: Ok when it completed.
@@ -119,8 +106,6 @@ public:
     /// values are bound as text rather than written into the statement, and the statement is
     /// prepared once per connection and reused. Missing values are taken as empty.
     Status execute(std::string_view tmpl, std::initializer_list<std::string_view> values);
-    /// The status of the most recent statement or query of this instance.
-    Status lastStatus() const { return lastStatus_; }
 
     /// open(): 1, also when SQLite cannot open the file; 0 only after an exception.
     int ConnectDB();
@@ -161,6 +146,12 @@ public:
     bool inTransaction(std::string_view what, const std::function<bool()>& work);
 
 private:
+    /// Opens (creating if needed) the database file, closing an open connection first.
+    /// NotOpen when SQLite cannot open it (logged); statements then fail with NotOpen.
+    Status open();
+    /// Finalizes the statements and closes the connection.
+    void close();
+
     struct CloseConnection {
         void operator()(sqlite3* db) const noexcept;
     };
