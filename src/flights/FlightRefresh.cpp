@@ -112,11 +112,8 @@ bool FlightRefresh::send(Feed feed, const std::string& baseURL, const std::strin
     if (auto it = ticks_.find(tick); it != ticks_.end())
         ++it->second.pending;
     const FlightKey askedFor = host_.trackedFlight().key();
-    std::weak_ptr<int> alive = alive_;
-    platform_.http.get(url, [this, alive, feed, url, askedFor, tick,
-                             day = today()](std::optional<platform::HttpResponse> response) {
-        if (alive.expired())
-            return;
+    platform_.http.get(url, lifetime_.guard([this, feed, url, askedFor, tick, day = today()](
+                                                std::optional<platform::HttpResponse> response) {
         inFlight_.erase(url);
         // An answer about a flight no longer tracked counts neither way.
         if (host_.trackedFlight().key() != askedFor) {
@@ -134,7 +131,7 @@ bool FlightRefresh::send(Feed feed, const std::string& baseURL, const std::strin
             if (response)
                 handle(feed, text, day);
         });
-    });
+    }));
     return true;
 }
 
@@ -244,13 +241,10 @@ void FlightRefresh::getInternationalAirportDataParsing(const AnswerText& text) {
 }
 
 void FlightRefresh::apply(const FlightUpdate& update) {
-    std::weak_ptr<int> alive = alive_;
-    platform_.loop.postDelayed(
-        platform::seconds(kAlertDelaySeconds),
-        [this, alive, popup = StatusPopup{std::string(kChangeTitle), update.message}] {
-            if (!alive.expired())
-                host_.changeStatusPopup(popup);
-        });
+    lifetime_.post(platform::seconds(kAlertDelaySeconds),
+                   [this, popup = StatusPopup{std::string(kChangeTitle), update.message}] {
+                       host_.changeStatusPopup(popup);
+                   });
     write(update);
     host_.getAirportInfo();
 }
@@ -282,10 +276,7 @@ void FlightRefresh::rewriteCalendarSoon() {
     if (setup_.calendarFile.empty() || calendarDue_)
         return;
     calendarDue_ = true;
-    std::weak_ptr<int> alive = alive_;
-    platform_.loop.postDelayed(platform::seconds(kCalendarDelaySeconds), [this, alive] {
-        if (alive.expired())
-            return;
+    lifetime_.post(platform::seconds(kCalendarDelaySeconds), [this] {
         calendarDue_ = false;
         (void)writeFlightCalendar(setup_.databaseFile, setup_.calendarFile, platform_.clock);
     });

@@ -5,6 +5,7 @@
 
 #include "flights/FeedAnswers.h"
 #include "flights/RefreshPlan.h"
+#include "platform/Lifetime.h"
 #include "platform/Platform.h"
 #include "remote/CacheDBCommands.h"
 
@@ -149,8 +150,7 @@ private:
     bool confirmationUnwritten_ = false;
     int failedTicks_ = 0;
     bool calendarDue_ = false;
-    // Answers and delayed alerts that outlive this object find the token gone.
-    std::shared_ptr<int> alive_ = std::make_shared<int>(0);
+    platform::Lifetime lifetime_{platform_.loop};
 };
 
 } // namespace flights
