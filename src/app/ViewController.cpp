@@ -116,18 +116,6 @@ ViewController::ViewController(AppContext& context, AppDelegate& delegate)
                                   std::string(flights::kCalendarFileName)});
 }
 
-ViewController::~ViewController() {
-    stopTimer();
-}
-
-template <typename F> std::function<void()> ViewController::guarded(F f) {
-    std::weak_ptr<ui::Screen> weak = weak_from_this();
-    return [weak, f = std::move(f)] {
-        if (auto self = weak.lock())
-            f();
-    };
-}
-
 void ViewController::viewDidLoad() {
     delegate_.isState = false;
     removeNotification();
@@ -173,13 +161,12 @@ void ViewController::viewDidLoad() {
     refresh_->rewriteCalendarSoon();
     registerNotification();
 
-    auto& loop = context_.platform.loop;
-    loop.post(guarded([this, &loop] {
-        loop.post(guarded([this] {
+    lifetime_.post([this] {
+        lifetime_.post([this] {
             if (context_.referenceCheck)
                 context_.referenceCheck();
-        }));
-    }));
+        });
+    });
 }
 
 void ViewController::btn_Alarm_Clicked() {
@@ -207,21 +194,12 @@ void ViewController::viewDidAppear(bool) {
 }
 
 void ViewController::viewDidDisappear(bool) {
-    stopTimer();
+    timer_.cancel();
     context_.setIdleTimerDisabled(false);
 }
 
 void ViewController::AirportChangeTimer() {
-    stopTimer();
-    timer_ = context_.platform.loop.startRepeating(platform::seconds(kRefreshSeconds),
-                                                   guarded([this] { updateMethod(); }));
-}
-
-void ViewController::stopTimer() {
-    if (timer_) {
-        context_.platform.loop.cancel(*timer_);
-        timer_.reset();
-    }
+    timer_ = lifetime_.every(platform::seconds(kRefreshSeconds), [this] { updateMethod(); });
 }
 
 void ViewController::removeNotification() {
@@ -365,13 +343,14 @@ void ViewController::didSelectMenuOptionAtIndex(int index) {
             if (camera.canChooseFile()) {
                 alert.buttons.front().role = ui::AlertButton::Role::Cancel;
                 alert.buttons.push_back({kChoosePhotoFile, ui::AlertButton::Role::Default,
-                                         guarded([this] { choosePassportFile(); })});
+                                         lifetime_.guard([this] { choosePassportFile(); })});
             }
             showAlert(std::move(alert));
             return;
         }
         auto self = std::static_pointer_cast<ViewController>(shared_from_this());
-        present(std::make_shared<UIImagePickerController>(camera, self), true);
+        present(std::make_shared<UIImagePickerController>(camera, context_.platform.loop, self),
+                true);
         return;
     }
     case 1:
@@ -395,11 +374,10 @@ void ViewController::imagePickerDidFinish(const std::vector<unsigned char>& pict
 }
 
 void ViewController::choosePassportFile() {
-    std::weak_ptr<ui::Screen> weak = weak_from_this();
     context_.platform.camera.chooseFile(
-        [this, weak](std::optional<std::vector<unsigned char>> picture) {
-            if (!picture || !weak.lock())
-                return; // cancelled, or the screen is gone
+        lifetime_.guard([this](std::optional<std::vector<unsigned char>> picture) {
+            if (!picture)
+                return; // cancelled
             const std::string_view bytes(reinterpret_cast<const char*>(picture->data()),
                                          picture->size());
             // Only a picture becomes the passport photo; anything else keeps the one in use.
@@ -409,7 +387,7 @@ void ViewController::choosePassportFile() {
                 return;
             }
             passportPhotoStored(storePassportPhoto(*picture));
-        });
+        }));
 }
 
 bool ViewController::storePassportPhoto(const std::vector<unsigned char>& picture) {
@@ -457,27 +435,25 @@ void ViewController::Airport_Arrival_Taped() {
 
 // ---- camera picker ------------------------------------------------------------
 
-UIImagePickerController::UIImagePickerController(platform::Camera& camera,
+UIImagePickerController::UIImagePickerController(platform::Camera& camera, platform::MainLoop& loop,
                                                  std::weak_ptr<ImagePickerDelegate> delegate)
-    : ui::Screen("UIImagePickerController"), camera_(camera), delegate_(std::move(delegate)) {
+    : ui::Screen("UIImagePickerController"), camera_(camera), delegate_(std::move(delegate)),
+      lifetime_(loop, *this) {
     addOutlet("btn_Capture", btn_Capture);
     addOutlet("btn_Cancel", btn_Cancel);
     btn_Capture.setTitle("촬영");
     btn_Cancel.setTitle("취소");
     btn_Capture.onTap = [this] {
-        auto delegate = delegate_;
-        std::weak_ptr<ui::Screen> picker = weak_from_this();
-        camera_.capture([delegate, picker](std::optional<std::vector<unsigned char>> picture) {
+        camera_.capture(lifetime_.guard([this](std::optional<std::vector<unsigned char>> picture) {
             // A picture that arrives after the picker was cancelled or closed is dropped.
-            auto p = picker.lock();
-            auto d = delegate.lock();
-            if (!d || !p || !p->window())
+            auto d = delegate_.lock();
+            if (!d || !window())
                 return;
             if (picture)
                 d->imagePickerDidFinish(*picture);
             else
                 d->imagePickerDidCancel();
-        });
+        }));
     };
     btn_Cancel.onTap = [this] {
         if (auto d = delegate_.lock())

@@ -7,7 +7,7 @@
 #include "carriers/CarrierAlarm.h"
 #include "flights/FlightRefresh.h"
 #include "flights/TrackedFlight.h"
-#include "platform/MainLoop.h"
+#include "platform/Lifetime.h"
 #include "storage/DBClass.h"
 #include "ui/Screen.h"
 #include "widgets/FloatingActionButton.h"
@@ -46,7 +46,6 @@ public:
         "사진을 읽지 못했습니다. 다른 사진 파일을 선택해 주십시오.";
 
     ViewController(AppContext& context, AppDelegate& delegate);
-    ~ViewController() override;
 
     // ---- outlets
     ui::Label lbl_Date, lbl_FlightId, lbl_Departure_Code, lbl_Departure_Name, lbl_Arrival_Code,
@@ -134,7 +133,7 @@ public:
     /// display again.
     void returnedToForeground();
 
-    bool timerRunning() const { return timer_.has_value(); }
+    bool timerRunning() const { return timer_.running(); }
     AppContext& context() { return context_; }
 
     storage::DBClass dbClass;
@@ -154,26 +153,27 @@ private:
     bool storePassportPhoto(const std::vector<unsigned char>& picture);
     /// "저장완료", or "저장실패" when the photo could not be written.
     void passportPhotoStored(bool saved);
-    void stopTimer();
-    template <typename F> std::function<void()> guarded(F f);
 
     AppContext& context_;
     AppDelegate& delegate_;
     Environment environment_;
-    std::optional<platform::TimerId> timer_;
+    platform::Timer timer_; ///< the refresh
     std::shared_ptr<carriers::CarrierAlarm> carrierAlarm_;
     std::unique_ptr<flights::FlightRefresh> refresh_;
+    platform::Lifetime lifetime_{context_.platform.loop, *this};
 };
 
 /// The camera picker: shows the viewfinder; "촬영" takes the picture, "취소" cancels.
 class UIImagePickerController final : public ui::Screen {
 public:
-    UIImagePickerController(platform::Camera& camera, std::weak_ptr<ImagePickerDelegate> delegate);
+    UIImagePickerController(platform::Camera& camera, platform::MainLoop& loop,
+                            std::weak_ptr<ImagePickerDelegate> delegate);
     ui::Button btn_Capture, btn_Cancel;
 
 private:
     platform::Camera& camera_;
     std::weak_ptr<ImagePickerDelegate> delegate_;
+    platform::Lifetime lifetime_;
 };
 
 } // namespace app

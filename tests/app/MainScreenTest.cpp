@@ -330,7 +330,7 @@ TEST_F(MainScreen, PictureArrivingAfterCancelIsDropped) {
     std::ofstream(data.file("IMG_Tamberlinove_Passport1.jpg")) << "old";
     launch();
     auto picker = std::make_shared<app::UIImagePickerController>(
-        slow, std::static_pointer_cast<app::ViewController>(main().shared_from_this()));
+        slow, *loop, std::static_pointer_cast<app::ViewController>(main().shared_from_this()));
     main().present(picker, true);
     ASSERT_TRUE(picker->btn_Capture.tap());
     ASSERT_TRUE(picker->btn_Cancel.tap());
