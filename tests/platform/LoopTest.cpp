@@ -51,21 +51,17 @@ TEST(Timer, CancelsWhenDestroyedReassignedOrFromItsOwnTickAndAOneShotStopsAsItFi
     }
     Timer reassigned = Timer::every(loop, 60s, note("replaced"));
     reassigned = Timer::after(loop, 120s, note("replacement"));
-    std::vector<TimePoint> ticks;
     Timer ticking = Timer::every(loop, 60s, [&] {
-        ticks.push_back(clock.now());
-        if (ticks.size() == 3)
+        if (++fired["ticking"] == 3)
             ticking.cancel();
     });
     loop.advance(60s);
-    EXPECT_EQ(fired, (std::map<std::string, int>{{"moved", 1}, {"once", 1}}));
+    EXPECT_EQ(fired, (std::map<std::string, int>{{"moved", 1}, {"once", 1}, {"ticking", 1}}));
     EXPECT_FALSE(once.running());
     EXPECT_TRUE(reassigned.running());
     loop.advance(540s);
-    EXPECT_EQ(fired, (std::map<std::string, int>{{"moved", 10}, {"once", 1}, {"replacement", 1}}));
-    EXPECT_EQ(ticks, (std::vector{at("2026-12-07T00:01:00Z"), at("2026-12-07T00:02:00Z"),
-                                  at("2026-12-07T00:03:00Z")}));
-    EXPECT_FALSE(ticking.running());
+    EXPECT_EQ(fired, (std::map<std::string, int>{
+                         {"moved", 10}, {"once", 1}, {"replacement", 1}, {"ticking", 3}}));
 }
 
 namespace {
