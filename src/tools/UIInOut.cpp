@@ -114,7 +114,8 @@ void UIInOut::btn_Passport_Selected() {
     }
     auto self = std::static_pointer_cast<UIInOut>(shared_from_this());
     present(std::make_shared<app::UIImagePickerController>(
-                camera, std::static_pointer_cast<app::ImagePickerDelegate>(self)),
+                camera, context_.platform.loop,
+                std::static_pointer_cast<app::ImagePickerDelegate>(self)),
             true);
 }
 
