@@ -52,6 +52,7 @@ struct MainScreen : testing_support::SimulatedPlatform {
                 storage::Row(storage::RowKeys::positions(22), kFlight))));
         db.DisConnectDB();
         context = std::make_unique<app::AppContext>(*plat, app::Config{});
+        app::install(*context);
         context->refreshFlight = [](app::ViewController&) {};
         delegate = std::make_unique<app::AppDelegate>(*context);
         delegate->didFinishLaunching(std::nullopt);

@@ -93,6 +93,17 @@ std::vector<platform::BeaconUuid> Launch::demoTagUuids() const {
     return demo_ ? demoTagUuids_ : readDemoTagUuids();
 }
 
+std::unique_ptr<platform::VirtualClock> virtualClock(const LaunchOptions& options) {
+    platform::TimePoint start{};
+    int offset = 0;
+    if (!options.virtualTime || !platform::parseIsoInstant(*options.virtualTime, start, offset)) {
+        platform::SystemClock system;
+        start = system.now();
+        offset = system.utcOffsetSeconds(start);
+    }
+    return std::make_unique<platform::VirtualClock>(start, offset);
+}
+
 bool parseCommandLine(int argc, char** argv, LaunchOptions& out) {
     if (auto error = parseLaunchOptions(std::vector<std::string>(argv + 1, argv + argc), out)) {
         std::cerr << "tamberlinove: " << *error << '\n' << usage();

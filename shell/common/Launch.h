@@ -39,6 +39,10 @@ std::optional<std::string> parseLaunchOptions(const std::vector<std::string>& ar
 /// and returns false (the program then exits with status 2).
 bool parseCommandLine(int argc, char** argv, LaunchOptions& out);
 
+/// A virtual clock at --virtual-time's instant (checked when the options were read), or at the
+/// system's time when the option is not given.
+std::unique_ptr<platform::VirtualClock> virtualClock(const LaunchOptions& options);
+
 /// Usage text for --help and errors.
 const char* usage();
 

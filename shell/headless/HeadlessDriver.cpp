@@ -1,6 +1,5 @@
 #include "HeadlessDriver.h"
 
-#include "Subsystems.h"
 #include "ui/Input.h"
 #include "ui/Screen.h"
 
@@ -43,8 +42,8 @@ std::string str(const json& c, const char* key) {
 HeadlessDriver::HeadlessDriver(std::ostream& out) : out_(out) {}
 
 HeadlessDriver::~HeadlessDriver() {
-    if (context_)
-        context_->window.removeObserver(this);
+    if (core_)
+        core_->context().window.removeObserver(this);
     platform::setLog(nullptr);
 }
 
@@ -69,25 +68,8 @@ void HeadlessDriver::send(const json& event) {
 }
 
 bool HeadlessDriver::start(const LaunchOptions& options) {
-    platform::TimePoint start{};
-    int offset = 0;
-    if (options.virtualTime) {
-    // Shown at once (a flight change): reported when the app presents it, in the background.
-    notifications_.onPresent = [this](const platform::LocalNotification& n) {
-        if (delegate_ && delegate_->notificationFired(n))
-            send({{"event", "notification"},
-                  {"body", n.body},
-                  {"action", n.action},
-                  {"badge", n.badge},
-                  {"fireIn", 0}});
-    };
-        virtualTime_ = platform::parseIsoInstant(*options.virtualTime, start, offset);
-    } else {
-        platform::SystemClock system;
-        start = system.now();
-        offset = system.utcOffsetSeconds(start);
-    }
-    clock_ = std::make_unique<platform::VirtualClock>(start, offset);
+    virtualTime_ = options.virtualTime.has_value();
+    clock_ = virtualClock(options);
     loop_ = std::make_unique<platform::VirtualMainLoop>(*clock_);
     location_.setState(platform::LocationAuthorization::parse(options.location)
                            .value_or(platform::LocationAuthorization::State::Authorized));
@@ -99,13 +81,8 @@ bool HeadlessDriver::start(const LaunchOptions& options) {
         std::cerr << "tamberlinove: " << *error << '\n';
         return false;
     }
-    const auto& config = launch_.config();
-    http_ = std::make_unique<platform::CurlHttp>(*loop_, launch_.httpOptions());
 
     radio_ = std::make_unique<platform::SimulatedBeaconRadio>(*loop_, bluetooth_);
-    platform_ = std::make_unique<platform::Platform>(platform::Platform{
-        *loop_, *clock_, *http_, location_, notifications_, push_, browser_, vibration_, camera_,
-        screenSaver_, launch_.paths(), bluetooth_, *radio_});
 
     notifications_.onSchedule = [this](const platform::LocalNotification& n) {
         send({{"event", "notification"},
@@ -117,10 +94,19 @@ bool HeadlessDriver::start(const LaunchOptions& options) {
         const int generation = notifications_.cancelCount;
         loop_->postDelayed(platform::seconds(n.fireInSeconds), [this, n, generation] {
             // Shown in the background, it sets the app's badge as a phone's would.
-            if (notifications_.cancelCount == generation && delegate_ &&
-                delegate_->notificationFired(n) && n.badge > 0)
+            if (notifications_.cancelCount == generation && core_ &&
+                core_->delegate().notificationFired(n) && n.badge > 0)
                 notifications_.setBadge(n.badge);
         });
+    };
+    // Shown at once (a flight change): reported when the app presents it, in the background.
+    notifications_.onPresent = [this](const platform::LocalNotification& n) {
+        if (core_ && core_->delegate().notificationFired(n))
+            send({{"event", "notification"},
+                  {"body", n.body},
+                  {"action", n.action},
+                  {"badge", n.badge},
+                  {"fireIn", 0}});
     };
     notifications_.onCancelAll = [this] { send({{"event", "notifications-cancelled"}}); };
     notifications_.onBadge = [this](int v) { send({{"event", "badge"}, {"value", v}}); };
@@ -129,11 +115,11 @@ bool HeadlessDriver::start(const LaunchOptions& options) {
     };
     vibration_.onVibrate = [this] { send({{"event", "vibrate"}}); };
 
-    context_ = std::make_unique<app::AppContext>(*platform_, config);
-    shell::installSubsystems(*context_);
-    context_->window.addObserver(this);
-    delegate_ = std::make_unique<app::AppDelegate>(*context_);
-    delegate_->didFinishLaunching(options.shortcut);
+    core_ = std::make_unique<Core>(launch_, Devices{*loop_, *clock_, location_, notifications_,
+                                                    push_, browser_, vibration_, camera_,
+                                                    screenSaver_, bluetooth_, *radio_});
+    core_->context().window.addObserver(this);
+    core_->launch(options.shortcut);
     settle();
     send({{"event", "ready"}});
     return true;
@@ -153,7 +139,7 @@ void HeadlessDriver::syncRealTime() {
 void HeadlessDriver::settle() {
     syncRealTime();
     loop_->runUntilIdle();
-    context_->window.releaseRetired();
+    core_->context().window.releaseRetired();
 }
 
 int HeadlessDriver::run(int fd) {
@@ -224,10 +210,10 @@ bool HeadlessDriver::handleLine(const std::string& line) {
 
 HeadlessDriver::json HeadlessDriver::dump() const {
     json screens = json::array();
-    for (ui::Screen* s : context_->window.stack())
+    for (ui::Screen* s : core_->context().window.stack())
         screens.push_back(screenJson(*s));
     json alerts = json::array();
-    for (const auto& a : context_->window.alerts())
+    for (const auto& a : core_->context().window.alerts())
         alerts.push_back(alertJson(a));
     return {{"event", "dump"}, {"screens", std::move(screens)}, {"alerts", std::move(alerts)}};
 }
@@ -241,7 +227,7 @@ std::optional<std::string> HeadlessDriver::execute(const std::string& cmd, const
     // the window's gesture, not one of the driver's commands.
     if (cmd != "zoom")
         if (auto command = ui::parseCommand(c))
-            return ui::perform(context_->window, *command);
+            return ui::perform(core_->context().window, *command);
     if (cmd == "advance") {
         if (!virtualTime_)
             return "advance needs --virtual-time";
@@ -278,16 +264,16 @@ std::optional<std::string> HeadlessDriver::execute(const std::string& cmd, const
         return std::nullopt;
     }
     if (cmd == "background") {
-        delegate_->enterBackground();
+        core_->delegate().enterBackground();
         return std::nullopt;
     }
     if (cmd == "foreground") {
-        delegate_->enterForeground();
+        core_->delegate().enterForeground();
         return std::nullopt;
     }
     if (cmd == "shortcut") {
         const std::string type = str(c, "type");
-        if (!delegate_->performActionForShortcutItem(type))
+        if (!core_->delegate().performActionForShortcutItem(type))
             return "the screen for shortcut " + type + " is not available in this build";
         return std::nullopt;
     }

@@ -2,10 +2,8 @@
 // The automation driver: the whole app core on the simulated platform, driven by JSON
 // lines on standard input and reporting JSON lines on standard output.
 
+#include "Core.h"
 #include "Launch.h"
-#include "app/AppContext.h"
-#include "app/AppDelegate.h"
-#include "platform/CurlHttp.h"
 #include "platform/Log.h"
 #include "platform/SimulatedRadio.h"
 #include "platform/TaskQueue.h"
@@ -54,7 +52,6 @@ private:
     platform::CapturedLog log_{0};
     std::unique_ptr<platform::VirtualClock> clock_;
     std::unique_ptr<platform::VirtualMainLoop> loop_;
-    std::unique_ptr<platform::CurlHttp> http_;
     platform::LocationAuthorization location_;
     platform::RecordingNotifications notifications_;
     platform::RecordingPush push_;
@@ -64,10 +61,8 @@ private:
     platform::RecordingScreenSaver screenSaver_;
     platform::SimulatedBluetoothAdapter bluetooth_;
     std::unique_ptr<platform::SimulatedBeaconRadio> radio_;
-    std::unique_ptr<platform::Platform> platform_;
     Launch launch_;
-    std::unique_ptr<app::AppContext> context_;
-    std::unique_ptr<app::AppDelegate> delegate_;
+    std::unique_ptr<Core> core_;
 };
 
 /// Runs the automation driver on standard input and output; returns the exit status.

@@ -3,7 +3,6 @@
 #include "Backdrop.h"
 #include "FontWarmup.h"
 #include "ScreenSteps.h"
-#include "Subsystems.h"
 #include "WindowLifecycle.h"
 #include "bridge/Assets.h"
 #include "bridge/ScreenItem.h"
@@ -67,24 +66,21 @@ QtApp::~QtApp() {
     compiled_.clear();
     engine_.reset();
     bridge_.reset();
-    delegate_.reset();
-    context_.reset();
+    core_.reset();
 }
 
 double QtApp::screenWidth() const {
-    return context_ ? context_->screenWidth : 375;
+    return core_ ? core_->context().screenWidth : 375;
 }
 double QtApp::screenHeight() const {
-    return context_ ? context_->screenHeight : 667;
+    return core_ ? core_->context().screenHeight : 667;
 }
 
 bool QtApp::start() {
-    platform::TimePoint start{};
-    int offset = 0;
-    if (options_.virtualTime && platform::parseIsoInstant(*options_.virtualTime, start, offset)) {
+    if (options_.virtualTime) {
         // The clock stays at the given instant; the loop's timers still run on real time, so
         // the refresh timer ticks every real minute against an unmoving date.
-        clock_ = std::make_unique<platform::VirtualClock>(start, offset);
+        clock_ = shell::virtualClock(options_);
         platform::logLine("virtual time: the clock is held at " + *options_.virtualTime);
     } else {
         clock_ = std::make_unique<platform::SystemClock>();
@@ -120,7 +116,7 @@ bool QtApp::start() {
 }
 
 void QtApp::activate(const std::optional<std::string>& shortcut) {
-    if (!window_ || !delegate_)
+    if (!window_ || !core_)
         return;
     // A maximised or full-screen window keeps its state; a minimised or hidden one comes back.
     if (window_->visibility() == QWindow::Minimized || window_->visibility() == QWindow::Hidden)
@@ -128,10 +124,10 @@ void QtApp::activate(const std::optional<std::string>& shortcut) {
     window_->raise();
     window_->requestActivate();
     if (shortcut) {
-        delegate_->performActionForShortcutItem(*shortcut);
+        core_->delegate().performActionForShortcutItem(*shortcut);
         bridge_->afterEvent();
     }
-    const ui::Screen* front = context_->window.front();
+    const ui::Screen* front = core_->context().window.front();
     platform::logLine("activated: " + (front ? front->name() : std::string("no screen")) +
                       " is in front");
 }
@@ -168,22 +164,16 @@ void QtApp::prepareViews() {
 }
 
 void QtApp::startCore() {
-    const auto& config = launch_.config();
-    http_ = std::make_unique<platform::CurlHttp>(*loop_, launch_.httpOptions());
     makeRadio();
-
-    platform_ = std::make_unique<platform::Platform>(platform::Platform{
-        *loop_, *clock_, *http_, location_, *notifications_, push_, *browser_, *vibration_,
-        *camera_, *screenSaver_, launch_.paths(), *bluetooth_, *radio_});
-
-    context_ = std::make_unique<app::AppContext>(*platform_, config);
-    shell::installSubsystems(*context_);
+    core_ = std::make_unique<shell::Core>(
+        launch_, shell::Devices{*loop_, *clock_, location_, *notifications_, push_, *browser_,
+                                *vibration_, *camera_, *screenSaver_, *bluetooth_, *radio_});
+    auto& context = core_->context();
     if (qtOptions_.screenSize)
-        std::tie(context_->screenWidth, context_->screenHeight) = *qtOptions_.screenSize;
+        std::tie(context.screenWidth, context.screenHeight) = *qtOptions_.screenSize;
     // The bridge watches the window before the first screen loads, so it sees everything.
-    bridge_ = std::make_unique<WindowBridge>(context_->window);
-    delegate_ = std::make_unique<app::AppDelegate>(*context_);
-    delegate_->didFinishLaunching(options_.shortcut);
+    bridge_ = std::make_unique<WindowBridge>(context.window);
+    core_->launch(options_.shortcut);
     bridge_->afterEvent();
 }
 
@@ -222,9 +212,9 @@ void QtApp::makeRadio() {
 void QtApp::watchLifecycle() {
     lifecycle_ = std::make_unique<WindowLifecycle>(*window_, [this](bool background) {
         if (background)
-            delegate_->enterBackground();
+            core_->delegate().enterBackground();
         else
-            delegate_->enterForeground();
+            core_->delegate().enterForeground();
         bridge_->afterEvent();
     });
     // A notification is kept back only while the person looks at the window: shown, not
@@ -232,14 +222,14 @@ void QtApp::watchLifecycle() {
     // another application lets the desktop show it (though it is not in the background).
     notifications_->setWindow(window_);
     notifications_->shouldPresent = [this](const platform::LocalNotification& n) {
-        const bool present = delegate_->notificationFired(n, lifecycle_->inFront());
+        const bool present = core_->delegate().notificationFired(n, lifecycle_->inFront());
         bridge_->afterEvent();
         return present;
     };
     // A click on the desktop's notification (which also raises the window) or a tap on the
     // window's banner.
     notifications_->opened = [this](const platform::LocalNotification& n) {
-        delegate_->notificationOpened(n);
+        core_->delegate().notificationOpened(n);
         bridge_->afterEvent();
     };
 }

@@ -4,13 +4,11 @@
 /// shown through QML. Start-up is wired like the headless driver's; only the devices and
 /// the drawing differ.
 
+#include "Core.h"
 #include "FontWarmup.h"
 #include "Launch.h"
 #include "QtOptions.h"
-#include "app/AppContext.h"
-#include "app/AppDelegate.h"
 #include "platform/Clock.h"
-#include "platform/CurlHttp.h"
 #include "platform/DemoTags.h"
 #include "platform/Location.h"
 
@@ -98,10 +96,7 @@ private:
     std::unique_ptr<platform::DemoTags> demoTags_;
     std::unique_ptr<WindowLifecycle> lifecycle_;
     shell::Launch launch_;
-    std::unique_ptr<platform::CurlHttp> http_;
-    std::unique_ptr<platform::Platform> platform_;
-    std::unique_ptr<app::AppContext> context_;
-    std::unique_ptr<app::AppDelegate> delegate_;
+    std::unique_ptr<shell::Core> core_;
     std::unique_ptr<WindowBridge> bridge_;
     std::unique_ptr<Assets> assets_;
     std::unique_ptr<Backdrop> backdrop_;

@@ -8,13 +8,14 @@
 
 namespace app {
 
-AppContext::AppContext(platform::Platform& p, Config c)
-    : platform(p), config(std::move(c)),
-      refreshFlight([](ViewController& screen) { screen.getRenewData(); }) {
-    screens["UIRegistration_Help"] = [](AppContext& app) {
+AppContext::AppContext(platform::Platform& p, Config c) : platform(p), config(std::move(c)) {}
+
+void install(AppContext& context) {
+    context.refreshFlight = [](ViewController& screen) { screen.getRenewData(); };
+    context.screens["UIRegistration_Help"] = [](AppContext& app) {
         return std::make_shared<carriers::UIRegistration_Help>(app.carrierContext());
     };
-    screens["UICarrierList"] = [](AppContext& app) {
+    context.screens["UICarrierList"] = [](AppContext& app) {
         return std::make_shared<carriers::UICarrierList>(app.carrierContext());
     };
 }

@@ -23,7 +23,6 @@ struct AppContext;
 using ScreenFactory = std::function<std::shared_ptr<ui::Screen>(AppContext&)>;
 
 struct AppContext {
-    /// Registers the screens every build has.
     AppContext(platform::Platform& p, Config c);
     /// Lets the display sleep again if the app still held it awake.
     ~AppContext();
@@ -39,8 +38,8 @@ struct AppContext {
     /// Makes a registered screen, or nothing (with a log line) when none is registered.
     std::shared_ptr<ui::Screen> makeScreen(const std::string& name);
 
-    /// Refresh of the shown flight after the card was drawn: the main screen's getRenewData
-    /// unless replaced.
+    /// Refresh of the shown flight after the card was drawn (the main screen's getRenewData
+    /// once installed).
     std::function<void(ViewController&)> refreshFlight;
     /// Modification check of the nation and city tables, run after start-up.
     std::function<void()> referenceCheck;
@@ -74,5 +73,8 @@ private:
     bool idleTimerDisabled_ = false;
     platform::Lifetime lifetime_{platform.loop};
 };
+
+/// Installs the app's own features: the main screen's flight refresh and the carrier screens.
+void install(AppContext& context);
 
 } // namespace app

@@ -12,6 +12,15 @@ Window::~Window() {
         s->window_ = nullptr;
 }
 
+void Window::close() {
+    alerts_.clear();
+    retired_.clear();
+    while (!stack_.empty()) {
+        stack_.back()->window_ = nullptr;
+        stack_.pop_back();
+    }
+}
+
 void Window::addObserver(WindowObserver* o) {
     observers_.push_back(o);
 }

@@ -54,6 +54,9 @@ public:
     /// Dismissed screens are kept alive until the front-end has finished the event that
     /// dismissed them (a screen may dismiss itself from its own button); then released here.
     void releaseRetired() { retired_.clear(); }
+    /// The app is ending: drops the alerts and every screen, front-most first, without
+    /// lifecycle calls, while what the screens hold on to still lives.
+    void close();
 
     void addObserver(WindowObserver* o);
     void removeObserver(WindowObserver* o);

@@ -30,6 +30,7 @@ protected:
         context.reset();
         plat = makePlatform(resources);
         context = std::make_unique<app::AppContext>(*plat, config);
+        app::install(*context);
         if (!refreshForReal)
             context->refreshFlight = [this](app::ViewController&) { ++refreshes; };
         context->referenceCheck = [this] { ++referenceChecks; };

@@ -42,6 +42,7 @@ TEST_F(Notifications, FiredNotificationIsKeptBackOnlyWhileTheFrontEndSaysInFront
 TEST_F(Notifications, MainScreenLoadClearsTheCarrierSearchFlag) {
     plat = makePlatform(resources);
     context = std::make_unique<app::AppContext>(*plat, app::Config{});
+    app::install(*context);
     delegate = std::make_unique<app::AppDelegate>(*context);
     delegate->isState = true;
     delegate->didFinishLaunching(std::nullopt);

@@ -30,6 +30,7 @@ TEST_F(StartUp, FirstStartCreatesTheDatabaseFileShowsHelpAndTheEmptyCard) {
 TEST_F(StartUp, ReferenceCheckRunsOnlyAfterTwoTurnsOfTheLoop) {
     plat = makePlatform(resources);
     context = std::make_unique<app::AppContext>(*plat, app::Config{});
+    app::install(*context);
     std::vector<std::string> order;
     context->referenceCheck = [&] { order.push_back("check"); };
     delegate = std::make_unique<app::AppDelegate>(*context);

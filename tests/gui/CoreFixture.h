@@ -26,6 +26,7 @@ protected:
     void launch() {
         plat = makePlatform(TAMBERLINOVE_ASSETS_DIR);
         context = std::make_unique<app::AppContext>(*plat, app::Config{});
+        app::install(*context);
         bridge = std::make_unique<qtshell::WindowBridge>(context->window);
         delegate = std::make_unique<app::AppDelegate>(*context);
         delegate->didFinishLaunching(std::nullopt);
