@@ -14,12 +14,6 @@ namespace {
 /// The accuracy asked of location updates: three kilometres.
 constexpr double kThreeKilometres = 3000;
 
-const std::string& column(const storage::Row& row, const char* key) {
-    static const std::string none;
-    auto it = row.find(key);
-    return it == row.end() ? none : it->second;
-}
-
 } // namespace
 
 BluetoothScanner::BluetoothScanner(const CarrierContext& context) : context_(context) {}
@@ -66,11 +60,11 @@ void BluetoothScanner::GetBeacon(const storage::Rows& rows) {
     Major_List.clear();
     Minor_List.clear();
     for (const auto& row : rows) {
-        platform::logLine("select data 0= " + column(row, "1") + ", " + column(row, "2") + ", " +
-                          column(row, "0"));
-        UUID_List.push_back(column(row, "0"));
-        Major_List.push_back(column(row, "1"));
-        Minor_List.push_back(column(row, "2"));
+        platform::logLine("select data 0= " + row.value("1") + ", " + row.value("2") + ", " +
+                          row.value("0"));
+        UUID_List.push_back(row.value("0"));
+        Major_List.push_back(row.value("1"));
+        Minor_List.push_back(row.value("2"));
     }
     BeaconDetectInit(UUID_List, Major_List, Minor_List);
 }

@@ -30,8 +30,7 @@ std::string name(storage::DBClass& db, const std::string& uuid, const std::strin
     const auto rows = db.query(storage::sqlFormat(kSelectName, {uuid, major, minor})).valueOr({});
     if (rows.empty())
         return {};
-    auto it = rows.front().find("0");
-    return it == rows.front().end() ? std::string() : it->second;
+    return rows.front().value("0");
 }
 
 storage::Rows keys(storage::DBClass& db) {

@@ -9,16 +9,6 @@
 #include <charconv>
 
 namespace carriers {
-namespace {
-
-const std::string& column(const storage::Row& row, const char* key) {
-    static const std::string none;
-    auto it = row.find(key);
-    return it == row.end() ? none : it->second;
-}
-
-} // namespace
-
 std::string seenLine(bool seen, bool looking, std::optional<long> minutesAgo) {
     if (!minutesAgo)
         return seen || looking ? carrierSeenText(seen, looking) : kNeverSeenText;
@@ -57,13 +47,13 @@ void CarrierSeen::load() {
     }();
     times_.clear();
     for (const auto& row : rows) {
-        const std::string& text = column(row, "3");
+        const std::string& text = row.value("3");
         long long secs = 0;
         const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), secs);
         if (ec != std::errc() || end != text.data() + text.size())
             continue;
         const platform::TimePoint at{std::chrono::seconds(secs)};
-        times_[{column(row, "0"), column(row, "1"), column(row, "2")}] = {at, at};
+        times_[{row.value("0"), row.value("1"), row.value("2")}] = {at, at};
     }
 }
 

@@ -7,16 +7,6 @@
 #include "storage/Connection.h"
 
 namespace carriers {
-namespace {
-
-const std::string& column(const storage::Row& row, const char* key) {
-    static const std::string none;
-    auto it = row.find(key);
-    return it == row.end() ? none : it->second;
-}
-
-} // namespace
-
 UICarrierList::UICarrierList(CarrierContext context)
     : ui::Screen("UICarrierList"), context_(std::move(context)), dbClass(context_.databaseFile),
       seen_(context_.databaseFile, context_.platform.clock) {
@@ -114,8 +104,8 @@ storage::Rows UICarrierList::getDeviceList() {
     storage::Rows rows = registry::withNames(*storage::Connection(dbClass));
     data.clear();
     for (const auto& row : rows)
-        data.push_back(RegistrationBeacon::listed(column(row, "3"), column(row, "1"),
-                                                  column(row, "2"), column(row, "0"), "0"));
+        data.push_back(RegistrationBeacon::listed(row.value("3"), row.value("1"), row.value("2"),
+                                                  row.value("0"), "0"));
     carrierTableView.reloadData();
     return rows;
 }

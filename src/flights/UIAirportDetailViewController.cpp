@@ -14,11 +14,6 @@ constexpr std::string_view kStoredFlight =
     "airportcode_arrival = '%@' AND flightId = '%@' AND scheduleDate = '%@'";
 constexpr const char* kRegisteredCarriers = "SELECT sUUID, sMajor, sMinor FROM aRegistration";
 
-std::string column(const storage::Row& row, const char* key) {
-    auto it = row.find(key);
-    return it != row.end() ? it->second : std::string();
-}
-
 } // namespace
 
 std::string detailDateTime(std::string_view date, std::string_view time) {
@@ -70,9 +65,9 @@ void logFlightTracking(app::AppContext& context, const AirportInfo& info,
     in.scheduleTime1 = info.sScheduleTime_Arrival();
     in.estimatedDate1 = info.sEstimatedDate_Arrival();
     in.estimatedTime1 = info.sEstimatedTime_Arrival();
-    in.unitUUID = column(carrier, "0");
-    in.unitMajor = column(carrier, "1");
-    in.unitMinor = column(carrier, "2");
+    in.unitUUID = carrier.value("0");
+    in.unitMajor = carrier.value("1");
+    in.unitMinor = carrier.value("2");
     in.logStatus = status;
     (void)context.commands().Log_FilghtInput01(in); // the answer is not used
 }

@@ -69,6 +69,12 @@ const std::string& Row::at(std::string_view key) const {
     return values_[slot];
 }
 
+const std::string& Row::value(std::string_view key) const {
+    static const std::string none;
+    const auto slot = slotOf(key);
+    return slot == RowKeys::npos ? none : values_[slot];
+}
+
 Row::const_iterator Row::find(std::string_view key) const {
     const auto slot = slotOf(key);
     return slot == RowKeys::npos ? end() : const_iterator(this, slot);

@@ -101,6 +101,8 @@ public:
 
     /// The value under @p key; throws std::out_of_range when there is none.
     const std::string& at(std::string_view key) const;
+    /// The text under @p key, or an empty text when the row has no such column.
+    const std::string& value(std::string_view key) const;
     /// The entry under @p key, or end().
     const_iterator find(std::string_view key) const;
     bool contains(std::string_view key) const { return slotOf(key) != RowKeys::npos; }
