@@ -1,13 +1,11 @@
 // Local notifications against a real session bus (a private dbus-daemon) and real windows
 // (offscreen), and when the window counts as in front of the person.
-#include "QtTestApp.h"
-#include "SessionBus.h"
+#include "BusService.h"
 #include "WindowLifecycle.h"
 #include "platform/Log.h"
 #include "platform/QtDevices.h"
 #include "platform/QtNotifications.h"
 
-#include <QDBusConnection>
 #include <QObject>
 #include <QSignalSpy>
 #include <QTest>
@@ -54,29 +52,8 @@ public slots:
     }
 };
 
-class NotificationsTest : public ::testing::Test {
+class NotificationsTest : public BusTest {
 protected:
-    void SetUp() override {
-        qtApp();
-        if (SessionBus::address().empty())
-            GTEST_SKIP() << "dbus-daemon is not available";
-        server = QDBusConnection::connectToBus(QString::fromStdString(SessionBus::address()),
-                                               QStringLiteral("server"));
-    }
-
-    bool startServer() {
-        return server.registerObject(QStringLiteral("/org/freedesktop/Notifications"), &fake,
-                                     QDBusConnection::ExportAllSlots |
-                                         QDBusConnection::ExportAllSignals) &&
-               server.registerService(QStringLiteral("org.freedesktop.Notifications"));
-    }
-    void TearDown() override {
-        if (server.isConnected()) {
-            server.unregisterService(QStringLiteral("org.freedesktop.Notifications"));
-            QDBusConnection::disconnectFromBus(QStringLiteral("server"));
-        }
-    }
-
     static platform::LocalNotification alert(const char* body, double fireIn = 0) {
         platform::LocalNotification n;
         n.body = body;
@@ -87,7 +64,7 @@ protected:
     }
 
     NotificationServer fake;
-    QDBusConnection server{QString()};
+    BusService server{QStringLiteral("org.freedesktop.Notifications")};
 };
 
 TEST(WindowInFront, OnlyAnActiveWindowInTheForegroundIsInFront) {
@@ -146,7 +123,7 @@ TEST_F(NotificationsTest,
 }
 
 TEST_F(NotificationsTest, DesktopShowsItAndAClickRaisesTheWindowUntilTheServerClosesIt) {
-    ASSERT_TRUE(startServer());
+    ASSERT_TRUE(server.start(fake));
     QWindow window, other;
     window.show();
     other.show(); // takes the focus
@@ -178,9 +155,9 @@ TEST_F(NotificationsTest, DesktopShowsItAndAClickRaisesTheWindowUntilTheServerCl
 
 TEST_F(NotificationsTest, BadgeReachesTheLauncherEntry) {
     LauncherListener launcher;
-    ASSERT_TRUE(
-        server.connect(QString(), QString(), QStringLiteral("com.canonical.Unity.LauncherEntry"),
-                       QStringLiteral("Update"), &launcher, SLOT(Update(QString, QVariantMap))));
+    ASSERT_TRUE(server.connection.connect(
+        QString(), QString(), QStringLiteral("com.canonical.Unity.LauncherEntry"),
+        QStringLiteral("Update"), &launcher, SLOT(Update(QString, QVariantMap))));
     qtshell::QtNotifications notifications;
     QSignalSpy badge(&notifications, &qtshell::QtNotifications::badgeChanged);
     notifications.setBadge(0); // unchanged

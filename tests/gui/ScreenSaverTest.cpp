@@ -1,9 +1,7 @@
 // Keeping the display on through a screen-saver service on a real session bus.
-#include "QtTestApp.h"
-#include "SessionBus.h"
+#include "BusService.h"
 #include "platform/QtScreenSaver.h"
 
-#include <QDBusConnection>
 #include <QObject>
 #include <QSignalSpy>
 #include <QStringList>
@@ -30,34 +28,14 @@ public slots:
     void UnInhibit(uint cookie) { released.append(cookie); }
 };
 
-class ScreenSaverTest : public ::testing::Test {
+class ScreenSaverTest : public BusTest {
 protected:
-    void SetUp() override {
-        qtApp();
-        if (SessionBus::address().empty())
-            GTEST_SKIP() << "dbus-daemon is not available";
-    }
-    void TearDown() override {
-        if (service.isConnected()) {
-            service.unregisterService(QStringLiteral("org.freedesktop.ScreenSaver"));
-            QDBusConnection::disconnectFromBus(QStringLiteral("screensaver"));
-        }
-    }
-
-    bool startService() {
-        service = QDBusConnection::connectToBus(QString::fromStdString(SessionBus::address()),
-                                                QStringLiteral("screensaver"));
-        return service.registerObject(QStringLiteral("/org/freedesktop/ScreenSaver"), &fake,
-                                      QDBusConnection::ExportAllSlots) &&
-               service.registerService(QStringLiteral("org.freedesktop.ScreenSaver"));
-    }
-
     ScreenSaverService fake;
-    QDBusConnection service{QString()};
+    BusService service{QStringLiteral("org.freedesktop.ScreenSaver")};
 };
 
 TEST_F(ScreenSaverTest, InhibitsWhileAskedAndLetsGoWithTheSameCookieAlsoWhenEnding) {
-    ASSERT_TRUE(startService());
+    ASSERT_TRUE(service.start(fake));
     {
         qtshell::QtScreenSaver saver;
         saver.setInhibited(true);
@@ -81,7 +59,7 @@ TEST_F(ScreenSaverTest, InhibitsWhileAskedAndLetsGoWithTheSameCookieAlsoWhenEndi
 }
 
 TEST_F(ScreenSaverTest, CoveredBeforeTheDesktopAnsweredStillLetsGo) {
-    ASSERT_TRUE(startService());
+    ASSERT_TRUE(service.start(fake));
     qtshell::QtScreenSaver saver;
     QSignalSpy holding(&saver, &qtshell::QtScreenSaver::holdingChanged);
     saver.setInhibited(true);
@@ -102,7 +80,7 @@ TEST_F(ScreenSaverTest, WithoutAScreenSaverNothingIsHeldOrRetried) {
     waitUntil([&] { return !saver.waiting(); });
     EXPECT_FALSE(saver.holding());
     // A service that appears later is used at the next request.
-    ASSERT_TRUE(startService());
+    ASSERT_TRUE(service.start(fake));
     saver.setInhibited(false);
     saver.setInhibited(true);
     waitUntil([&] { return saver.holding(); });
