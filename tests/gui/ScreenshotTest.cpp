@@ -2,7 +2,7 @@
 // size, reached by window options and the driver's steps as a person reaches it.
 #include "AppProcess.h"
 #include "TempDir.h"
-#include "storage/DBClass.h"
+#include "storage/Connection.h"
 
 #include <QImage>
 #include <QSet>
@@ -35,11 +35,10 @@ double differing(const QImage& a, const QImage& b) {
 void seed(const std::string& dataDir, const std::vector<std::string>& inserts) {
     std::filesystem::create_directories(dataDir);
     storage::DBClass db(storage::DBClass::databasePath(dataDir));
-    db.ConnectDB();
-    db.createDatabase();
+    storage::createDatabase(db);
+    const storage::Connection connection(db);
     for (const std::string& sql : inserts)
         EXPECT_EQ(db.InsertUpdateDeleteExcuteQuery(sql), "0") << sql;
-    db.DisConnectDB();
 }
 
 /// A demo tag (the first to reach the belt) and one that is not near.
