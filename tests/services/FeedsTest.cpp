@@ -50,9 +50,7 @@ TEST_F(Feeds, WrongOrMissingKeysAndParametersGetErrorAnswers) {
         int status;
         const char* code; // resultCode, or the timetable's error code
     };
-    const std::string dep = kDepartures;
-    const std::string dom = kDomestic;
-    const std::string tt = kTimetable;
+    const std::string dep(kDepartures), dom(kDomestic), tt(kTimetable);
     const std::string k = "?ServiceKey=" + key();
     const std::string tk = "?api_key=" + config_["timetableKey"].get<std::string>();
     const Case cases[] = {

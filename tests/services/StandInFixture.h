@@ -11,6 +11,7 @@
 #include "remote/CacheDBCommands.h"
 #include "remote/DataRow.h"
 #include "remote/XmlDataSetParser2.h"
+#include "services/Feeds.h"
 #include "services/StandIn.h"
 
 #include <gtest/gtest.h>
@@ -27,12 +28,10 @@ inline constexpr const char* kToday = "20261207"; // a Monday
 inline constexpr const char* kMorning = "2026-12-07T09:30:00+09:00";
 inline constexpr const char* kCarrierPath = "/sub_tamberlinove/tamberlinove02.asmx";
 inline constexpr const char* kAirportPath = "/sub_airport/airport02.asmx";
-inline constexpr const char* kDepartures =
-    "/openapi/service/StatusOfPassengerFlights/getPassengerDepartures";
-inline constexpr const char* kArrivals =
-    "/openapi/service/StatusOfPassengerFlights/getPassengerArrivals";
-inline constexpr const char* kDomestic = "/service/rest/FlightStatusList/getFlightStatusList";
-inline constexpr const char* kTimetable = "/api/v7/timetable";
+inline constexpr std::string_view kDepartures = services::kInternationalDeparturesPath,
+                                  kArrivals = services::kInternationalArrivalsPath,
+                                  kDomestic = services::kDomesticPath,
+                                  kTimetable = services::kTimetablePath;
 
 /// A clock that stands still until the test moves it; the stand-in reads it from its server
 /// threads.
@@ -125,7 +124,7 @@ protected:
 
     /// The feeds' targets with the query keys the app sends (the service key URL-encoded).
     std::string key() const { return config_["flightStatusServiceKey"]; }
-    std::string international(const char* path, const std::string& airport = "",
+    std::string international(std::string_view path, const std::string& airport = "",
                               const std::string& flight = "", const std::string& from = "0000",
                               const std::string& to = "2400") const {
         return std::string(path) + "?ServiceKey=" + key() + "&from_time=" + from +
