@@ -9,6 +9,7 @@
 #include "carriers/UIRegstrationViewController.h"
 #include "flights/UIAirportDetailViewController.h"
 #include "services/SoapMessage.h"
+#include "storage/Connection.h"
 #include "tools/ReferenceCache.h"
 #include "tools/ToolServer.h"
 #include "tools/UIExchange.h"
@@ -46,12 +47,12 @@ std::string answer(int n, services::DataRow (*row)(const std::string&)) {
 struct StorageFaults : ::testing::Test, testing_support::SimulatedPlatform {
     StorageFaults() {
         FaultyVfs::install();
-        storage::DBClass db(file());
-        db.ConnectDB();
-        db.createDatabase();
-        for (const char* sql : kOldRows)
-            EXPECT_EQ(db.InsertUpdateDeleteExcuteQuery(sql), "0") << sql;
-        db.DisConnectDB();
+        {
+            const storage::Connection db(file());
+            db->createDatabase();
+            for (const char* sql : kOldRows)
+                EXPECT_EQ(db->InsertUpdateDeleteExcuteQuery(sql), "0") << sql;
+        }
         fs::copy_file(file(), pristine);
         old = contents();
         exchange->loadViewIfNeeded();
@@ -63,12 +64,11 @@ struct StorageFaults : ::testing::Test, testing_support::SimulatedPlatform {
     std::string file() const { return storage::DBClass::databasePath(data.str()); }
     void restore() const { fs::copy_file(pristine, file(), fs::copy_options::overwrite_existing); }
     Contents contents() const {
-        storage::DBClass db(file());
-        db.ConnectDB();
+        const storage::Connection db(file());
         Contents out;
         for (const char* table : kTables)
-            for (const auto& row : db.SelectExcuteQuery(std::string("SELECT * FROM ") + table +
-                                                        " ORDER BY 1, 2, 3, 4, 5"))
+            for (const auto& row : db->SelectExcuteQuery(std::string("SELECT * FROM ") + table +
+                                                         " ORDER BY 1, 2, 3, 4, 5"))
                 for (const auto& [key, value] : row)
                     out[table] += value + (key == std::to_string(row.size() - 1) ? "\n" : "|");
         return out;
@@ -84,11 +84,10 @@ struct StorageFaults : ::testing::Test, testing_support::SimulatedPlatform {
     }
     /// What the start-up check must leave: SQLite finds no fault, the schema is current.
     std::string health() const {
-        storage::DBClass db(file());
-        db.ConnectDB();
-        const auto check = db.SelectExcuteQuery("PRAGMA integrity_check");
+        const storage::Connection db(file());
+        const auto check = db->SelectExcuteQuery("PRAGMA integrity_check");
         return (check.empty() ? "?" : check[0].at("0")) + ", version " +
-               std::to_string(db.queryUserVersion());
+               std::to_string(db->queryUserVersion());
     }
     /// A line of the log holds @p text, or an alert says it.
     bool reported(const std::string& text) const {
@@ -116,10 +115,9 @@ struct StorageFaults : ::testing::Test, testing_support::SimulatedPlatform {
     /// until the returned child is destroyed.
     std::unique_ptr<ChildProcess> lockHolder(const std::string& how) {
         auto holder = std::make_unique<ChildProcess>([&](ChildProcess& self) {
-            storage::DBClass db(file());
-            db.ConnectDB();
-            EXPECT_EQ(db.InsertUpdateDeleteExcuteQuery("BEGIN " + how), "0");
-            EXPECT_EQ(db.InsertUpdateDeleteExcuteQuery("DELETE FROM aNation"), "0");
+            const storage::Connection db(file());
+            EXPECT_EQ(db->InsertUpdateDeleteExcuteQuery("BEGIN " + how), "0");
+            EXPECT_EQ(db->InsertUpdateDeleteExcuteQuery("DELETE FROM aNation"), "0");
             self.ready();
             ::pause();
         });
@@ -244,11 +242,10 @@ TEST_F(StorageFaults, StartUpSetsAsideAFileThatCannotBeReadAndKeepsCarriersAndFl
     };
     // The root page of a table, in a file of 4096-byte pages.
     const auto root = [this](const char* table) {
-        storage::DBClass db(file());
-        db.ConnectDB();
-        return std::stol(db.SelectExcuteQuery(std::string("SELECT rootpage FROM sqlite_master "
-                                                          "WHERE name = '") +
-                                              table + "'")
+        return std::stol(storage::Connection(file())
+                             ->SelectExcuteQuery(std::string("SELECT rootpage FROM sqlite_master "
+                                                             "WHERE name = '") +
+                                                 table + "'")
                              .at(0)
                              .at("0"));
     };

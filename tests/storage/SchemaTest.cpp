@@ -4,12 +4,12 @@
 #include "GoldenFiles.h"
 #include "TempDir.h"
 #include "platform/Log.h"
-#include "storage/DBClass.h"
+#include "storage/Connection.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
+#include <fstream>
 #include <sqlite3.h>
 #include <string>
 #include <vector>
@@ -29,8 +29,7 @@ std::string countRows(DBClass& db, const std::string& table) {
 
 // A file at the given version with one row in each of the five tables.
 void makeDatabase(const std::string& path, int version) {
-    DBClass db(path);
-    db.ConnectDB();
+    const storage::Connection db(path);
     for (const char* sql :
          {schema::kCreateRegistration, schema::kCreateFlightInfo, schema::kCreateNation,
           schema::kCreateCityInfo, schema::kCreateExchange, schema::kCreateFlightHistory,
@@ -43,9 +42,8 @@ void makeDatabase(const std::string& path, int version) {
           "INSERT INTO aCityInfo VALUES ('SEL', 'Seoul', '서울', '1', '82', '20240101')",
           "INSERT INTO aExchange VALUES ('20240315','USD','미국 달러','1300','1330','1315',"
           "'20240315093000')"})
-        ASSERT_EQ(db.InsertUpdateDeleteExcuteQuery(sql), "0") << sql;
-    db.InsertUpdateDeleteExcuteQuery("PRAGMA USER_VERSION = " + std::to_string(version));
-    db.DisConnectDB();
+        ASSERT_EQ(db->InsertUpdateDeleteExcuteQuery(sql), "0") << sql;
+    db->InsertUpdateDeleteExcuteQuery("PRAGMA USER_VERSION = " + std::to_string(version));
 }
 
 // Every statement prepared on any connection this process opens, as SQLite was given it.
@@ -96,11 +94,8 @@ TEST(Schema, OlderVersionKeepsOnlyRegistrationsAndCurrentOrNewerIsLeftUntouchedH
         const std::string path = DBClass::databasePath(dir.str());
         makeDatabase(path, version);
         DBClass db(path);
-        for (int run = 0; run < 3; ++run) {
-            db.ConnectDB();
-            db.createDatabase();
-            db.DisConnectDB();
-        }
+        for (int run = 0; run < 3; ++run)
+            storage::createDatabase(db);
         db.ConnectDB();
         EXPECT_EQ(db.queryUserVersion(), std::max(version, 13));
         for (const char* table : kTables)
@@ -118,15 +113,10 @@ TEST(Schema, UnreadableVersionIsLoggedAndDropsNothing) {
     // A file that is not a database is neither migrated nor written to.
     testing_support::TempDir dir;
     const std::string path = DBClass::databasePath(dir.str());
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    ASSERT_NE(f, nullptr);
-    std::fputs(std::string(4096, 'x').c_str(), f);
-    std::fclose(f);
+    std::ofstream(path) << std::string(4096, 'x');
     DBClass db(path);
-    db.ConnectDB();
-    db.createDatabase();
-    EXPECT_EQ(db.queryUserVersion(), -1);
-    db.DisConnectDB();
+    storage::createDatabase(db);
+    EXPECT_EQ(storage::Connection(db)->queryUserVersion(), -1);
     platform::setLog(nullptr);
     EXPECT_EQ(std::filesystem::file_size(path), 4096u);
 }
