@@ -118,18 +118,9 @@ class DriverTest(unittest.TestCase):
         return d
 
 
-SCHEMA = ("CREATE TABLE IF NOT EXISTS aFlightInfo(airline varchar(10) not null, flightId "
-          "varchar(10) not null, scheduleDate varchar(8) not null, scheduleDate_Departure "
-          "varchar(8) null, scheduleTime_Departure varchar(4) null, scheduleDate_Arrival "
-          "varchar(8) null, scheduleTime_Arrival varchar(4) null, estimatedDate_Departure "
-          "varchar(8) null, estimatedTime_Departure varchar(4) null, estimatedDate_Arrival "
-          "varchar(8) null, estimatedTime_Arrival varchar(4) null, airport varchar(50) null, "
-          "airport_departure varchar(50) null, airport_arrival varchar(50) null, "
-          "airportcode_departure varchar(5) not null, airportcode_arrival varchar(5) not null, "
-          "gatenumber varchar(10) null, carousel varchar(10) null, exitnumber varchar(10) null, "
-          "remark varchar(10) null, chkinrange varchar(20) null, io varchar(1) not null, "
-          "constraint aFlightInfo_PK PRIMARY KEY(airportcode_departure, airportcode_arrival, "
-          "flightId, scheduleDate, io)) ")
+# The tables as the app creates them, one statement a line (the storage tests keep it so).
+SCHEMA = os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))), "data",
+                      "storage", "create_statements.sql")
 
 
 def store(data_dir, **fields):
@@ -144,7 +135,9 @@ def store(data_dir, **fields):
     row.update(fields)
     db = sqlite3.connect(os.path.join(data_dir, "tamberlinove_v2.sqlite3"))
     db.execute("PRAGMA user_version = 13")
-    db.execute(SCHEMA)
+    with open(SCHEMA, encoding="utf-8") as f:
+        for statement in filter(None, f.read().split("\n")):
+            db.execute(statement)
     db.execute(f"INSERT INTO aFlightInfo({', '.join(row)}) VALUES({', '.join('?' * len(row))})",
                list(row.values()))
     db.commit()
