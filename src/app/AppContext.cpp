@@ -40,13 +40,15 @@ void AppContext::setIdleTimerDisabled(bool disabled) {
     platform.screenSaver.setInhibited(disabled);
 }
 
-void AppContext::openUrl(const std::string& url) {
-    platform.browser.openUrl(url, lifetime_.guard([this, url](bool opened) {
+void AppContext::openUrl(const std::string& url, const char* failedMessage, std::string shown) {
+    if (shown.empty())
+        shown = url;
+    platform.browser.openUrl(url, lifetime_.guard([this, url, failedMessage, shown](bool opened) {
         if (opened)
             return;
         platform::logLine("the desktop could not open " + url);
         window.showAlert(ui::Alert::simple(kUrlFailedTitle,
-                                           std::string(kUrlFailedMessage) + "\n\n" + url, "확인"));
+                                           std::string(failedMessage) + "\n\n" + shown, "확인"));
     }));
 }
 

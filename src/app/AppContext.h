@@ -53,10 +53,12 @@ struct AppContext {
     void setIdleTimerDisabled(bool disabled);
     bool idleTimerDisabled() const { return idleTimerDisabled_; }
 
-    /// Opens an address in the desktop's browser; when the desktop cannot open it, an alert
-    /// shows the address so it can be copied.
-    void openUrl(const std::string& url);
-    /// That alert's texts; the address follows the message.
+    /// Opens an address with the desktop's default handler (the browser for a web page); when
+    /// the desktop cannot open it, an alert shows `failedMessage` and then `shown` (the
+    /// address itself unless given) so it can be copied.
+    void openUrl(const std::string& url, const char* failedMessage = kUrlFailedMessage,
+                 std::string shown = {});
+    /// That alert's texts for a web page; the address follows the message.
     static constexpr const char* kUrlFailedTitle = "알림";
     static constexpr const char* kUrlFailedMessage =
         "브라우저를 열지 못했습니다. 아래 주소를 복사하여 브라우저에서 열어 주십시오.";

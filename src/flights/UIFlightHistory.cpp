@@ -83,7 +83,7 @@ void UIFlightHistory::openCalendar() {
             url += '/';
         at = slash + 1;
     }
-    context_.openUrl(url);
+    context_.openUrl(url, kCalendarOpenFailed, path);
 }
 
 } // namespace flights

@@ -20,6 +20,10 @@ class UIFlightHistory final : public ui::Screen {
 public:
     static constexpr const char* kNoChanges = "아직 바뀐 내용이 없습니다";
     static constexpr const char* kNoFlight = "추적 중인 항공편이 없습니다";
+    /// Shown with the file's path when the desktop has no program for calendar files.
+    static constexpr const char* kCalendarOpenFailed =
+        "캘린더 파일을 열 프로그램이 없습니다. 아래 파일을 캘린더 앱에서 가져오거나 구독해 "
+        "주십시오.";
 
     explicit UIFlightHistory(app::AppContext& context);
 

@@ -151,6 +151,13 @@ TEST_F(Refresh, AGateChangeAtIncheonIsAnnouncedHalfASecondLaterWrittenAndDrawn) 
               "09:31 게이트번호 23 → 25");
     history.btn_Calendar.onTap();
     EXPECT_EQ(browser.opened.back(), "file://" + data.str() + "/flights.ics");
+    browser.fail = true; // no program for calendar files: the path to import instead
+    history.btn_Calendar.onTap();
+    loop->runUntilIdle();
+    EXPECT_EQ(window().alerts().back().message,
+              std::string(flights::UIFlightHistory::kCalendarOpenFailed) + "\n\n" + data.str() +
+                  "/flights.ics");
+    window().pressAlertButton("확인");
     history.dismiss(false);
     auto list = std::make_shared<flights::UIAirportSchedule1>(*context);
     main().present(list, false);
