@@ -48,7 +48,8 @@ constexpr int kMenuSettleMs = 700;
 constexpr int kSoonMs = 2000;
 /// Time a screen presented or dismissed by a step takes to slide, with a margin.
 constexpr int kStepSettleMs = 450;
-/// A screenshot is taken at the latest this long after the first frame.
+/// A screenshot is taken at the latest this long after the first frame, or after the time a
+/// step asked to settle (a wait) is over.
 constexpr int kScreenshotDeadlineMs = 20000;
 
 } // namespace
@@ -265,7 +266,7 @@ void QtApp::checkScreenshot() {
     // Settled: the core's loop has had nothing to do for a few polls in a row (queued
     // outlet changes have reached the views and been drawn).
     idlePolls_ = loop_->idle() && !loop_->oneShotDueWithin(kSoonMs) ? idlePolls_ + 1 : 0;
-    const bool late = settling_.elapsed() > kScreenshotDeadlineMs;
+    const bool late = settling_.elapsed() > stepSettleMs_ + kScreenshotDeadlineMs;
     if ((idlePolls_ < kIdlePolls || settling_.elapsed() < stepSettleMs_) && !late)
         return;
     if (nextStep_ < qtOptions_.steps.size()) {
