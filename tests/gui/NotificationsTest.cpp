@@ -23,12 +23,13 @@ class NotificationServer : public QObject {
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
 
 public:
-    QStringList bodies;
+    QStringList summaries, bodies;
     QVariantMap hints;
 
 public slots:
-    uint Notify(const QString&, uint, const QString&, const QString&, const QString& body,
+    uint Notify(const QString&, uint, const QString&, const QString& summary, const QString& body,
                 const QStringList&, const QVariantMap& h, int) {
+        summaries.append(summary);
         bodies.append(body);
         hints = h;
         return static_cast<uint>(bodies.size());
@@ -151,6 +152,15 @@ TEST_F(NotificationsTest, DesktopShowsItAndAClickRaisesTheWindowUntilTheServerCl
     EXPECT_EQ(opened, std::vector<std::string>{"캐리어가 도착했습니다."});
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.isActive(); }));
     EXPECT_NE(window.visibility(), QWindow::Minimized);
+
+    // A flight change is shown at once under its own title; cancelling the scheduled ones
+    // does not take it back.
+    auto change = alert("탑승구가 변경되었습니다.");
+    change.title = "정보변경";
+    notifications.present(change);
+    notifications.cancelAll();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return delivered.count() == 3; }));
+    EXPECT_EQ(fake.summaries.last(), QStringLiteral("정보변경"));
 }
 
 TEST_F(NotificationsTest, BadgeReachesTheLauncherEntry) {
