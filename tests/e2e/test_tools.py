@@ -1,12 +1,12 @@
 """The travel tools through the headless driver against the in-process stand-in services:
-the exchange calculator, the card guide's passport photo, the flight search."""
+the exchange calculator, the card guide opened from the main card, the flight search."""
 
 import os
 import sys
 import unittest
 
 sys.path.insert(0, os.path.dirname(__file__))
-from driver import DriverTest, of, outlets  # noqa: E402
+from driver import DriverTest, of, outlets, store  # noqa: E402
 
 
 class Tools(DriverTest):
@@ -40,6 +40,22 @@ class Tools(DriverTest):
         d.ok("select", outlet="tbl_ExchangeNation", row=rows.index("일본 옌 (JPY(100))"))
         d.ok("type", outlet="txt_Exchange_Cost_Top", text="10,000")
         self.assertEqual(outlets(d.dump())["txt_Exchange_Cost_Buttom"]["text"], "64.35")
+
+    def test_departure_half_of_the_card_opens_that_nations_card_guide(self):
+        store(self.data)
+        d = self.start()
+        events = d.ok("tap", outlet="v_Departure_Flight")
+        self.assertIn({"event": "present", "screen": "UIInOut", "animated": False}, events)
+        _, o, _ = self.front(d)
+        self.assertEqual(o["imageZoom"], {"image": "korearepublic.jpg", "zoom": 1.0,
+                                          "hidden": False})
+
+        # Another nation through the suggestions.
+        d.ok("type", outlet="txt_InOutImage_Nation", text="jap")
+        d.ok("select", outlet="tableView", row=0)
+        _, o, _ = self.front(d)
+        self.assertEqual(o["txt_InOutImage_Nation"]["text"], "일본 (Japan)")
+        self.assertEqual(o["imageZoom"]["image"], "japan.jpg")
 
     def test_passport_photo_is_taken_over_by_the_card_guide(self):
         photo = os.path.join(self.data, "shot.jpg")
