@@ -18,6 +18,9 @@
 #include <QUrl>
 #include <QWindow>
 
+#ifndef TAMBERLINOVE_CAMERA_MODULE_RELDIR
+#define TAMBERLINOVE_CAMERA_MODULE_RELDIR ""
+#endif
 #ifndef TAMBERLINOVE_CAMERA_MODULE_DIR
 #define TAMBERLINOVE_CAMERA_MODULE_DIR ""
 #endif
@@ -79,6 +82,11 @@ private:
 QtCamera::QtCamera(QStringList moduleDirs) : moduleDirs_(std::move(moduleDirs)) {
     if (moduleDirs_.isEmpty()) {
         moduleDirs_.append(QCoreApplication::applicationDirPath());
+        // An installed tree keeps the module beside its bin folder, wherever it was installed.
+        const QString relative = QStringLiteral(TAMBERLINOVE_CAMERA_MODULE_RELDIR);
+        if (!relative.isEmpty())
+            moduleDirs_.append(QCoreApplication::applicationDirPath() + QStringLiteral("/../") +
+                               relative);
         const QString installed = QStringLiteral(TAMBERLINOVE_CAMERA_MODULE_DIR);
         if (!installed.isEmpty())
             moduleDirs_.append(installed);
