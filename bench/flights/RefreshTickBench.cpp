@@ -146,11 +146,11 @@ void BM_BareSqliteSameStatements(benchmark::State& state) {
 
 BENCHMARK(BM_RefreshTickLocalWork)
     ->Unit(benchmark::kMicrosecond)
-    ->Repetitions(9)
+    ->Repetitions(15)
     ->ReportAggregatesOnly(true);
 BENCHMARK(BM_BareSqliteSameStatements)
     ->Unit(benchmark::kMicrosecond)
-    ->Repetitions(9)
+    ->Repetitions(15)
     ->ReportAggregatesOnly(true);
 
 BENCHMARK_MAIN();
