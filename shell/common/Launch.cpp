@@ -90,7 +90,7 @@ std::vector<platform::BeaconUuid> readDemoTagUuids() {
 } // namespace
 
 std::vector<platform::BeaconUuid> Launch::demoTagUuids() const {
-    return demo_ ? demoTagUuids_ : readDemoTagUuids();
+    return demoTagUuids_.empty() ? readDemoTagUuids() : demoTagUuids_;
 }
 
 std::unique_ptr<platform::VirtualClock> virtualClock(const LaunchOptions& options) {
@@ -138,8 +138,10 @@ std::optional<std::string> Launch::start(const LaunchOptions& options,
         } else {
             if (auto error = config_.apply(demo_->clientConfigJson()))
                 platform::logLine("demo services: " + *error);
-            // Read here, where the window's start-up waits for nothing.
-            demoTagUuids_ = readDemoTagUuids();
+            // Read here for the window, whose start-up waits for nothing meanwhile; the
+            // driver places its own tags.
+            if (!options.headless)
+                demoTagUuids_ = readDemoTagUuids();
         }
     }
     return std::nullopt;

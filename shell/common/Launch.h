@@ -73,7 +73,7 @@ private:
     std::string documents_;
     app::Config config_;
     std::unique_ptr<services::StandIn> demo_;
-    std::vector<platform::BeaconUuid> demoTagUuids_; ///< read at start in demo mode
+    std::vector<platform::BeaconUuid> demoTagUuids_; ///< read at the window's start in demo mode
 };
 
 } // namespace shell
